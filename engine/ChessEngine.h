@@ -1,0 +1,138 @@
+// The rules engine: the position, the move history, the movement rules, the attack test,
+// the checkmate and stalemate tests and the move command with its events. It never draws:
+// it asks its SquareDrawer to redraw every square it changes, and tells its BoardEvents host
+// what happened.
+#pragma once
+
+#include "BoardTypes.h"
+#include "HostInterfaces.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quorrin {
+
+// The whole game state. Readers outside the engine get it through ChessEngine::State().
+struct EngineState {
+    // Squares[1..64] is the board; Squares[0] is a permanently empty sentinel so that
+    // "no square" reads as an empty square and is never written.
+    std::array<BoardSquare, 65> Squares{};
+    bool WhitesTurn = false;
+    SquareIndex WhiteKingSquare = 0; // 0 while White has no king on the board
+    SquareIndex BlackKingSquare = 0; // 0 while Black has no king on the board
+    bool EnPassantOpen = false;      // the last move was a pawn's double step
+    SquareIndex EnPassantFile = 0;   // that pawn's file, while EnPassantOpen
+    bool EnPassantCapture = false;   // only inside CheckMoveRule's en passant branch
+    bool PromotionPending = false;   // a pawn reached the last row in the move being made
+    bool PromotionIsWhite = false;
+    SquareIndex PromotionSquare = 0;
+    std::vector<MoveRecord> MoveHistory; // oldest first
+    SquareIndex LastMoveFrom = 0;        // the framed last move; 0 when none
+    SquareIndex LastMoveTo = 0;
+};
+
+class ChessEngine : private EngineState {
+public:
+    // Sets up the start position with White to move. Both pointers may be null (no host,
+    // nothing drawn); they must outlive the engine or be replaced before they die.
+    explicit ChessEngine(BoardEvents* events = nullptr, SquareDrawer* drawer = nullptr);
+    virtual ~ChessEngine() = default;
+
+    ChessEngine(const ChessEngine&) = delete;
+    ChessEngine& operator=(const ChessEngine&) = delete;
+
+    void SetEvents(BoardEvents* events);
+    void SetDrawer(SquareDrawer* drawer);
+
+    // Sets up the layout (64 two-character cells, a8 first; an unknown or missing cell is an
+    // empty square) with the given side to move, empties the history and the last-move
+    // frame, and redraws all 64 squares. Returns false, changing nothing, when called from
+    // an event handler while a move is being made or taken back.
+    bool NewGame(std::string_view sLayout = StartLayout, bool bWhitesTurn = true);
+
+    // 0 when White is to move, 1 when Black is.
+    std::int32_t SideTurn() const { return WhitesTurn ? 0 : 1; }
+
+    // Makes the move from sFrom to sTo (square names such as "e2", "e4") for the side to move
+    // and raises its events; true when it was made. Any request that is not a legal move,
+    // and any call from an event handler while a move is being made or taken back, returns
+    // false and leaves the game as it was.
+    bool MovePiece(std::string_view sFrom, std::string_view sTo);
+
+    // Takes the last move back and raises MoveUndo; false when there is nothing to take back
+    // or when called from an event handler while a move is being made or taken back.
+    bool UndoLastMove();
+
+    // True while MovePiece or UndoLastMove is running (and so while its events are raised).
+    bool IsBusy() const { return busy_; }
+
+    // Read-only view of the whole position.
+    const EngineState& State() const { return *this; }
+
+    // Whether a piece of the colour opposite to ownerIsWhite could capture on square, by
+    // the board alone (en passant is not considered). False for a square outside 1..64.
+    bool IsSquareAttacked(bool ownerIsWhite, SquareIndex square) const;
+
+    bool HistoryIsEmpty() const { return MoveHistory.empty(); }
+
+protected:
+    // Whether the piece on from may move to to by its own movement rule, without regard to
+    // its own king. In test-only mode nothing changes. In execute mode a legal move also
+    // gets its side effects (en passant state, removal of a pawn taken en passant, the rook
+    // of a castling, the promotion request) and one MoveRecord; the mover itself stays on
+    // from for the caller to shift.
+    bool CheckMoveRule(SquareIndex from, SquareIndex to, bool testOnly);
+
+    // Moves the piece on from to to, overwriting what stood there, and keeps the king
+    // squares up to date. Draws nothing.
+    void ShiftPiece(SquareIndex from, SquareIndex to, bool markMoved);
+
+    // Moves the rook of a castling next to the king's destination and redraws both squares.
+    void MoveCastlingRook(bool kingSide, SquareIndex kingSquare, SquareIndex rookSquare);
+
+    // Reverts and removes the last MoveRecord: squares, king squares, en passant state and
+    // last-move frame are as before that move. False when the history is empty. The side to
+    // move is not changed and no event is raised.
+    bool TakeBackLastMove();
+
+    // True exactly when the king of that colour on KingSquare is in check and its side has
+    // no legal move. A side without a king is never mated.
+    bool IsCheckmate(bool KingIsWhite, SquareIndex KingSquare);
+
+    // True exactly when that side is not in check and has no legal move.
+    bool IsStalemate(bool KingIsWhite, SquareIndex KingSquare);
+
+private:
+    // Whether the side has a move that does not leave its king (on kingSquare, 0 for none)
+    // attacked. Every candidate is tried on the board and taken back; the position, history,
+    // en passant and promotion state are as before when it returns.
+    bool HasLegalMove(bool sideIsWhite, SquareIndex kingSquare);
+    // Tries an own-piece move on the board; true when it does not leave the king attacked.
+    bool TrialLeavesKingSafe(SquareIndex from, SquareIndex to, SquareIndex kingSquare);
+    bool CheckPawnRule(SquareIndex from, SquareIndex to, bool testOnly, bool& doubleStep,
+                       bool& promotion);
+    bool CheckCastlingRule(SquareIndex from, SquareIndex to, bool testOnly, MoveKind& castling);
+    bool PathIsClear(SquareIndex from, SquareIndex to) const;
+    void LocateKings();
+    void Draw(SquareIndex square, bool showHighlight) { drawer_->DrawSquare(square, showHighlight); }
+
+    // Marks the engine busy for the lifetime of one public move operation.
+    class BusyScope {
+    public:
+        explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+        ~BusyScope() { busy_ = false; }
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        bool& busy_;
+    };
+
+    BoardEvents* events_;
+    SquareDrawer* drawer_;
+    bool busy_ = false;
+};
+
+} // namespace quorrin

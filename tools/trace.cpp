@@ -1,0 +1,102 @@
+// trace LAYOUT|start w|b MOVE...
+// Plays moves ("e2e4", "e7e8n" with the promotion answer, or "undo") and prints each call
+// with the events it raised, in order: a readable view of the engine's event stream.
+#include "ToolArguments.h"
+#include "engine/ChessEngine.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+using namespace quorrin;
+
+namespace {
+
+// Collects the events of one call, to be printed under the call's own line.
+class EventRecorder final : public BoardEvents {
+public:
+    PieceType promotionAnswer = 0;
+    std::vector<std::string> lines;
+
+    void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override {
+        Add("PieceMovement " + Flag(bWhite) + " " + sFrom + " " + sTo);
+    }
+    void PieceCapture(PieceType ePiece) override { Add("PieceCapture " + std::to_string(ePiece)); }
+    void KingInCheck(bool bWhite, bool bCheckmate) override {
+        Add("KingInCheck " + Flag(bWhite) + " " + Flag(bCheckmate));
+    }
+    void PawnPromotion(bool bWhite, PieceType& eChoice) override {
+        Add("PawnPromotion " + Flag(bWhite));
+        eChoice = promotionAnswer;
+    }
+    void Stalemate() override { Add("Stalemate"); }
+    void MoveUndo(bool bWhite) override { Add("MoveUndo " + Flag(bWhite)); }
+
+private:
+    static std::string Flag(bool value) { return value ? "1" : "0"; }
+    void Add(std::string line) { lines.push_back(std::move(line)); }
+};
+
+void PrintCall(const std::string& call, bool result, EventRecorder& events) {
+    std::printf("%s = %d\n", call.c_str(), result);
+    for (const std::string& line : events.lines) {
+        std::printf("  %s\n", line.c_str());
+    }
+    events.lines.clear();
+}
+
+// The host's answer for a promotion letter, in the colour of the side to move.
+PieceType PromotionAnswer(char letter, bool white) {
+    const std::string_view letters = "qrnb"; // queen 1, rook 2, knight 3, bishop 4
+    const std::size_t at = letters.find(letter);
+    return static_cast<PieceType>(at + 1) + (white ? 6 : 0);
+}
+
+bool IsMoveText(std::string_view move) {
+    return move.size() == 4 ||
+           (move.size() == 5 && std::string_view("qrbn").find(move[4]) != std::string_view::npos);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: trace LAYOUT|start w|b MOVE...   (MOVE: e2e4, e7e8q, undo)\n");
+        return 2;
+    }
+    const auto layout = tools::ParseLayout(argv[1]);
+    const auto white = tools::ParseSide(argv[2]);
+    if (!layout || !white) {
+        std::fprintf(stderr, "trace: expected a layout ('start', 128 characters or a diagram) "
+                             "and the side to move (w or b)\n");
+        return 2;
+    }
+    for (int i = 3; i < argc; ++i) {
+        const std::string_view move = argv[i];
+        if (move != "undo" && !IsMoveText(move)) {
+            std::fprintf(stderr, "trace: '%s' is not a move (e2e4, e7e8q) or 'undo'\n", argv[i]);
+            return 2;
+        }
+    }
+
+    EventRecorder events;
+    ChessEngine engine(&events);
+    engine.NewGame(*layout, *white);
+    for (int i = 3; i < argc; ++i) {
+        const std::string_view move = argv[i];
+        if (move == "undo") {
+            const bool done = engine.UndoLastMove();
+            PrintCall("UndoLastMove", done, events);
+            continue;
+        }
+        const std::string from(move.substr(0, 2));
+        const std::string to(move.substr(2, 2));
+        events.promotionAnswer =
+            move.size() == 5 ? PromotionAnswer(move[4], engine.SideTurn() == 0) : 0;
+        const bool made = engine.MovePiece(from, to);
+        PrintCall("MovePiece " + from + " " + to, made, events);
+    }
+    return 0;
+}
