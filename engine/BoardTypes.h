@@ -33,7 +33,9 @@ inline constexpr int PieceTypeCount = 12;
 // The colourless shape of a piece: King 0, Queen 1, Rook 2, Knight 3, Bishop 4, Pawn 5.
 enum class Shape : std::int32_t { King, Queen, Rook, Knight, Bishop, Pawn };
 
-constexpr Shape ShapeOf(PieceType kind) { return static_cast<Shape>(kind % 6); }
+constexpr Shape ShapeOf(PieceType kind) {
+    return static_cast<Shape>(kind % 6);
+}
 constexpr PieceType PieceOf(Shape shape, bool isWhite) {
     return static_cast<PieceType>(shape) + (isWhite ? 6 : 0);
 }
@@ -44,15 +46,14 @@ inline constexpr std::array<std::string_view, PieceTypeCount> PieceCodes = {
 inline constexpr std::string_view EmptyCode = "XX";
 
 // The start position as a layout string: 64 two-character cells, a8..h8 first, h1 last.
-inline constexpr std::string_view StartLayout =
-    "BRBNBBBQBKBBBNBR"
-    "BPBPBPBPBPBPBPBP"
-    "XXXXXXXXXXXXXXXX"
-    "XXXXXXXXXXXXXXXX"
-    "XXXXXXXXXXXXXXXX"
-    "XXXXXXXXXXXXXXXX"
-    "WPWPWPWPWPWPWPWP"
-    "WRWNWBWQWKWBWNWR";
+inline constexpr std::string_view StartLayout = "BRBNBBBQBKBBBNBR"
+                                                "BPBPBPBPBPBPBPBP"
+                                                "XXXXXXXXXXXXXXXX"
+                                                "XXXXXXXXXXXXXXXX"
+                                                "XXXXXXXXXXXXXXXX"
+                                                "XXXXXXXXXXXXXXXX"
+                                                "WPWPWPWPWPWPWPWP"
+                                                "WRWNWBWQWKWBWNWR";
 
 // A piece as it stands on a square. Always copied as one unit.
 struct PieceState {
@@ -98,8 +99,14 @@ struct MoveRecord {
     friend bool operator==(const MoveRecord&, const MoveRecord&) = default;
 };
 
-constexpr bool IsBoardSquare(int square) { return square >= 1 && square <= 64; }
-constexpr SquareIndex FileOf(SquareIndex square) { return static_cast<SquareIndex>((square - 1) % 8 + 1); }
-constexpr SquareIndex RowOf(SquareIndex square) { return static_cast<SquareIndex>((square - 1) / 8 + 1); }
+constexpr bool IsBoardSquare(int square) {
+    return square >= 1 && square <= 64;
+}
+constexpr SquareIndex FileOf(SquareIndex square) {
+    return static_cast<SquareIndex>((square - 1) % 8 + 1);
+}
+constexpr SquareIndex RowOf(SquareIndex square) {
+    return static_cast<SquareIndex>((square - 1) / 8 + 1);
+}
 
 } // namespace quorrin

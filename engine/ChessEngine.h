@@ -116,7 +116,9 @@ private:
     bool CheckCastlingRule(SquareIndex from, SquareIndex to, bool testOnly, MoveKind& castling);
     bool PathIsClear(SquareIndex from, SquareIndex to) const;
     void LocateKings();
-    void Draw(SquareIndex square, bool showHighlight) { drawer_->DrawSquare(square, showHighlight); }
+    void Draw(SquareIndex square, bool showHighlight) {
+        drawer_->DrawSquare(square, showHighlight);
+    }
 
     // Marks the engine busy for the lifetime of one public move operation.
     class BusyScope {

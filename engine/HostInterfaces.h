@@ -17,7 +17,8 @@ public:
     virtual ~BoardEvents() = default;
 
     // A move was made by the side bWhite, from sFrom to sTo (lowercase square names).
-    virtual void PieceMovement([[maybe_unused]] bool bWhite, [[maybe_unused]] const std::string& sFrom,
+    virtual void PieceMovement([[maybe_unused]] bool bWhite,
+                               [[maybe_unused]] const std::string& sFrom,
                                [[maybe_unused]] const std::string& sTo) {}
     // The move took ePiece from its destination square (not raised for en passant).
     virtual void PieceCapture([[maybe_unused]] PieceType ePiece) {}

@@ -4,7 +4,9 @@
 namespace quorrin {
 
 namespace {
-bool IsKing(const PieceState& piece) { return ShapeOf(piece.Kind) == Shape::King; }
+bool IsKing(const PieceState& piece) {
+    return ShapeOf(piece.Kind) == Shape::King;
+}
 } // namespace
 
 void ChessEngine::ShiftPiece(SquareIndex from, SquareIndex to, bool markMoved) {

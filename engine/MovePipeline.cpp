@@ -42,8 +42,8 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
         events_->PawnPromotion(PromotionIsWhite, choice);
         BoardSquare& promoted = Squares[PromotionSquare];
         promoted.Occupied = true;
-        promoted.Piece = PieceState{CorrectedPromotion(choice, PromotionIsWhite),
-                                    PromotionIsWhite, true};
+        promoted.Piece =
+            PieceState{CorrectedPromotion(choice, PromotionIsWhite), PromotionIsWhite, true};
         Draw(PromotionSquare, true);
     }
     PromotionPending = false;

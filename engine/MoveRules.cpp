@@ -11,10 +11,10 @@ namespace {
 
 // The numbers that differ between White's pawns and Black's.
 struct PawnRows {
-    int forward;        // row step of one move forward
-    int startRow;       // row from which the double step is allowed
-    int enPassantRow;   // row from which a pawn can take en passant
-    int promotionRow;   // row on which a pawn is promoted
+    int forward;      // row step of one move forward
+    int startRow;     // row from which the double step is allowed
+    int enPassantRow; // row from which a pawn can take en passant
+    int promotionRow; // row on which a pawn is promoted
 };
 
 constexpr PawnRows WhitePawnRows{-1, 7, 4, 1};
@@ -32,7 +32,9 @@ private:
     bool& flag_;
 };
 
-int Sign(int value) { return (value > 0) - (value < 0); }
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
 } // namespace
 
@@ -158,8 +160,8 @@ bool ChessEngine::CheckPawnRule(SquareIndex from, SquareIndex to, bool testOnly,
         }
     } else if (dr == rows.forward && std::abs(df) == 1) {
         if (!target.Occupied) {
-            const bool enPassant = EnPassantOpen && target.File == EnPassantFile &&
-                                   source.Row == rows.enPassantRow;
+            const bool enPassant =
+                EnPassantOpen && target.File == EnPassantFile && source.Row == rows.enPassantRow;
             if (!enPassant) {
                 return false;
             }

@@ -38,9 +38,13 @@ ChessEngine::ChessEngine(BoardEvents* events, SquareDrawer* drawer)
     NewGame();
 }
 
-void ChessEngine::SetEvents(BoardEvents* events) { events_ = events ? events : &silentHost; }
+void ChessEngine::SetEvents(BoardEvents* events) {
+    events_ = events ? events : &silentHost;
+}
 
-void ChessEngine::SetDrawer(SquareDrawer* drawer) { drawer_ = drawer ? drawer : &blindSurface; }
+void ChessEngine::SetDrawer(SquareDrawer* drawer) {
+    drawer_ = drawer ? drawer : &blindSurface;
+}
 
 bool ChessEngine::NewGame(std::string_view sLayout, bool bWhitesTurn) {
     if (busy_) {
