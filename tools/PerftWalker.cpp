@@ -17,12 +17,17 @@ std::string FormatCounts(const PerftCounts& c) {
            " stalemates=" + std::to_string(c.stalemates);
 }
 
-PerftWalker::PerftWalker(ChessEngine& engine) : engine_(engine) { engine_.SetEvents(this); }
+PerftWalker::PerftWalker(ChessEngine& engine) : engine_(engine) {
+    engine_.SetEvents(this);
+}
 
-PerftWalker::~PerftWalker() { engine_.SetEvents(nullptr); }
+PerftWalker::~PerftWalker() {
+    engine_.SetEvents(nullptr);
+}
 
-PerftCounts PerftWalker::Run(int depth,
-                             const std::function<void(const std::string&, std::uint64_t)>& onRootMove) {
+PerftCounts
+PerftWalker::Run(int depth,
+                 const std::function<void(const std::string&, std::uint64_t)>& onRootMove) {
     counts_ = {};
     onRootMove_ = onRootMove;
     if (depth <= 0) {
@@ -92,15 +97,21 @@ std::uint64_t PerftWalker::Walk(int depth, bool root) {
     return nodes;
 }
 
-void PerftWalker::PieceCapture(PieceType) { counts_.captures += lastPly_; }
+void PerftWalker::PieceCapture(PieceType) {
+    counts_.captures += lastPly_;
+}
 
 void PerftWalker::KingInCheck(bool, bool bCheckmate) {
     counts_.checks += lastPly_;
     counts_.checkmates += lastPly_ && bCheckmate;
 }
 
-void PerftWalker::PawnPromotion(bool, PieceType& eChoice) { eChoice = promotionChoice_; }
+void PerftWalker::PawnPromotion(bool, PieceType& eChoice) {
+    eChoice = promotionChoice_;
+}
 
-void PerftWalker::Stalemate() { counts_.stalemates += lastPly_; }
+void PerftWalker::Stalemate() {
+    counts_.stalemates += lastPly_;
+}
 
 } // namespace quorrin::tools

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     const auto white = tools::ParseSide(argv[2]);
     const std::string_view depthText = argv[3];
     int depth = -1;
-    const auto parsed = std::from_chars(depthText.data(), depthText.data() + depthText.size(), depth);
+    const auto parsed =
+        std::from_chars(depthText.data(), depthText.data() + depthText.size(), depth);
     if (!layout) {
         std::fprintf(stderr, "perft: the layout must be 'start', 128 characters of piece codes "
                              "or a board diagram\n");
