@@ -10,15 +10,19 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
+class QMouseEvent;
+class QResizeEvent;
 class QTimer;
 
 namespace quorrin {
 
+class PieceArtwork;
 class PropertyStore;
 class SquareSurface;
 
-class brdChessboard : public QWidget, private BoardEvents, private SquareDrawer {
+class brdChessboard : public QWidget, private SquareDrawer {
     Q_OBJECT
     // Colours are 32-bit values &H00BBGGRR (red in the low byte); only the low 24 bits are
     // drawn. Every write reports "PropertyChanged", also when the value is unchanged.
@@ -103,30 +107,54 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Engine events, turned into the signals above.
-    void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override;
-    void PieceCapture(PieceType ePiece) override;
-    void KingInCheck(bool bWhite, bool bCheckmate) override;
-    void PawnPromotion(bool bWhite, PieceType& eChoice) override;
-    void Stalemate() override;
-    void MoveUndo(bool bWhite) override;
+    // Hears the engine's events and raises the signals above. A separate object, because the
+    // engine's event functions share their names and arguments with the signals.
+    class EngineEventRelay final : public BoardEvents {
+    public:
+        explicit EngineEventRelay(brdChessboard& board) : board_(board) {}
+        void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override;
+        void PieceCapture(PieceType ePiece) override;
+        void KingInCheck(bool bWhite, bool bCheckmate) override;
+        void PawnPromotion(bool bWhite, PieceType& eChoice) override;
+        void Stalemate() override;
+        void MoveUndo(bool bWhite) override;
+
+    private:
+        brdChessboard& board_;
+    };
 
     // Redraws one square from the position: colour, last-move frame, piece.
     void DrawSquare(SquareIndex square, bool showHighlight) override;
     void RepaintBoard();
     void LayOutSquares();
+    // Squares the template, writes SideView (which lays out), sizes the component to eight
+    // squares and repaints; runs on every new extent.
+    void UserControl_Resize();
+    int SquarePixelsY() const;
+    QSize BoardPixels() const; // eight squares a side, in pixels
+    QSize sizeHint() const override;
 
     // Mouse: pick-up on a square, drop over a square, the 100 ms poll of the left button.
     void picSquare_MouseDown(int index, Qt::MouseButton button);
     void picSquare_DragDrop(int index);
     void tmrDrag_Timer();
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // A left-button release while a piece is carried: ends the carrying, then drops the
+    // piece on the square under the pointer, if any.
+    void ReleaseAt(const QPointF& globalPos);
+    // Gives back the mouse grab and the pointer; safe to call when not carrying.
+    void StopCarrying();
 
     friend class SquareSurface;
+    friend class BoardTestAccess; // tests and benchmarks reach the private drawing and mouse
 
     ChessEngine engine_;
+    EngineEventRelay relay_{*this};
+    std::shared_ptr<const PieceArtwork> artwork_;
     std::array<SquareSurface*, 65> picSquare_{}; // 1..64; element 0 unused
     QTimer* tmrDrag_ = nullptr;
     SquareIndex DragFromSquare_ = 0;
+    bool carrying_ = false; // the mouse is grabbed and the pointer shows the carried piece
 
     quint32 darkSquareColor_ = DefaultDarkSquareColor;
     quint32 lightSquareColor_ = DefaultLightSquareColor;
