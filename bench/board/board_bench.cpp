@@ -1,0 +1,115 @@
+// Speed of drawing the board: a whole-board repaint, a move made and taken back on a shown
+// board, and a move dropped by the mouse from pick-up to the tick that ends the drag.
+#include "board/SquareSurface.h"
+#include "board/brdChessboard.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace quorrin {
+
+class BoardTestAccess {
+public:
+    static void RepaintBoard(brdChessboard& board) { board.RepaintBoard(); }
+    static void MouseDown(brdChessboard& board, int k) {
+        board.picSquare_MouseDown(k, Qt::LeftButton);
+    }
+    static void ReleaseOver(brdChessboard& board, int k) {
+        const QWidget* square = board.picSquare_[k];
+        board.ReleaseAt(
+            square->mapToGlobal(QPointF(square->width() / 2.0, square->height() / 2.0)));
+    }
+    static void Tick(brdChessboard& board) { board.tmrDrag_Timer(); }
+};
+
+} // namespace quorrin
+
+using quorrin::BoardTestAccess;
+using quorrin::brdChessboard;
+
+namespace {
+
+constexpr int E2 = 53;
+constexpr int E4 = 37;
+
+// The game window's board: 6135 twips, 51-pixel squares, shown.
+struct ShownBoard {
+    ShownBoard() {
+        board.SetExtentTwips(6135, 6135);
+        board.show();
+        QCoreApplication::processEvents();
+    }
+    brdChessboard board;
+};
+
+// Every square recomposed: both square colours change, each write repaints the board.
+void BM_RepaintWholeBoard(benchmark::State& state) {
+    ShownBoard shown;
+    quint32 shade = 0;
+    for (auto _ : state) {
+        shade ^= 0x00010101;
+        shown.board.setDarkSquareColor(0x00808080 ^ shade);
+        shown.board.setLightSquareColor(0x00E0E0E0 ^ shade);
+    }
+    state.SetItemsProcessed(state.iterations() * 64);
+}
+BENCHMARK(BM_RepaintWholeBoard)->Unit(benchmark::kMicrosecond);
+
+// A repaint that finds every square already showing what it should.
+void BM_RepaintUnchangedBoard(benchmark::State& state) {
+    ShownBoard shown;
+    for (auto _ : state) {
+        BoardTestAccess::RepaintBoard(shown.board);
+    }
+}
+BENCHMARK(BM_RepaintUnchangedBoard)->Unit(benchmark::kMicrosecond);
+
+void BM_MoveAndUndo(benchmark::State& state) {
+    ShownBoard shown;
+    const QString from = QStringLiteral("e2");
+    const QString to = QStringLiteral("e4");
+    for (auto _ : state) {
+        shown.board.MovePiece(from, to);
+        shown.board.UndoLastMove();
+    }
+}
+BENCHMARK(BM_MoveAndUndo)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// Pick-up on e2 (square cleared, pointer set, mouse grabbed), release over e4 (pointer back,
+// MovePiece with its redraws), then the tick that redraws e2. The undo is not timed.
+void BM_DroppedMove(benchmark::State& state) {
+    ShownBoard shown;
+    for (auto _ : state) {
+        BoardTestAccess::MouseDown(shown.board, E2);
+        BoardTestAccess::ReleaseOver(shown.board, E4);
+        BoardTestAccess::Tick(shown.board);
+        state.PauseTiming();
+        if (shown.board.State().MoveHistory.size() != 1) {
+            state.SkipWithError("the dropped move was not made");
+            break;
+        }
+        shown.board.UndoLastMove();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DroppedMove)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,65 @@
+// One square of the board: a child widget that keeps its own picture, composed by the board's
+// DrawSquare and blitted when Qt paints, and that hands mouse presses and releases to the
+// board. Moving the widget keeps the picture, so turning the board needs no redraw.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+namespace quorrin {
+
+class brdChessboard;
+class PieceArtwork;
+
+class SquareSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    // What a square shows: its colour, perhaps a one-pixel frame, perhaps a piece (its
+    // PieceType). Colours are opaque QRgb values.
+    struct Look {
+        QRgb background = 0;
+        std::optional<QRgb> frame;
+        std::optional<int> piece;
+
+        friend bool operator==(const Look&, const Look&) = default;
+    };
+
+    // Square surface index (1..64) of board, named "picSquare<index>".
+    SquareSurface(int index, brdChessboard* board);
+
+    // A colour &H00BBGGRR (red in the low byte) as an opaque QRgb; bits above 24 are ignored.
+    static QRgb RgbOf(quint32 colour) {
+        return qRgb(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                    static_cast<int>((colour >> 16) & 0xFF));
+    }
+
+    int Index() const { return index_; }
+    // The picture, square-pixel sized and Format_RGB32.
+    const QImage& Image() const { return image_; }
+
+    // Moves the surface to rect (pixels in the board). A new size gives a fresh picture that
+    // shows nothing until the next Show.
+    void Place(const QRect& rect);
+
+    // Composes the look onto the picture: background, frame on the outermost pixels, then
+    // the piece's cell of the AND layer ANDed and of the OR layer ORed in, centred (an odd
+    // margin puts the extra pixel right and below; a square under 32 pixels cuts the piece).
+    // Does nothing when the picture already shows exactly this look.
+    void Show(const Look& look, const PieceArtwork& artwork);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    brdChessboard* board_;
+    int index_;
+    QImage image_;
+    std::optional<Look> shown_; // what the picture shows; none for a fresh picture
+};
+
+} // namespace quorrin
