@@ -1,0 +1,38 @@
+// The two opaque pictures that the board combines to draw a piece on a square:
+// square AND andLayer, then OR orLayer.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QString>
+
+namespace quorrin::artwork {
+
+constexpr int CellSize = 32;
+constexpr int PieceCount = 12;
+
+struct PieceLayers {
+    QImage andLayer; // Format_RGB32: white where the square shows, black inside each piece
+    QImage orLayer;  // Format_RGB32: black where the square shows, the piece's colours inside
+};
+
+// Splits anti-aliased pieces (one CellSize image per code, premultiplied ARGB) into the two
+// layers, cell n at x = CellSize * n. A pixel at least half covered by a piece belongs to it
+// and becomes opaque: its partial colour is laid over edgeColours[n]. Every other pixel is
+// left to the square, so the result has hard edges and is exact on any square colour.
+PieceLayers SplitIntoLayers(const QList<QImage>& pieces, const QList<QColor>& edgeColours);
+
+// Empty when the layers obey the composition rule; otherwise what is wrong with them.
+// The rule: both layers are PieceCount cells wide and one cell high, neither has an alpha
+// channel, the AND layer holds only pure black and pure white, and the OR layer is black
+// wherever the AND layer is white.
+QString CheckLayers(const QImage& andLayer, const QImage& orLayer);
+
+// Draws piece `code` on a square of one colour exactly as the board does: AND with the AND
+// layer's cell, then OR with the OR layer's cell, at `offset`.
+QImage ComposeOnSquare(const PieceLayers& layers, int code, const QColor& square, int squareSize,
+                       const QPoint& offset);
+
+} // namespace quorrin::artwork

@@ -1,0 +1,35 @@
+// Pictures around the board: window background, program emblem, About box images.
+#pragma once
+
+#include "PieceGlyphs.h"
+
+#include <QImage>
+#include <QRawFont>
+#include <QString>
+
+namespace quorrin::artwork {
+
+class Scenery {
+public:
+    explicit Scenery(const PieceGlyphs& glyphs) : glyphs(glyphs) {}
+
+    // The bold face used for button captions; false when the file cannot be read.
+    bool LoadFont(const QString& boldFontFile);
+
+    // 800 x 600, opaque: lavender-blue at the top fading to almost black at the bottom.
+    QImage Background() const;
+    // The program's emblem, a white knight on a small blue board, `size` pixels square with a
+    // transparent surround.
+    QImage Emblem(int size) const;
+    // 222 x 79, opaque: a rounded "OK" button on white.
+    QImage OkButton() const;
+    // 24 x 24, opaque, n = 1..7: one square of a board's first rank with its white piece,
+    // so that the seven in a row read as a1 to g1.
+    QImage Decoration(int n) const;
+
+private:
+    const PieceGlyphs& glyphs;
+    QRawFont boldFont;
+};
+
+} // namespace quorrin::artwork
