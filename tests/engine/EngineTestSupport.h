@@ -79,6 +79,8 @@ private:
 // A fresh engine wired to a journal.
 class EngineTest : public ::testing::Test {
 protected:
+    EngineTest() { journal.Clear(); } // forget the engine's first drawing of the board
+
     Journal journal;
     TestEngine engine{&journal, &journal};
 
