@@ -9,9 +9,7 @@
 
 #include <QTimer>
 
-#include <initializer_list>
 #include <optional>
-#include <utility>
 
 namespace quorrin {
 
@@ -74,15 +72,6 @@ inline QImage ExpectedSquare(const brdChessboard& board, const char* name, bool 
         size,
         SquareSurface::RgbOf(square.IsDark ? board.DarkSquareColor() : board.LightSquareColor()),
         frame, piece, QPoint((size.width() - 32) / 2, (size.height() - 32) / 2));
-}
-
-// A layout string with the given pieces ("e1", "WK") on an otherwise empty board.
-inline QString Layout(std::initializer_list<std::pair<const char*, const char*>> pieces) {
-    QString layout(128, QLatin1Char('X'));
-    for (const auto& [square, code] : pieces) {
-        layout.replace(2 * (SquareNameToIndex(square) - 1), 2, QLatin1String(code));
-    }
-    return layout;
 }
 
 } // namespace test
