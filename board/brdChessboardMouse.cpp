@@ -21,6 +21,12 @@ void brdChessboard::picSquare_MouseDown(int index, Qt::MouseButton button) {
         return;
     }
 
+    // A pick-up within 100 ms of a refused drop comes before the tick that would have
+    // shown the earlier piece again: show it now, or it would stay invisible.
+    if (tmrDrag_->isActive() && DragFromSquare_ != index) {
+        DrawSquare(DragFromSquare_, true);
+    }
+
     // The piece (and a frame on its square) vanish while it is carried; the position stays.
     SquareSurface::Look cleared;
     cleared.background = SquareSurface::RgbOf(square.IsDark ? darkSquareColor_ : lightSquareColor_);

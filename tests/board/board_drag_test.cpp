@@ -144,8 +144,14 @@ void BoardDragTest::refusedOrLostDrops() {
     shown.Release(releaseAt);
     QVERIFY(PointerIsNormal());
     QCOMPARE(shown.Moves(), 0u);
+    // Another pick-up before the tick shows the first piece again at once.
+    shown.board.setLocked(false);
+    shown.Press("b1");
+    QVERIFY(shown.Shows("g1", false));
+    shown.Release(releaseAt);
     QVERIFY(shown.DragEnds());
     QVERIFY(shown.Shows("g1", false));
+    QVERIFY(shown.Shows("b1", false));
 }
 
 void BoardDragTest::promotionByDragWithABusyHost() {
