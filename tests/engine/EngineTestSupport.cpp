@@ -82,6 +82,10 @@ std::string StateDifferences(const EngineState& expected, const EngineState& act
     for (int k = 0; k <= 64; ++k) {
         const BoardSquare& want = expected.Squares[k];
         const BoardSquare& got = actual.Squares[k];
+        if (want.Occupied == got.Occupied && (!want.Occupied || want.Piece == got.Piece) &&
+            want.IsDark == got.IsDark && want.File == got.File && want.Row == got.Row) {
+            continue;
+        }
         const std::string name = SquareName(k);
         if (want.Occupied != got.Occupied) {
             out << name << ": expected " << (want.Occupied ? Describe(want.Piece) : "empty")
