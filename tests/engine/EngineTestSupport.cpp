@@ -1,5 +1,6 @@
 #include "EngineTestSupport.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace quorrin::testing {

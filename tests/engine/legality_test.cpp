@@ -3,6 +3,7 @@
 #include "EngineTestSupport.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <set>
 
 namespace quorrin::testing {

@@ -4,8 +4,10 @@
 
 #include "engine/CandidateTargets.h"
 
+#include <iterator>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace quorrin::testing {
 namespace {
