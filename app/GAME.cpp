@@ -1,0 +1,333 @@
+#include "GAME.h"
+
+#include "AppResources.h"
+#include "ClientArea.h"
+#include "SoundPlayer.h"
+#include "board/Platform.h"
+#include "board/PropertyStore.h"
+#include "board/brdChessboard.h"
+#include "frmAbout.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <utility>
+
+namespace quorrin {
+
+namespace {
+
+using platform::TwipsToPixelsX;
+using platform::TwipsToPixelsY;
+
+// A rectangle given in twips, in pixels.
+QRect TwipsRect(int left, int top, int width, int height) {
+    return {TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
+            TwipsToPixelsY(height)};
+}
+
+// Black king f8, white queen d7, white king g6, pawns b5 g5 (black) and b4 g4 (white): after
+// the queen goes from d7 to e6, Black has no legal move.
+const QString TestLayout = QStringLiteral("XXXXXXXXXXBKXXXX"
+                                          "XXXXXXWQXXXXXXXX"
+                                          "XXXXXXXXXXXXWKXX"
+                                          "XXBPXXXXXXXXBPXX"
+                                          "XXWPXXXXXXXXWPXX"
+                                          "XXXXXXXXXXXXXXXX"
+                                          "XXXXXXXXXXXXXXXX"
+                                          "XXXXXXXXXXXXXXXX");
+
+QListWidget* MakeMoveList(const char* name, const QRect& where, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(where);
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Base, QColor(0xE0, 0xE0, 0xE0));
+    list->setPalette(colours);
+    return list;
+}
+
+} // namespace
+
+GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
+    : QMainWindow(parent), sounds_(sounds) {
+    EnsureAppResources();
+    setObjectName(QStringLiteral("GAME"));
+    setWindowTitle(QStringLiteral("Quorrin "));
+    setWindowIcon(QIcon(QStringLiteral(":/images/quorrin-32.png")));
+
+    BuildClientArea();
+    BuildMenus();
+    ConnectBoard();
+
+    // The board reads its saved properties before the load handler looks at them.
+    brdChessboard1_->ReadProperties(
+        SettingsPropertyStore(statePath, QStringLiteral("brdChessboard1")));
+    brdChessboard1_->SetExtentTwips(6135, 6135);
+
+    // The layout is fixed by design: the window keeps the size of its client area and menus.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    CentreOnScreen();
+    Form_Load();
+}
+
+GAME::~GAME() {
+    delete about_;
+}
+
+void GAME::SetFirstPaintHandler(std::function<void()> handler) {
+    client_->SetFirstPaintHandler(std::move(handler));
+}
+
+void GAME::BuildClientArea() {
+    client_ = new ClientArea(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(TwipsToPixelsX(9915), TwipsToPixelsY(6495));
+    client_->SetBackColor(QColor(0x40, 0x40, 0x40));
+    client_->SetPicture(QPixmap(QStringLiteral(":/images/background.png")));
+    // Line1: white, two pixels wide, under the board and the lists.
+    client_->AddLine(QLine(TwipsToPixelsX(120), TwipsToPixelsY(6360), TwipsToPixelsX(9840),
+                           TwipsToPixelsY(6360)),
+                     Qt::white, 2);
+    setCentralWidget(client_);
+
+    brdChessboard1_ = new brdChessboard(client_);
+    brdChessboard1_->setObjectName(QStringLiteral("brdChessboard1"));
+    brdChessboard1_->move(TwipsToPixelsX(120), TwipsToPixelsY(120));
+
+    lstWhiteMoves_ = MakeMoveList("lstWhiteMoves", TwipsRect(6360, 120, 1695, 6105), client_);
+    lstBlackMoves_ = MakeMoveList("lstBlackMoves", TwipsRect(8160, 120, 1695, 6105), client_);
+
+    // Below the client height: these work, but a player does not see them.
+    txtMovePiece_ = new QLineEdit(QStringLiteral("e2e4"), client_);
+    txtMovePiece_->setObjectName(QStringLiteral("txtMovePiece"));
+    txtMovePiece_->setGeometry(TwipsRect(3480, 6840, 615, 375));
+    cmdMovePiece_ = new QPushButton(QStringLiteral("Move Piece"), client_);
+    cmdMovePiece_->setObjectName(QStringLiteral("cmdMovePiece"));
+    cmdMovePiece_->setGeometry(TwipsRect(4200, 6840, 1095, 375));
+    cmdTestStalemate_ = new QPushButton(QStringLiteral("Test Stalemate"), client_);
+    cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
+    cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
+    connect(cmdMovePiece_, &QPushButton::clicked, this, &GAME::cmdMovePiece_Click);
+    connect(cmdTestStalemate_, &QPushButton::clicked, this, &GAME::cmdTestStalemate_Click);
+}
+
+void GAME::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    const auto named = [](QAction* action, const char* name) {
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    const auto menu = [bar](const QString& caption, const char* name) {
+        auto* created = new QMenu(caption, bar);
+        created->setObjectName(QLatin1String(name));
+        created->menuAction()->setObjectName(QLatin1String(name));
+        return created;
+    };
+
+    QMenu* mnuGame = menu(QStringLiteral("Game"), "mnuGame");
+    connect(named(mnuGame->addAction(QStringLiteral("New Game")), "mnuGameNew"),
+            &QAction::triggered, this, &GAME::mnuGameNew_Click);
+    named(mnuGame->addSeparator(), "sep2");
+
+    QMenu* mnuBoard = menu(QStringLiteral("Board"), "mnuBoard");
+    connect(named(mnuBoard->addAction(QStringLiteral("Reverse Board")), "mnuBoardView"),
+            &QAction::triggered, this, &GAME::mnuBoardView_Click);
+    mnuBoardLock_ = named(mnuBoard->addAction(QStringLiteral("Drag-and-Drop")), "mnuBoardLock");
+    mnuBoardLock_->setCheckable(true);
+    connect(mnuBoardLock_, &QAction::triggered, this, &GAME::mnuBoardLock_Click);
+    mnuBoardHighlight_ =
+        named(mnuBoard->addAction(QStringLiteral("Highlight Move")), "mnuBoardHighlight");
+    mnuBoardHighlight_->setCheckable(true);
+    connect(mnuBoardHighlight_, &QAction::triggered, this, &GAME::mnuBoardHighlight_Click);
+    mnuGame->addMenu(mnuBoard);
+
+    QMenu* mnuActions = menu(QStringLiteral("Actions"), "mnuActions");
+    connect(named(mnuActions->addAction(QStringLiteral("Undo Last Move")), "mnuActionsUndo"),
+            &QAction::triggered, this, &GAME::mnuActionsUndo_Click);
+    mnuGame->addMenu(mnuActions);
+
+    named(mnuGame->addSeparator(), "sep1");
+    connect(named(mnuGame->addAction(QStringLiteral("Quit")), "mnuFileQuit"), &QAction::triggered,
+            this, &GAME::mnuFileQuit_Click);
+    bar->addMenu(mnuGame);
+
+    QMenu* mnuHelp = menu(QStringLiteral("Help"), "mnuHelp");
+    bar->addMenu(mnuHelp);
+    mnuHelp->menuAction()->setVisible(false);
+
+    // The promotion menus are never shown in the bar, only popped up at the pointer.
+    struct Promotion {
+        const char* name;
+        const char* caption;
+        int piece;
+    };
+    const auto promotionMenu = [&](const char* name, std::initializer_list<Promotion> items) {
+        QMenu* popup = menu(QStringLiteral("Reclaim Piece"), name);
+        for (const Promotion& item : items) {
+            const int piece = item.piece;
+            connect(named(popup->addAction(QLatin1String(item.caption)), item.name),
+                    &QAction::triggered, this, [this, piece] { PromotionChoice_ = piece; });
+        }
+        bar->addMenu(popup);
+        popup->menuAction()->setVisible(false);
+        return popup;
+    };
+    mnuWhitePawnPromotion_ =
+        promotionMenu("mnuWhitePawnPromotion", {{"mnuWQ", "Queen", WhiteQueen},
+                                                {"mnuWR", "Rook", WhiteRook},
+                                                {"mnuWB", "Bishop", WhiteBishop},
+                                                {"mnuWN", "Knight", WhiteKnight}});
+    mnuBlackPawnPromotion_ =
+        promotionMenu("mnuBlackPawnPromotion", {{"mnuBQ", "Queen", BlackQueen},
+                                                {"mnuBR", "Rook", BlackRook},
+                                                {"mnuBB", "Bishop", BlackBishop},
+                                                {"mnuBN", "Knight", BlackKnight}});
+
+    QMenu* mnuabout = menu(QStringLiteral("About"), "mnuabout");
+    connect(named(mnuabout->addAction(QStringLiteral("About Quorrin")), "mnuaboutchess"),
+            &QAction::triggered, this, &GAME::mnuaboutchess_Click);
+    bar->addMenu(mnuabout);
+}
+
+void GAME::ConnectBoard() {
+    // Direct connections: each answer, box, sound or pop-up included, runs to its end before
+    // the board goes on with the move, and PawnPromotion writes eChoice in place.
+    connect(brdChessboard1_, &brdChessboard::PieceMovement, this,
+            &GAME::brdChessboard1_PieceMovement, Qt::DirectConnection);
+    connect(brdChessboard1_, &brdChessboard::KingInCheck, this, &GAME::brdChessboard1_KingInCheck,
+            Qt::DirectConnection);
+    connect(brdChessboard1_, &brdChessboard::PawnPromotion, this,
+            &GAME::brdChessboard1_PawnPromotion, Qt::DirectConnection);
+    connect(brdChessboard1_, &brdChessboard::Stalemate, this, &GAME::brdChessboard1_Stalemate,
+            Qt::DirectConnection);
+    connect(brdChessboard1_, &brdChessboard::MoveUndo, this, &GAME::brdChessboard1_MoveUndo,
+            Qt::DirectConnection);
+}
+
+void GAME::CentreOnScreen() {
+    const QSize screen = platform::ScreenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+void GAME::Form_Load() {
+    // A check mark on "Drag-and-Drop" means dragging is allowed.
+    mnuBoardLock_->setChecked(!brdChessboard1_->Locked());
+    mnuBoardHighlight_->setChecked(brdChessboard1_->HighlightMove());
+}
+
+void GAME::mnuGameNew_Click() {
+    if (brdChessboard1_->NewGame()) {
+        ClearMoveLists();
+    }
+}
+
+void GAME::mnuBoardView_Click() {
+    brdChessboard1_->setSideView(brdChessboard1_->SideView() == 0 ? 1 : 0);
+}
+
+void GAME::mnuBoardLock_Click() {
+    // The action has already toggled its own check mark.
+    brdChessboard1_->setLocked(!mnuBoardLock_->isChecked());
+}
+
+void GAME::mnuBoardHighlight_Click() {
+    brdChessboard1_->setHighlightMove(mnuBoardHighlight_->isChecked());
+}
+
+void GAME::mnuActionsUndo_Click() {
+    // The lists are trimmed by the MoveUndo answer.
+    brdChessboard1_->UndoLastMove();
+}
+
+void GAME::mnuFileQuit_Click() {
+    close();
+    QCoreApplication::quit();
+}
+
+void GAME::mnuaboutchess_Click() {
+    if (about_ == nullptr) {
+        about_ = new frmAbout();
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void GAME::cmdMovePiece_Click() {
+    // Only the first two and the last two characters count: "e2e4", "e2-e4" and "e2 e4" alike.
+    const QString text = txtMovePiece_->text();
+    if (!brdChessboard1_->MovePiece(text.left(2), text.right(2))) {
+        ShowMessage(QStringLiteral("Illegal move or bad syntax"));
+    }
+}
+
+void GAME::cmdTestStalemate_Click() {
+    if (brdChessboard1_->NewGame(TestLayout, true)) {
+        ClearMoveLists();
+    }
+}
+
+void GAME::brdChessboard1_PieceMovement(bool bWhite, const QString& sFrom, const QString& sTo) {
+    (bWhite ? lstWhiteMoves_ : lstBlackMoves_)->addItem(sFrom + QLatin1Char('-') + sTo);
+    PlaySound(QStringLiteral("click.wav"));
+}
+
+void GAME::brdChessboard1_KingInCheck(bool bWhite, bool bCheckmate) {
+    const QString side = bWhite ? QStringLiteral("White") : QStringLiteral("Black");
+    if (bCheckmate) {
+        // The win sound follows once the player has closed the box.
+        ShowMessage(side + QStringLiteral(" checkmated"));
+        PlaySound(QStringLiteral("win.wav"));
+    } else {
+        ShowMessage(side + QStringLiteral(" king in check"));
+    }
+}
+
+void GAME::brdChessboard1_PawnPromotion(bool bWhite, int& eChoice) {
+    // A chosen item has stored its piece by the time the pop-up returns. A dismissed pop-up
+    // leaves the previous value (0 the first time, -1 later), which the board makes a queen.
+    (bWhite ? mnuWhitePawnPromotion_ : mnuBlackPawnPromotion_)->exec(QCursor::pos());
+    eChoice = PromotionChoice_;
+    PromotionChoice_ = -1;
+}
+
+void GAME::brdChessboard1_Stalemate() {
+    ShowMessage(QStringLiteral("Stalemate"));
+}
+
+void GAME::brdChessboard1_MoveUndo(bool bWhite) {
+    QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
+    if (list->count() > 0) {
+        delete list->takeItem(list->count() - 1);
+    }
+}
+
+void GAME::PlaySound(const QString& fileName) {
+    SoundFile_ = SoundFilePath(fileName);
+    SoundResult_ = sounds_.Play(SoundFile_);
+}
+
+void GAME::ShowMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrin"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void GAME::ClearMoveLists() {
+    lstWhiteMoves_->clear();
+    lstBlackMoves_->clear();
+}
+
+} // namespace quorrin

@@ -1,0 +1,150 @@
+#include "frmAbout.h"
+
+#include "AppResources.h"
+#include "ClickableLabel.h"
+#include "board/Platform.h"
+
+#include <QDesktopServices>
+#include <QFont>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
+
+namespace quorrin {
+
+namespace {
+
+constexpr int FormWidth = 420;
+constexpr int FormHeight = 372;
+constexpr int Margin = 24;
+
+template <typename Label> Label* PlaceLabel(Label* label, const char* name, const QRect& where) {
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(where);
+    return label;
+}
+
+void MakeLink(QLabel* label) {
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xC0));
+    label->setPalette(colours);
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
+    EnsureAppResources();
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Quorrin"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/quorrin-32.png")));
+    setFixedSize(FormWidth, FormHeight);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+
+    // The title: Label2 is its shadow, Label5 the face (and a link to the support desk).
+    QFont titleFont(QStringLiteral("Arial"), 26, QFont::Bold);
+    auto* Label2 = PlaceLabel(new QLabel(QStringLiteral("Quorrin "), this), "Label2",
+                              QRect(Margin + 2, 14, 260, 44));
+    Label2->setFont(titleFont);
+    QPalette shadow = Label2->palette();
+    shadow.setColor(QPalette::WindowText, QColor(0xC8, 0xC8, 0xD8));
+    Label2->setPalette(shadow);
+    auto* Label5 = PlaceLabel(new ClickableLabel(QStringLiteral("Quorrin "), this), "Label5",
+                              QRect(Margin, 12, 260, 44));
+    Label5->setFont(titleFont);
+    QPalette face = Label5->palette();
+    face.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0x70));
+    Label5->setPalette(face);
+
+    PlaceLabel(new QLabel(QStringLiteral("Version 1.5"), this), "Label3",
+               QRect(Margin + 2, 58, 200, 20));
+
+    for (int i = 0; i < 7; ++i) {
+        auto* image = new QLabel(this);
+        image->setObjectName(QStringLiteral("imgsei%1").arg(i));
+        image->setPixmap(QPixmap(QStringLiteral(":/images/about-deco-%1.png").arg(i + 1)));
+        image->setGeometry(Margin + i * 34, 88, 24, 24);
+    }
+
+    auto* Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(Margin, 124, FormWidth - 2 * Margin, 2);
+
+    PlaceLabel(new QLabel(QStringLiteral("Have questions?  Need technical support? "), this),
+               "Label1", QRect(Margin, 136, FormWidth - 2 * Margin, 20));
+    auto* Label7 = PlaceLabel(new ClickableLabel(QStringLiteral("Contact us"), this), "Label7",
+                              QRect(Margin, 156, 90, 20));
+    Label7->setToolTip(QStringLiteral("Email us!"));
+    MakeLink(Label7);
+    auto* Label4 = PlaceLabel(new ClickableLabel(WebAddress, this), "Label4",
+                              QRect(Margin, 180, FormWidth - 2 * Margin, 20));
+    Label4->setToolTip(MakerName);
+    MakeLink(Label4);
+    Label7->adjustSize();
+    Label4->adjustSize();
+
+    auto* Label8 = PlaceLabel(
+        new QLabel(QStringLiteral("Copyright \u00A9 2026 %1. This program is protected by "
+                                  "copyright law; copying or passing it on without the "
+                                  "maker's permission is not allowed.")
+                       .arg(MakerName),
+                   this),
+        "Label8", QRect(Margin, 208, FormWidth - 2 * Margin, 48));
+    Label8->setWordWrap(true);
+    QFont small = Label8->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    Label8->setFont(small);
+
+    auto* cmdOK = new QPushButton(this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    const QPixmap okPicture(QStringLiteral(":/images/about-ok.png"));
+    cmdOK->setIcon(okPicture);
+    cmdOK->setIconSize(QSize(222, 79));
+    cmdOK->setFlat(true);
+    cmdOK->setGeometry((FormWidth - 226) / 2, FormHeight - 79 - 20, 226, 83);
+    cmdOK->setCursor(Qt::PointingHandCursor);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(Label4, &ClickableLabel::Click, this, &frmAbout::Label4_Click);
+    connect(Label5, &ClickableLabel::Click, this, &frmAbout::Label5_Click);
+    connect(Label7, &ClickableLabel::Click, this, &frmAbout::Label7_Click);
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    const QSize screen = platform::ScreenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
+
+void frmAbout::Label4_Click() {
+    QDesktopServices::openUrl(QUrl(WebAddress));
+}
+
+void frmAbout::Label5_Click() {
+    QDesktopServices::openUrl(QUrl(SupportAddress));
+}
+
+void frmAbout::Label7_Click() {
+    QDesktopServices::openUrl(QUrl(SupportAddress));
+}
+
+} // namespace quorrin
