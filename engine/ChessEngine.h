@@ -115,7 +115,11 @@ private:
                        bool& promotion);
     bool CheckCastlingRule(SquareIndex from, SquareIndex to, bool testOnly, MoveKind& castling);
     bool PathIsClear(SquareIndex from, SquareIndex to) const;
+    // Sets both king squares from the board: the last king of each colour in board order,
+    // 0 for a colour without one. Also counts the kings of each colour.
     void LocateKings();
+    // Keeps the king squares right after the king of a colour moved to square.
+    void KingMovedTo(bool white, SquareIndex square);
     void Draw(SquareIndex square, bool showHighlight) {
         drawer_->DrawSquare(square, showHighlight);
     }
@@ -135,6 +139,9 @@ private:
     BoardEvents* events_;
     SquareDrawer* drawer_;
     bool busy_ = false;
+    // Kings of each colour on the board; more than one only in a badly set-up layout.
+    int whiteKings_ = 0;
+    int blackKings_ = 0;
 };
 
 } // namespace quorrin

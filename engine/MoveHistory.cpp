@@ -20,10 +20,8 @@ void ChessEngine::ShiftPiece(SquareIndex from, SquareIndex to, bool markMoved) {
     if (kingTaken) {
         // Only a badly set-up position lets a king be taken; find what kings remain.
         LocateKings();
-    } else if (target.Piece.Kind == WhiteKing) {
-        WhiteKingSquare = to;
-    } else if (target.Piece.Kind == BlackKing) {
-        BlackKingSquare = to;
+    } else if (IsKing(target.Piece)) {
+        KingMovedTo(target.Piece.IsWhite, to);
     }
 }
 
@@ -110,14 +108,12 @@ bool ChessEngine::TakeBackLastMove() {
 
     // The king squares change only when a king moved or a taken king comes back.
     const bool kingWasTaken = r.ToOccupied && IsKing(r.CapturedPiece);
-    const PieceType movedKind = r.MovedPiece.Kind;
+    const PieceState moved = r.MovedPiece;
     MoveHistory.pop_back();
     if (kingWasTaken) {
         LocateKings();
-    } else if (movedKind == WhiteKing) {
-        WhiteKingSquare = from;
-    } else if (movedKind == BlackKing) {
-        BlackKingSquare = from;
+    } else if (IsKing(moved)) {
+        KingMovedTo(moved.IsWhite, from);
     }
     return true;
 }

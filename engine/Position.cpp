@@ -74,17 +74,28 @@ bool ChessEngine::NewGame(std::string_view sLayout, bool bWhitesTurn) {
     return true;
 }
 
-// With several kings of a colour the last one in board order counts; with none, 0.
 void ChessEngine::LocateKings() {
     WhiteKingSquare = 0;
     BlackKingSquare = 0;
+    whiteKings_ = 0;
+    blackKings_ = 0;
     for (SquareIndex k = 1; k <= 64; ++k) {
         const BoardSquare& square = Squares[k];
         if (square.Occupied && square.Piece.Kind == WhiteKing) {
             WhiteKingSquare = k;
+            ++whiteKings_;
         } else if (square.Occupied && square.Piece.Kind == BlackKing) {
             BlackKingSquare = k;
+            ++blackKings_;
         }
+    }
+}
+
+void ChessEngine::KingMovedTo(bool white, SquareIndex square) {
+    if ((white ? whiteKings_ : blackKings_) != 1) {
+        LocateKings();
+    } else {
+        (white ? WhiteKingSquare : BlackKingSquare) = square;
     }
 }
 
