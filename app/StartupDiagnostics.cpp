@@ -20,8 +20,8 @@ long ResidentKilobytes() {
     if (!status.open(QIODevice::ReadOnly)) {
         return -1;
     }
-    while (!status.atEnd()) {
-        const QByteArray line = status.readLine();
+    // /proc files report no size, so read them whole rather than testing for their end.
+    for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith("VmRSS:")) {
             return line.mid(6).trimmed().split(' ').value(0).toLong();
         }

@@ -1,12 +1,12 @@
-// Helpers for driving the game window in tests: a sound player that records its requests, and
-// a timer that answers message boxes and pop-up menus, both writing into one event log so
-// that the order of messages and sounds can be checked.
+// Driving the game window in tests: a sound player that records its requests and a timer that
+// answers message boxes and pop-up menus, both writing one log so that the order of messages
+// and sounds can be checked; and the board's squares as a player's mouse finds them.
 #pragma once
 
 #include "SoundPlayer.h"
 
 #include <QObject>
-#include <QString>
+#include <QPoint>
 #include <QStringList>
 #include <QTimer>
 
@@ -15,39 +15,35 @@
 
 class QMenu;
 
+namespace quorrin {
+class brdChessboard;
+}
+
 namespace quorrin::test {
 
-// Entries look like "sound click.wav", "message Stalemate", "popup mnuWhitePawnPromotion".
+// Entries: "sound click.wav", "message Stalemate", "popup mnuWhitePawnPromotion". A box that is
+// not plain (title "Quorrin", no icon, only OK, modal) is logged as "odd message ...".
 using EventLog = QStringList;
 
 class RecordingSoundPlayer final : public SoundPlayer {
 public:
     explicit RecordingSoundPlayer(EventLog& log) : log_(log) {}
     bool Play(const QString& filePath) override;
-
-    QStringList Paths; // every path requested, in order
+    QStringList Paths;
 
 private:
     EventLog& log_;
 };
 
-// Drops the offscreen platform's notes that it cannot grab the mouse, raise windows or pass
-// size hints on (these calls work as far as the tests need); other messages go through.
-void IgnoreOffscreenPlatformWarnings();
-
 class DialogAnswerer final : public QObject {
     Q_OBJECT
 
 public:
-    // Chooses in a pop-up menu: the caption of the item to pick, or "" to dismiss it.
-    using PopupPolicy = std::function<QString(QMenu&)>;
-
     explicit DialogAnswerer(EventLog& log);
-
-    // The next pop-up picks this caption ("" dismisses). Without a queued answer, the policy
-    // decides, and without a policy the pop-up is dismissed.
-    void QueuePopupAnswer(const QString& caption);
-    void SetPopupPolicy(PopupPolicy policy);
+    // Pop-ups take queued answers first (a caption to choose, "" to dismiss), then ask the
+    // policy; without either they are dismissed.
+    void QueuePopupAnswer(const QString& caption) { popupAnswers_.push_back(caption); }
+    void SetPopupPolicy(std::function<QString(QMenu&)> policy) { policy_ = std::move(policy); }
 
 private:
     void Answer();
@@ -55,7 +51,13 @@ private:
     EventLog& log_;
     QTimer timer_;
     std::deque<QString> popupAnswers_;
-    PopupPolicy policy_;
+    std::function<QString(QMenu&)> policy_;
 };
+
+// Drops the offscreen platform's notes about grabbing, raising and size hints.
+void IgnoreOffscreenPlatformWarnings();
+
+// The centre of square 1..64 in the coordinates of the board's window.
+QPoint SquareCentreInWindow(const brdChessboard& board, int square);
 
 } // namespace quorrin::test

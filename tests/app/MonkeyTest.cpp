@@ -1,6 +1,5 @@
 // Thousands of random presses, moves and releases on the board and random menu commands, with
-// boxes and pop-ups answered at random; afterwards the window must still agree with the game.
-#include "BoardDriving.h"
+// boxes and pop-ups answered at random; afterwards the window must agree with the game.
 #include "GAME.h"
 #include "GameTestSupport.h"
 #include "board/brdChessboard.h"
@@ -21,6 +20,37 @@
 using namespace quorrin;
 using namespace quorrin::test;
 
+namespace {
+
+std::string LayoutOf(const brdChessboard& board) {
+    std::string layout;
+    for (int square = 1; square <= 64; ++square) {
+        const BoardSquare& record = board.State().Squares[square];
+        layout += record.Occupied ? PieceCodes[record.Piece.Kind] : EmptyCode;
+    }
+    return layout;
+}
+
+// Where the piece on from may go, judged on a copy of the position without its history (so
+// castling and en passant may be judged differently): it only steers the monkey.
+std::vector<int> LikelyTargets(const brdChessboard& board, int from) {
+    std::vector<int> targets;
+    ChessEngine probe;
+    for (int to = 1; to <= 64; ++to) {
+        probe.NewGame(LayoutOf(board), board.State().WhitesTurn);
+        if (probe.MovePiece(SquareIndexToName(from), SquareIndexToName(to))) {
+            targets.push_back(to);
+        }
+    }
+    return targets;
+}
+
+QImage Picture(const brdChessboard& board, int square) {
+    return board.findChild<QWidget*>(QStringLiteral("picSquare%1").arg(square))->grab().toImage();
+}
+
+} // namespace
+
 class MonkeyTest : public QObject {
     Q_OBJECT
 
@@ -29,100 +59,31 @@ private slots:
     void randomPlayLeavesBoardAndListsInAgreement();
 
 private:
-    int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+    int Pick(std::size_t count) {
+        return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random_);
+    }
     bool Chance(double p) { return std::bernoulli_distribution(p)(random_); }
-    QPoint RandomPointIn(const QWidget& window);
-    std::vector<int> LegalTargets(const brdChessboard& board, int from);
-    void RandomMenuCommand(GAME& window);
-    void CheckAgreement(GAME& window, brdChessboard& board);
+    void RandomCommand(GAME& window);
 
     std::mt19937 random_{20261206};
 };
 
-namespace {
-
-void WaitForDragToEnd(const brdChessboard& board) {
-    const auto* poll = board.findChild<QTimer*>(QStringLiteral("tmrDrag"));
-    for (int waited = 0; poll != nullptr && poll->isActive() && waited < 500; waited += 5) {
-        QTest::qWait(5);
-    }
-}
-
-} // namespace
-
-QPoint MonkeyTest::RandomPointIn(const QWidget& window) {
-    return {Pick(window.width()), Pick(window.height())};
-}
-
-// The squares the piece on from may move to, judged on a copy of the position (without its
-// history, so castling and en passant may be judged differently: this only steers the
-// monkey towards moves that are likely legal).
-std::vector<int> MonkeyTest::LegalTargets(const brdChessboard& board, int from) {
-    const std::string layout = LayoutOf(board).toStdString();
-    const std::string fromName = SquareIndexToName(from);
-    std::vector<int> targets;
-    ChessEngine probe;
-    for (int to = 1; to <= 64; ++to) {
-        probe.NewGame(layout, board.State().WhitesTurn);
-        if (probe.MovePiece(fromName, SquareIndexToName(to))) {
-            targets.push_back(to);
-        }
-    }
-    return targets;
-}
-
-void MonkeyTest::RandomMenuCommand(GAME& window) {
-    static const char* const commands[] = {"mnuGameNew",        "mnuBoardView",   "mnuBoardLock",
-                                           "mnuBoardHighlight", "mnuActionsUndo", "mnuActionsUndo"};
+void MonkeyTest::RandomCommand(GAME& window) {
+    const char* const actions[] = {"mnuGameNew",        "mnuBoardView",   "mnuBoardLock",
+                                   "mnuBoardHighlight", "mnuActionsUndo", "mnuActionsUndo"};
     const int choice = Pick(8);
     if (choice < 6) {
-        window.findChild<QAction*>(QLatin1String(commands[choice]))->trigger();
-    } else if (choice == 6) {
-        window.findChild<QPushButton*>(QStringLiteral("cmdTestStalemate"))->click();
-    } else {
-        const char files[] = "abcdefgh";
-        const QString typed = QStringLiteral("%1%2%3%4")
-                                  .arg(QLatin1Char(files[Pick(8)]))
-                                  .arg(1 + Pick(8))
-                                  .arg(QLatin1Char(files[Pick(8)]))
-                                  .arg(1 + Pick(8));
-        window.findChild<QLineEdit*>(QStringLiteral("txtMovePiece"))->setText(typed);
-        window.findChild<QPushButton*>(QStringLiteral("cmdMovePiece"))->click();
+        window.findChild<QAction*>(QLatin1String(actions[choice]))->trigger();
+        return;
     }
-}
-
-void MonkeyTest::CheckAgreement(GAME& window, brdChessboard& board) {
-    const EngineState& state = board.State();
-    int whiteMoves = 0;
-    int blackMoves = 0;
-    for (const MoveRecord& record : state.MoveHistory) {
-        ++(record.WhiteMoved ? whiteMoves : blackMoves);
+    if (choice == 7) {
+        window.findChild<QLineEdit*>(QStringLiteral("txtMovePiece"))
+            ->setText(QString::fromStdString(SquareIndexToName(1 + Pick(64)) +
+                                             SquareIndexToName(1 + Pick(64))));
     }
-    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstWhiteMoves"))->count(), whiteMoves);
-    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstBlackMoves"))->count(), blackMoves);
-
-    // A board freshly set up with the same position and settings draws every square alike,
-    // but for the last move's frame.
-    brdChessboard reference;
-    reference.setHighlightMove(false);
-    reference.SetExtentTwips(board.ExtentWidthTwips(), board.ExtentHeightTwips());
-    reference.setSideView(board.SideView());
-    QVERIFY(reference.NewGame(LayoutOf(board), state.WhitesTurn));
-    for (int square = 1; square <= 64; ++square) {
-        const bool framed =
-            board.HighlightMove() && (square == state.LastMoveFrom || square == state.LastMoveTo);
-        if (!framed) {
-            QVERIFY2(SquarePicture(board, square) == SquarePicture(reference, square),
-                     qPrintable(QString::fromStdString(SquareIndexToName(square))));
-        }
-    }
-    board.setHighlightMove(false);
-    for (int square : {state.LastMoveFrom, state.LastMoveTo}) {
-        if (square != 0) {
-            QVERIFY2(SquarePicture(board, square) == SquarePicture(reference, square),
-                     qPrintable(QString::fromStdString(SquareIndexToName(square))));
-        }
-    }
+    window
+        .findChild<QPushButton*>(QLatin1String(choice == 6 ? "cmdTestStalemate" : "cmdMovePiece"))
+        ->click();
 }
 
 void MonkeyTest::randomPlayLeavesBoardAndListsInAgreement() {
@@ -130,67 +91,66 @@ void MonkeyTest::randomPlayLeavesBoardAndListsInAgreement() {
     RecordingSoundPlayer sounds(log);
     DialogAnswerer answerer(log);
     answerer.SetPopupPolicy([this](QMenu& menu) {
-        const QList<QAction*> items = menu.actions();
-        return Chance(0.25) ? QString() : items[Pick(static_cast<int>(items.size()))]->text();
+        return Chance(0.25) ? QString() : menu.actions()[Pick(menu.actions().size())]->text();
     });
     GAME window(sounds);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* board = window.findChild<brdChessboard*>(QStringLiteral("brdChessboard1"));
+    const auto* dragPoll = board->findChild<QTimer*>(QStringLiteral("tmrDrag"));
+    const auto waitForDragEnd = [dragPoll] {
+        QTRY_VERIFY_WITH_TIMEOUT(!dragPoll->isActive(), 3000);
+    };
     QWindow* handle = window.windowHandle();
+    const auto anywhere = [&] { return QPoint(Pick(window.width()), Pick(window.height())); };
 
-    constexpr int Episodes = 2500;
     int movesMade = 0;
-    int refusedOrigin = 0; // the square of a refused drop not yet redrawn
-    int pacedPresses = 0;
-    for (int episode = 0; episode < Episodes; ++episode) {
+    int refusedOrigin = 0; // a refused piece's square, blank until the next drag tick
+    for (int episode = 0; episode < 2500; ++episode) {
         if (Chance(0.04)) {
-            RandomMenuCommand(window);
+            RandomCommand(window);
             continue;
         }
-        // Mostly pick up a piece of the side to move; sometimes press anywhere.
-        std::vector<int> ownPieces;
+        // Mostly a piece of the side to move that can go somewhere, after a refused drop
+        // mostly the same piece again; sometimes a press anywhere.
+        int from = 0;
+        std::vector<int> targets;
+        std::vector<int> own;
         for (int square = 1; square <= 64; ++square) {
             const BoardSquare& record = board->State().Squares[square];
             if (record.Occupied && record.Piece.IsWhite == board->State().WhitesTurn) {
-                ownPieces.push_back(square);
+                own.push_back(square);
             }
         }
-        // Mostly a piece that can move, and after a refused drop mostly the same piece again.
-        int fromSquare = 0;
-        std::vector<int> targets;
         if (refusedOrigin != 0 && Chance(0.75)) {
-            fromSquare = refusedOrigin;
-            targets = LegalTargets(*board, fromSquare);
-        } else if (!ownPieces.empty() && Chance(0.8)) {
+            from = refusedOrigin;
+            targets = LikelyTargets(*board, from);
+        } else if (!own.empty() && Chance(0.8)) {
             for (int attempt = 0; attempt < 4 && targets.empty(); ++attempt) {
-                fromSquare = ownPieces[Pick(static_cast<int>(ownPieces.size()))];
-                targets = LegalTargets(*board, fromSquare);
+                from = own[Pick(own.size())];
+                targets = LikelyTargets(*board, from);
             }
         }
-        const QPoint from =
-            fromSquare != 0 ? SquareCentreInWindow(*board, fromSquare) : RandomPointIn(window);
-        const Qt::MouseButton button = Chance(0.95) ? Qt::LeftButton : Qt::RightButton;
-        // The board redraws a refused piece's square on its next drag tick, and only the
-        // square of the latest pick-up: a second pick-up elsewhere before that tick would
-        // leave the first square blank. Players are not that quick; wait for the tick.
-        if (refusedOrigin != 0 && refusedOrigin != fromSquare) {
-            WaitForDragToEnd(*board);
-            ++pacedPresses;
+        // The board redraws a refused piece's square on its drag tick, and only the square
+        // of the latest pick-up: players are not quick enough to pick up another piece first.
+        if (refusedOrigin != 0 && refusedOrigin != from) {
+            waitForDragEnd();
         }
-        refusedOrigin = 0;
+        const Qt::MouseButton button = Chance(0.95) ? Qt::LeftButton : Qt::RightButton;
+        const bool pickUp = from != 0 && button == Qt::LeftButton && !board->Locked();
         const auto historyBefore = board->State().MoveHistory.size();
-        const bool pickUp = fromSquare != 0 && button == Qt::LeftButton && !board->Locked();
-        QTest::mousePress(handle, button, {}, from);
+
+        QTest::mousePress(handle, button, {},
+                          from != 0 ? SquareCentreInWindow(*board, from) : anywhere());
         for (int step = Pick(4); step > 0; --step) {
-            QTest::mouseMove(handle, RandomPointIn(window));
+            QTest::mouseMove(handle, anywhere());
         }
         if (Chance(0.01)) {
-            QTest::qWait(110); // let the drag timer see the button still down
+            QTest::qWait(110); // the drag tick sees the button still down
         }
-        QPoint to = RandomPointIn(window);
+        QPoint to = anywhere();
         if (!targets.empty() && Chance(0.85)) {
-            to = SquareCentreInWindow(*board, targets[Pick(static_cast<int>(targets.size()))]);
+            to = SquareCentreInWindow(*board, targets[Pick(targets.size())]);
         } else if (Chance(0.9)) {
             to = SquareCentreInWindow(*board, 1 + Pick(64));
         }
@@ -200,18 +160,35 @@ void MonkeyTest::randomPlayLeavesBoardAndListsInAgreement() {
         }
         const bool moved = board->State().MoveHistory.size() > historyBefore;
         movesMade += moved ? 1 : 0;
-        if (pickUp && !moved) {
-            refusedOrigin = fromSquare;
-        }
+        refusedOrigin = pickUp && !moved ? from : 0;
     }
-    QTest::qWait(250);
-    qInfo("%d episodes, %d moves made, %d presses paced, %lld boxes and pop-ups answered", Episodes,
-          movesMade, pacedPresses,
-          static_cast<long long>(log.filter(QStringLiteral("message ")).size() +
-                                 log.filter(QStringLiteral("popup ")).size()));
+    waitForDragEnd();
+    qInfo("%d moves made, %lld boxes and pop-ups answered", movesMade,
+          static_cast<long long>(log.filter(QRegularExpression("^(message|popup) ")).size()));
     QVERIFY(movesMade > 200);
     QCOMPARE(log.filter(QStringLiteral("odd message")), QStringList{});
-    CheckAgreement(window, *board);
+
+    // Each list holds the moves made by its side.
+    const EngineState& state = board->State();
+    qsizetype whiteMoves = 0;
+    for (const MoveRecord& record : state.MoveHistory) {
+        whiteMoves += record.WhiteMoved ? 1 : 0;
+    }
+    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstWhiteMoves"))->count(), whiteMoves);
+    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("lstBlackMoves"))->count(),
+             state.MoveHistory.size() - whiteMoves);
+
+    // A board freshly set up with the position draws every square alike, without the frame.
+    board->setHighlightMove(false);
+    brdChessboard reference;
+    reference.setHighlightMove(false);
+    reference.SetExtentTwips(board->ExtentWidthTwips(), board->ExtentHeightTwips());
+    reference.setSideView(board->SideView());
+    QVERIFY(reference.NewGame(QString::fromStdString(LayoutOf(*board)), state.WhitesTurn));
+    for (int square = 1; square <= 64; ++square) {
+        QVERIFY2(Picture(*board, square) == Picture(reference, square),
+                 SquareIndexToName(square).c_str());
+    }
 }
 
 QTEST_MAIN(MonkeyTest)

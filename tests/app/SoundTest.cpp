@@ -18,41 +18,31 @@ using namespace quorrin;
 
 namespace {
 
-QByteArray Little32(quint32 value) {
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray Little16(quint16 value) {
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
+QByteArray Le(quint32 value, int bytes) {
+    QByteArray out(4, '\0');
+    qToLittleEndian(value, out.data());
+    return out.left(bytes);
 }
 
 QByteArray Chunk(const char* tag, const QByteArray& body, quint32 claimedSize = 0) {
-    QByteArray chunk(tag, 4);
-    chunk += Little32(claimedSize != 0 ? claimedSize : static_cast<quint32>(body.size()));
-    chunk += body;
-    if (body.size() % 2 == 1) {
-        chunk += '\0';
-    }
-    return chunk;
+    const QByteArray padding(body.size() % 2, '\0');
+    return QByteArray(tag, 4) + Le(claimedSize != 0 ? claimedSize : body.size(), 4) + body +
+           padding;
 }
 
-QByteArray FormatBody(int encoding, int channels, int rate, int bits) {
-    const int blockAlign = channels * bits / 8;
-    return Little16(encoding) + Little16(channels) + Little32(rate) + Little32(rate * blockAlign) +
-           Little16(blockAlign) + Little16(bits);
+QByteArray Fmt(int encoding, int channels, int rate, int bits) {
+    const int block = channels * bits / 8;
+    return Chunk("fmt ", Le(encoding, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * block, 4) +
+                             Le(block, 2) + Le(bits, 2));
 }
 
 QByteArray Riff(const QByteArray& chunks) {
-    return QByteArray("RIFF") + Little32(4 + chunks.size()) + QByteArray("WAVE") + chunks;
+    return "RIFF" + Le(4 + chunks.size(), 4) + "WAVE" + chunks;
 }
 
-// Half a second of 16-bit mono silence at 8000 Hz.
-QByteArray HalfSecondWave() {
-    return Riff(Chunk("fmt ", FormatBody(1, 1, 8000, 16)) + Chunk("data", QByteArray(8000, '\0')));
+// 16-bit mono silence at 8000 Hz, in half seconds.
+QByteArray SilentWave(int halfSeconds) {
+    return Riff(Fmt(1, 1, 8000, 16) + Chunk("data", QByteArray(8000 * halfSeconds, '\0')));
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -67,64 +57,35 @@ class SoundTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void parsesPlayablePcm();
-    void countsOnlyTheSamplesPresent();
-    void skipsOtherChunksWithTheirPadding();
+    void measuresPlayablePcm();
     void refusesBrokenOrUnplayableFiles_data();
     void refusesBrokenOrUnplayableFiles();
     void returnsAtOnceWhenItCannotPlay();
-    void playsAndWaitsNoLongerThanTheSound();
     void looksInTheProgramsFolderFirst();
 };
 
-void SoundTest::parsesPlayablePcm() {
-    const auto format = ParseWaveHeader(HalfSecondWave());
-    QVERIFY(format.has_value());
-    QCOMPARE(format->Channels, 1);
-    QCOMPARE(format->SampleRate, 8000);
-    QCOMPARE(format->BitsPerSample, 16);
-    QCOMPARE(format->DurationMs(), 500);
-}
-
-void SoundTest::countsOnlyTheSamplesPresent() {
-    // The data chunk claims a minute but holds a quarter of a second (a writer that never
-    // patched the size); half a sample frame at the end does not count.
-    const QByteArray bytes = Riff(Chunk("fmt ", FormatBody(1, 2, 8000, 16)) +
-                                  Chunk("data", QByteArray(8000 + 2, '\0'), 1920000));
-    const auto format = ParseWaveHeader(bytes);
-    QVERIFY(format.has_value());
-    QCOMPARE(format->DataBytes, 8000);
-    QCOMPARE(format->DurationMs(), 250);
-}
-
-void SoundTest::skipsOtherChunksWithTheirPadding() {
-    const QByteArray bytes =
-        Riff(Chunk("fmt ", FormatBody(1, 1, 8000, 8)) + Chunk("LIST", QByteArray("odd", 3)) +
-             Chunk("data", QByteArray(800, '\x80')));
-    const auto format = ParseWaveHeader(bytes);
-    QVERIFY(format.has_value());
-    QCOMPARE(format->DurationMs(), 100);
+void SoundTest::measuresPlayablePcm() {
+    QCOMPARE(ParseWaveHeader(SilentWave(1))->DurationMs(), 500);
+    // Other chunks are skipped with their padding byte.
+    const QByteArray listed =
+        Riff(Fmt(1, 1, 8000, 8) + Chunk("LIST", "odd") + Chunk("data", QByteArray(800, '\x80')));
+    QCOMPARE(ParseWaveHeader(listed)->DurationMs(), 100);
+    // A data size never patched by its writer: only the whole frames present count.
+    const QByteArray unpatched =
+        Riff(Fmt(1, 2, 8000, 16) + Chunk("data", QByteArray(8002, '\0'), 1920000));
+    QCOMPARE(ParseWaveHeader(unpatched)->DataBytes, 8000);
 }
 
 void SoundTest::refusesBrokenOrUnplayableFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray fmt = Chunk("fmt ", FormatBody(1, 1, 8000, 16));
     const QByteArray data = Chunk("data", QByteArray(800, '\0'));
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("text") << QByteArray("this is not a sound at all, just some words");
-    QTest::newRow("not WAVE") << QByteArray("RIFF") + Little32(12) + QByteArray("AVI ") + fmt;
-    QTest::newRow("no fmt") << Riff(data);
-    QTest::newRow("data before fmt") << Riff(data + fmt);
-    QTest::newRow("no data") << Riff(fmt);
-    QTest::newRow("empty data") << Riff(fmt + Chunk("data", QByteArray()));
-    QTest::newRow("compressed") << Riff(Chunk("fmt ", FormatBody(2, 1, 8000, 16)) + data);
-    QTest::newRow("no channels") << Riff(Chunk("fmt ", FormatBody(1, 0, 8000, 16)) + data);
-    QTest::newRow("zero rate") << Riff(Chunk("fmt ", FormatBody(1, 1, 0, 16)) + data);
-    QTest::newRow("12-bit") << Riff(Chunk("fmt ", FormatBody(1, 1, 8000, 12)) + data);
-    QTest::newRow("short fmt") << Riff(Chunk("fmt ", QByteArray(8, '\1')) + data);
+    QTest::newRow("text") << QByteArray("not a sound at all, just some words");
+    QTest::newRow("data before fmt") << Riff(data + Fmt(1, 1, 8000, 16));
+    QTest::newRow("compressed") << Riff(Fmt(2, 1, 8000, 16) + data);
+    QTest::newRow("12-bit") << Riff(Fmt(1, 1, 8000, 12) + data);
     QTest::newRow("chunk past the end")
-        << Riff(fmt + Chunk("LIST", QByteArray(4, 'x'), 0x7FFFFFF0) + data);
-    QTest::newRow("cut in the header") << HalfSecondWave().left(30);
+        << Riff(Fmt(1, 1, 8000, 16) + Chunk("LIST", "abcd", 0x7FFFFFF0) + data);
+    QTest::newRow("cut short") << SilentWave(1).left(30);
 }
 
 void SoundTest::refusesBrokenOrUnplayableFiles() {
@@ -134,64 +95,37 @@ void SoundTest::refusesBrokenOrUnplayableFiles() {
 
 void SoundTest::returnsAtOnceWhenItCannotPlay() {
     QTemporaryDir folder;
-    QVERIFY(folder.isValid());
     const QString broken = folder.filePath(QStringLiteral("broken.wav"));
-    WriteFile(broken, QByteArray("RIFF....WAVEjunk"));
-    const QString unreadable = folder.filePath(QStringLiteral("unreadable.wav"));
-    WriteFile(unreadable, HalfSecondWave());
-    QFile::setPermissions(unreadable, QFileDevice::Permissions{});
-    const QString good = folder.filePath(QStringLiteral("good.wav"));
-    WriteFile(good, HalfSecondWave());
-
-    QStringList silent = {folder.filePath(QStringLiteral("missing.wav")), broken, folder.path()};
-    // Root reads any file whatever its permissions.
-    if (!QFile(unreadable).open(QIODevice::ReadOnly)) {
-        silent.append(unreadable);
-    }
-    // Without an audio output (as on the build machines) even a good file returns at once.
+    WriteFile(broken, "RIFF....WAVEjunk");
+    QStringList paths = {folder.filePath(QStringLiteral("missing.wav")), broken, folder.path()};
+    // Without an audio output (as on the build machines) even a good file returns at once:
+    // three seconds long, so that returning well before shows nothing waited for it.
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        silent.append(good);
+        paths.append(folder.filePath(QStringLiteral("good.wav")));
+        WriteFile(paths.last(), SilentWave(6));
     }
     EffectSoundPlayer player;
-    for (const QString& path : silent) {
+    for (const QString& path : paths) {
         QElapsedTimer clock;
         clock.start();
         QVERIFY2(!player.Play(path), qPrintable(path));
-        QVERIFY2(clock.elapsed() < 200, qPrintable(path));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(path));
     }
-}
-
-void SoundTest::playsAndWaitsNoLongerThanTheSound() {
-    if (QMediaDevices::audioOutputs().isEmpty()) {
-        QSKIP("no audio output on this machine");
-    }
-    QTemporaryDir folder;
-    const QString good = folder.filePath(QStringLiteral("good.wav"));
-    WriteFile(good, HalfSecondWave());
-    EffectSoundPlayer player;
-    QElapsedTimer clock;
-    clock.start();
-    player.Play(good);
-    QVERIFY(clock.elapsed() <= 500 + EffectSoundPlayer::WaitMarginMs + 100);
 }
 
 void SoundTest::looksInTheProgramsFolderFirst() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     const QString name = QStringLiteral("probe-%1.wav").arg(QCoreApplication::applicationPid());
     const QString beside = programFolder.filePath(name);
-    const QString dataFolder = programFolder.filePath(QStringLiteral("../share/quorrin"));
-    const QString installed = QDir::cleanPath(dataFolder + QLatin1Char('/') + name);
+    const QString installed = QDir::cleanPath(programFolder.filePath("../share/quorrin/" + name));
 
-    // In neither place: the program's own folder, so that playing it is quietly silent.
+    // In neither place: the program's own folder, where playing fails quietly.
     QCOMPARE(SoundFilePath(name), QDir::toNativeSeparators(beside));
-
-    QVERIFY(QDir().mkpath(dataFolder));
-    WriteFile(installed, HalfSecondWave());
+    QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
+    WriteFile(installed, SilentWave(1));
     QCOMPARE(SoundFilePath(name), QDir::toNativeSeparators(installed));
-
-    WriteFile(beside, HalfSecondWave());
+    WriteFile(beside, SilentWave(1));
     QCOMPARE(SoundFilePath(name), QDir::toNativeSeparators(beside));
-
     QFile::remove(beside);
     QFile::remove(installed);
 }
