@@ -105,7 +105,7 @@ void MonkeyTest::randomPlayLeavesBoardAndListsInAgreement() {
     const auto anywhere = [&] { return QPoint(Pick(window.width()), Pick(window.height())); };
 
     int movesMade = 0;
-    int refusedOrigin = 0; // a refused piece's square, blank until the next drag tick
+    int refusedOrigin = 0; // the square of a piece whose drop was refused
     for (int episode = 0; episode < 2500; ++episode) {
         if (Chance(0.04)) {
             RandomCommand(window);
@@ -130,11 +130,6 @@ void MonkeyTest::randomPlayLeavesBoardAndListsInAgreement() {
                 from = own[Pick(own.size())];
                 targets = LikelyTargets(*board, from);
             }
-        }
-        // The board redraws a refused piece's square on its drag tick, and only the square
-        // of the latest pick-up: players are not quick enough to pick up another piece first.
-        if (refusedOrigin != 0 && refusedOrigin != from) {
-            waitForDragEnd();
         }
         const Qt::MouseButton button = Chance(0.95) ? Qt::LeftButton : Qt::RightButton;
         const bool pickUp = from != 0 && button == Qt::LeftButton && !board->Locked();

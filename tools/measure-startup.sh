@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures the program's start: wall time from launching it to the end of its first paint, and
 # its resident memory then, over several runs under one Xvfb server.
-#   app/measure-startup.sh [path/to/quorrin] [runs]
+#   tools/measure-startup.sh [path/to/quorrin] [runs]
 set -euo pipefail
 
 program=${1:-build/release/app/quorrin}
