@@ -22,7 +22,6 @@ public:
     static void PickUp(brdChessboard& board, const char* name) {
         board.picSquare_MouseDown(SquareNameToIndex(name), Qt::LeftButton);
     }
-    static void Tick(brdChessboard& board) { board.tmrDrag_Timer(); }
 };
 
 namespace test {
@@ -56,22 +55,18 @@ inline QImage ExpectedSquare(QSize size, QRgb background, std::optional<QRgb> fr
     return image;
 }
 
-// The picture a square must show for the board's position and colours.
-inline QImage ExpectedSquare(const brdChessboard& board, const char* name, bool framed) {
+// Whether a square shows its colour, its piece centred and, when framed, the frame.
+inline bool Shows(const brdChessboard& board, const char* name, bool framed) {
     const BoardSquare& square = board.State().Squares[SquareNameToIndex(name)];
-    const QSize size = Picture(board, name).size();
-    std::optional<QRgb> frame;
-    if (framed) {
-        frame = SquareSurface::RgbOf(board.HighlightMoveColor());
-    }
-    std::optional<int> piece;
-    if (square.Occupied) {
-        piece = square.Piece.Kind;
-    }
-    return ExpectedSquare(
-        size,
-        SquareSurface::RgbOf(square.IsDark ? board.DarkSquareColor() : board.LightSquareColor()),
-        frame, piece, QPoint((size.width() - 32) / 2, (size.height() - 32) / 2));
+    const QImage picture = Picture(board, name);
+    const QSize size = picture.size();
+    const quint32 colour = square.IsDark ? board.DarkSquareColor() : board.LightSquareColor();
+    return picture ==
+           ExpectedSquare(size, SquareSurface::RgbOf(colour),
+                          framed ? std::optional(SquareSurface::RgbOf(board.HighlightMoveColor()))
+                                 : std::nullopt,
+                          square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt,
+                          QPoint((size.width() - 32) / 2, (size.height() - 32) / 2));
 }
 
 } // namespace test

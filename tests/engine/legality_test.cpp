@@ -3,13 +3,13 @@
 #include "EngineTestSupport.h"
 
 #include <cctype>
-#include <cstdlib>
+#include <cstring>
 #include <set>
 
 namespace quorrin::testing {
 namespace {
 
-// A board of characters, rows from rank 8 down to rank 1, '.' for an empty square.
+// A board of characters, [row][file] from rank 8 and file a, '.' for an empty square.
 struct Grid {
     char at[8][8];
     bool whiteToMove;
@@ -17,51 +17,47 @@ struct Grid {
     bool castle[2][2]; // [white, black][king side, queen side]
 };
 
-bool OnBoard(int row, int file) {
+// The four straight directions, then the four diagonals; the knight's jumps.
+constexpr int Lines[8][2] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+constexpr int Jumps[8][2] = {{1, 2},  {2, 1},  {-1, 2},  {-2, 1},
+                             {1, -2}, {2, -1}, {-1, -2}, {-2, -1}};
+
+bool On(int row, int file) {
     return row >= 0 && row < 8 && file >= 0 && file < 8;
 }
-bool IsWhitePiece(char c) {
+bool IsWhite(char c) {
     return std::isupper(static_cast<unsigned char>(c)) != 0;
 }
 char Lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
+std::string Name(int row, int file) {
+    return {static_cast<char>('a' + file), static_cast<char>('8' - row)};
+}
 
 // Whether a piece of colour byWhite attacks (row, file).
 bool Attacked(const Grid& g, int row, int file, bool byWhite) {
-    auto is = [&](int r, int f, char lowerKind) {
-        return OnBoard(r, f) && g.at[r][f] != '.' && IsWhitePiece(g.at[r][f]) == byWhite &&
-               Lower(g.at[r][f]) == lowerKind;
+    auto is = [&](int r, int f, const char* kinds) {
+        return On(r, f) && g.at[r][f] != '.' && IsWhite(g.at[r][f]) == byWhite &&
+               std::strchr(kinds, Lower(g.at[r][f])) != nullptr;
     };
     const int pawnRow = byWhite ? row + 1 : row - 1; // where an attacking pawn would stand
-    if (is(pawnRow, file - 1, 'p') || is(pawnRow, file + 1, 'p')) {
+    if (is(pawnRow, file - 1, "p") || is(pawnRow, file + 1, "p")) {
         return true;
     }
-    for (int dr = -2; dr <= 2; ++dr) {
-        for (int df = -2; df <= 2; ++df) {
-            if (dr * dr + df * df == 5 && is(row + dr, file + df, 'n')) {
-                return true;
-            }
-            if (std::abs(dr) <= 1 && std::abs(df) <= 1 && (dr || df) &&
-                is(row + dr, file + df, 'k')) {
-                return true;
-            }
+    for (int i = 0; i < 8; ++i) {
+        if (is(row + Jumps[i][0], file + Jumps[i][1], "n") ||
+            is(row + Lines[i][0], file + Lines[i][1], "k")) {
+            return true;
         }
-    }
-    for (int dr = -1; dr <= 1; ++dr) {
-        for (int df = -1; df <= 1; ++df) {
-            if (!dr && !df) {
-                continue;
-            }
-            const char slider = (dr && df) ? 'b' : 'r';
-            for (int r = row + dr, f = file + df; OnBoard(r, f); r += dr, f += df) {
-                if (g.at[r][f] != '.') {
-                    if (is(r, f, slider) || is(r, f, 'q')) {
-                        return true;
-                    }
-                    break;
-                }
-            }
+        int r = row + Lines[i][0];
+        int f = file + Lines[i][1];
+        while (On(r, f) && g.at[r][f] == '.') {
+            r += Lines[i][0];
+            f += Lines[i][1];
+        }
+        if (is(r, f, i < 4 ? "rq" : "bq")) {
+            return true;
         }
     }
     return false;
@@ -78,20 +74,12 @@ bool KingSafe(const Grid& g, bool white) {
     return true; // no king, nothing to expose
 }
 
-std::string Name(int row, int file) {
-    return {static_cast<char>('a' + file), static_cast<char>('8' - row)};
-}
-
 // The legal moves of the side to move as "e2e4", promotions counted once.
 std::set<std::string> LegalMoves(const Grid& g) {
     const bool white = g.whiteToMove;
     std::set<std::string> moves;
     auto tryMove = [&](int r0, int f0, int r1, int f1, bool enPassant = false) {
-        if (!OnBoard(r1, f1)) {
-            return;
-        }
-        const char target = g.at[r1][f1];
-        if (target != '.' && IsWhitePiece(target) == white) {
+        if (!On(r1, f1) || (g.at[r1][f1] != '.' && IsWhite(g.at[r1][f1]) == white)) {
             return;
         }
         Grid next = g;
@@ -106,69 +94,48 @@ std::set<std::string> LegalMoves(const Grid& g) {
     };
     for (int r = 0; r < 8; ++r) {
         for (int f = 0; f < 8; ++f) {
-            const char piece = g.at[r][f];
-            if (piece == '.' || IsWhitePiece(piece) != white) {
+            const char kind = Lower(g.at[r][f]);
+            if (g.at[r][f] == '.' || IsWhite(g.at[r][f]) != white) {
                 continue;
             }
-            const char kind = Lower(piece);
             if (kind == 'p') {
                 const int ahead = white ? -1 : 1;
-                const int startRow = white ? 6 : 1;
-                if (OnBoard(r + ahead, f) && g.at[r + ahead][f] == '.') {
+                if (On(r + ahead, f) && g.at[r + ahead][f] == '.') {
                     tryMove(r, f, r + ahead, f);
-                    if (r == startRow && g.at[r + 2 * ahead][f] == '.') {
+                    if (r == (white ? 6 : 1) && g.at[r + 2 * ahead][f] == '.') {
                         tryMove(r, f, r + 2 * ahead, f);
                     }
                 }
                 for (const int side : {-1, 1}) {
-                    if (!OnBoard(r + ahead, f + side)) {
-                        continue;
-                    }
-                    if (g.at[r + ahead][f + side] != '.') {
+                    if (On(r + ahead, f + side) && g.at[r + ahead][f + side] != '.') {
                         tryMove(r, f, r + ahead, f + side);
                     } else if (f + side == g.enPassantFile && r == (white ? 3 : 4)) {
                         tryMove(r, f, r + ahead, f + side, true);
                     }
                 }
-            } else if (kind == 'n' || kind == 'k') {
-                for (int dr = -2; dr <= 2; ++dr) {
-                    for (int df = -2; df <= 2; ++df) {
-                        const bool jump = dr * dr + df * df == 5;
-                        const bool step = std::abs(dr) <= 1 && std::abs(df) <= 1 && (dr || df);
-                        if (kind == 'n' ? jump : step) {
-                            tryMove(r, f, r + dr, f + df);
-                        }
-                    }
-                }
-            } else {
-                for (int dr = -1; dr <= 1; ++dr) {
-                    for (int df = -1; df <= 1; ++df) {
-                        const bool diagonal = dr && df;
-                        if ((!dr && !df) || (kind == 'r' && diagonal) ||
-                            (kind == 'b' && !diagonal)) {
-                            continue;
-                        }
-                        for (int r1 = r + dr, f1 = f + df; OnBoard(r1, f1); r1 += dr, f1 += df) {
-                            tryMove(r, f, r1, f1);
-                            if (g.at[r1][f1] != '.') {
-                                break;
-                            }
+                continue;
+            }
+            for (int i = 0; i < 8; ++i) {
+                if (kind == 'n' || kind == 'k') {
+                    const auto& step = kind == 'n' ? Jumps[i] : Lines[i];
+                    tryMove(r, f, r + step[0], f + step[1]);
+                } else if (kind == 'q' || (kind == 'r' && i < 4) || (kind == 'b' && i >= 4)) {
+                    for (int r1 = r + Lines[i][0], f1 = f + Lines[i][1]; On(r1, f1);
+                         r1 += Lines[i][0], f1 += Lines[i][1]) {
+                        tryMove(r, f, r1, f1);
+                        if (g.at[r1][f1] != '.') {
+                            break;
                         }
                     }
                 }
             }
         }
     }
-    // Castling: rights, empty squares between, and no attacked square on the king's path.
+    // Castling: the right, empty squares up to the rook, no attacked square on the king's path.
     const int home = white ? 7 : 0;
-    for (const bool kingSide : {true, false}) {
-        if (!g.castle[white ? 0 : 1][kingSide ? 0 : 1]) {
-            continue;
-        }
-        const int rookFile = kingSide ? 7 : 0;
-        const int step = kingSide ? 1 : -1;
-        bool clear = true;
-        for (int f = 4 + step; f != rookFile; f += step) {
+    for (const int step : {1, -1}) {
+        bool clear = g.castle[white ? 0 : 1][step > 0 ? 0 : 1];
+        for (int f = 4 + step; f != (step > 0 ? 7 : 0); f += step) {
             clear = clear && g.at[home][f] == '.';
         }
         for (int f = 4; clear && f != 4 + 3 * step; f += step) {
@@ -183,27 +150,25 @@ std::set<std::string> LegalMoves(const Grid& g) {
 
 Grid GridOf(const EngineState& state) {
     Grid g{};
-    for (int r = 0; r < 8; ++r) {
-        for (int f = 0; f < 8; ++f) {
-            const BoardSquare& square = state.Squares[r * 8 + f + 1];
-            g.at[r][f] = '.';
-            if (square.Occupied) {
-                const char letter = "kqrnbp"[square.Piece.Kind % 6];
-                g.at[r][f] =
-                    square.Piece.IsWhite ? static_cast<char>(std::toupper(letter)) : letter;
-            }
-        }
+    for (int k = 1; k <= 64; ++k) {
+        const BoardSquare& square = state.Squares[k];
+        const char letter = square.Occupied ? "kqrnbp"[square.Piece.Kind % 6] : '.';
+        g.at[(k - 1) / 8][(k - 1) % 8] = square.Occupied && square.Piece.IsWhite
+                                             ? static_cast<char>(std::toupper(letter))
+                                             : letter;
     }
     g.whiteToMove = state.WhitesTurn;
     g.enPassantFile = state.EnPassantOpen ? state.EnPassantFile - 1 : -1;
-    auto unmoved = [&](const char* square, PieceType kind) {
-        const BoardSquare& s = state.Squares[SquareNameToIndex(square)];
+    auto unmoved = [&](int square, PieceType kind) {
+        const BoardSquare& s = state.Squares[square];
         return s.Occupied && s.Piece.Kind == kind && !s.Piece.HasMoved;
     };
-    g.castle[0][0] = unmoved("e1", WhiteKing) && unmoved("h1", WhiteRook);
-    g.castle[0][1] = unmoved("e1", WhiteKing) && unmoved("a1", WhiteRook);
-    g.castle[1][0] = unmoved("e8", BlackKing) && unmoved("h8", BlackRook);
-    g.castle[1][1] = unmoved("e8", BlackKing) && unmoved("a8", BlackRook);
+    for (const int side : {0, 1}) { // e1 or e8, with the rooks 3 squares right and 4 left
+        const int king = side == 0 ? 61 : 5;
+        const PieceType rook = side == 0 ? WhiteRook : BlackRook;
+        g.castle[side][0] = unmoved(king, rook - 2) && unmoved(king + 3, rook);
+        g.castle[side][1] = unmoved(king, rook - 2) && unmoved(king - 4, rook);
+    }
     return g;
 }
 
@@ -211,8 +176,11 @@ class Legality : public EngineTest {
 protected:
     std::size_t nodes = 0;
 
-    // Every request from a square of the side to move that the engine accepts.
-    std::set<std::string> AcceptedMoves() {
+    // Compares the requests the engine accepts with the legal moves, then walks each move.
+    // Every request is undone or refused, and must leave the position as it was.
+    void Walk(int depth) {
+        ++nodes;
+        const std::string before = Describe(state());
         std::set<std::string> accepted;
         for (SquareIndex from = 1; from <= 64; ++from) {
             const BoardSquare& square = state().Squares[from];
@@ -220,25 +188,16 @@ protected:
                 continue;
             }
             for (SquareIndex to = 1; to <= 64; ++to) {
-                const EngineState before = state();
-                if (engine.MovePiece(SquareIndexToName(from), SquareIndexToName(to))) {
-                    accepted.insert(SquareIndexToName(from) + SquareIndexToName(to));
+                const std::string move = SquareIndexToName(from) + SquareIndexToName(to);
+                if (Move(move)) {
+                    accepted.insert(move);
                     EXPECT_TRUE(engine.UndoLastMove());
                 }
-                EXPECT_EQ(StateDifferences(before, state()), "");
+                ASSERT_EQ(Describe(state()), before) << move;
             }
         }
-        return accepted;
-    }
-
-    void Walk(int depth) {
-        ++nodes;
-        const std::set<std::string> accepted = AcceptedMoves();
-        ASSERT_EQ(accepted, LegalMoves(GridOf(state()))) << Diagram(state());
-        if (depth <= 1) {
-            return;
-        }
-        for (const std::string& move : accepted) {
+        ASSERT_EQ(accepted, LegalMoves(GridOf(state()))) << Board(state());
+        for (const std::string& move : depth > 1 ? accepted : std::set<std::string>{}) {
             ASSERT_TRUE(Move(move));
             Walk(depth - 1);
             ASSERT_TRUE(engine.UndoLastMove());
@@ -246,26 +205,19 @@ protected:
     }
 };
 
-struct Position {
-    const char* name;
-    std::string_view diagram;
-    bool whiteToMove;
-    int depth;
-};
-
 TEST_F(Legality, AcceptedRequestsAreExactlyTheLegalMoves) {
-    const Position positions[] = {
-        {"start", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR", true, 3},
-        {"castling and pins", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R", true, 2},
-        {"en passant along a rank", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8", true, 3},
-        {"promotions", "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1", true, 2},
-        {"promotion into check", "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R", true, 2},
-        {"black to move", "r3k2r/8/8/8/3pP3/8/8/R3K2R", false, 2},
+    const std::pair<std::string_view, int> positions[] = {
+        {"start w", 3},
+        {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w", 2}, // castling, pins
+        {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w", 3},                         // en passant along a rank
+        {"r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w", 2},   // promotions
+        {"rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w", 2},          // promotion into check
+        {"r3k2r/8/8/8/3pP3/8/8/R3K2R b", 2},
     };
-    for (const Position& p : positions) {
-        SCOPED_TRACE(p.name);
-        ASSERT_TRUE(engine.NewGame(Layout(p.diagram), p.whiteToMove));
-        Walk(p.depth);
+    for (const auto& [setup, depth] : positions) {
+        SCOPED_TRACE(setup);
+        SetUpBoard(setup);
+        Walk(depth);
     }
     EXPECT_GT(nodes, 500u);
 }
