@@ -18,20 +18,20 @@ using namespace quorrin::sounds;
 
 namespace {
 
-struct SoundSpec {
+struct ExpectedSound {
     const char* fileName;
     double minSeconds;
     double maxSeconds;
 };
 
-constexpr SoundSpec Click{"click.wav", 0.040, 0.080};
-constexpr SoundSpec Chime{"win.wav", 0.8, 1.5};
+constexpr ExpectedSound Click{"click.wav", 0.040, 0.080};
+constexpr ExpectedSound Chime{"win.wav", 0.8, 1.5};
 
 // Checks a written file against what the game expects of it; prints a line of figures, or
 // the fault. The peak may be half a decibel either side of the target, the mean must be
 // close to zero, and the last millisecond must be nearly silent.
-bool CheckSound(const std::filesystem::path& folder, const SoundSpec& spec) {
-    const std::filesystem::path file = folder / spec.fileName;
+bool CheckSound(const std::filesystem::path& folder, const ExpectedSound& expected) {
+    const std::filesystem::path file = folder / expected.fileName;
     std::string error;
     const auto wave = ReadWave(file, error);
     auto fail = [&](const std::string& what) {
@@ -45,7 +45,7 @@ bool CheckSound(const std::filesystem::path& folder, const SoundSpec& spec) {
         return fail("not 16-bit mono at 44100 Hz");
     }
     const double seconds = double(wave->samples.size()) / SampleRate;
-    if (seconds < spec.minSeconds || seconds > spec.maxSeconds) {
+    if (seconds < expected.minSeconds || seconds > expected.maxSeconds) {
         return fail("length " + std::to_string(seconds) + " s is out of range");
     }
     double peak = 0;
