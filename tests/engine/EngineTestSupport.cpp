@@ -1,6 +1,8 @@
 #include "EngineTestSupport.h"
 
+#include <algorithm>
 #include <sstream>
+#include <tuple>
 
 namespace quorrin::testing {
 
@@ -72,6 +74,38 @@ std::string Describe(const EngineState& s) {
             << Name(r.PrevLastMoveFrom) << " " << Name(r.PrevLastMoveTo);
     }
     return out.str();
+}
+
+bool SameState(const EngineState& a, const EngineState& b) {
+    auto square = [](const BoardSquare& x, const BoardSquare& y) {
+        return x.Occupied == y.Occupied && (!x.Occupied || x.Piece == y.Piece);
+    };
+    auto record = [](MoveRecord x, MoveRecord y) {
+        for (MoveRecord* r : {&x, &y}) {
+            r->CapturedPiece = r->ToOccupied ? r->CapturedPiece : PieceState{};
+            r->EnPassantFile = r->EnPassantOpen ? r->EnPassantFile : 0;
+        }
+        return x == y;
+    };
+    return std::equal(a.Squares.begin(), a.Squares.end(), b.Squares.begin(), square) &&
+           std::equal(a.MoveHistory.begin(), a.MoveHistory.end(), b.MoveHistory.begin(),
+                      b.MoveHistory.end(), record) &&
+           std::tie(a.WhitesTurn, a.WhiteKingSquare, a.BlackKingSquare, a.EnPassantOpen,
+                    a.EnPassantCapture, a.PromotionPending, a.LastMoveFrom, a.LastMoveTo) ==
+               std::tie(b.WhitesTurn, b.WhiteKingSquare, b.BlackKingSquare, b.EnPassantOpen,
+                        b.EnPassantCapture, b.PromotionPending, b.LastMoveFrom, b.LastMoveTo) &&
+           (!a.EnPassantOpen || a.EnPassantFile == b.EnPassantFile);
+}
+
+::testing::AssertionResult SameStates(const char* expectedText, const char* actualText,
+                                      const EngineState& expected, const EngineState& actual) {
+    if (SameState(expected, actual)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << actualText << " differs from " << expectedText << "\nexpected:\n"
+           << Describe(expected) << "\nactual:\n"
+           << Describe(actual);
 }
 
 std::string KingSquareProblems(const EngineState& state) {
@@ -149,12 +183,13 @@ bool EngineTest::Move(std::string_view move) {
 }
 
 std::string EngineTest::Outcome(const MoveCase& c) {
+    SCOPED_TRACE(c.name);
     SetUpBoard(c.setup);
-    const std::string before = Describe(state());
+    const EngineState before = state();
     const bool white = state().WhitesTurn;
     journal.promotionAnswer = c.promotionAnswer;
     if (!Move(c.move)) {
-        EXPECT_EQ(Describe(state()), before);
+        EXPECT_PRED_FORMAT2(SameStates, before, state());
         return journal.Events().empty() ? "refused" : "refused, " + journal.Events();
     }
     EXPECT_EQ(state().WhitesTurn, !white);

@@ -33,10 +33,15 @@ std::string Layout(std::string_view diagram);
 // The board as the layout string NewGame reads; "?" in place of a colour letter that does not
 // match the piece's colour.
 std::string Board(const EngineState& state);
-// Everything in the state that a move or its take-back may change, as text, so that states
-// compare with EXPECT_EQ and a difference shows line by line. A square's piece counts only
-// while it is occupied, the en passant file only while en passant is open.
+// Whether two states agree in everything a move or its take-back may change. A square's
+// piece counts only while it is occupied, an en passant file only while en passant is open,
+// a record's captured piece only when the move took one: unused fields keep stale values.
+bool SameState(const EngineState& a, const EngineState& b);
+// The same as text, for failure messages and readable comparisons.
 std::string Describe(const EngineState& state);
+// For EXPECT_PRED_FORMAT2: the states are the same, or a failure that shows both.
+::testing::AssertionResult SameStates(const char* expectedText, const char* actualText,
+                                      const EngineState& expected, const EngineState& actual);
 // King squares that do not name the last king of their colour on the board (0 for none).
 std::string KingSquareProblems(const EngineState& state);
 

@@ -180,7 +180,7 @@ protected:
     // Every request is undone or refused, and must leave the position as it was.
     void Walk(int depth) {
         ++nodes;
-        const std::string before = Describe(state());
+        const EngineState before = state();
         std::set<std::string> accepted;
         for (SquareIndex from = 1; from <= 64; ++from) {
             const BoardSquare& square = state().Squares[from];
@@ -193,7 +193,7 @@ protected:
                     accepted.insert(move);
                     EXPECT_TRUE(engine.UndoLastMove());
                 }
-                ASSERT_EQ(Describe(state()), before) << move;
+                ASSERT_PRED_FORMAT2(SameStates, before, state()) << move;
             }
         }
         ASSERT_EQ(accepted, LegalMoves(GridOf(state()))) << Board(state());
