@@ -54,10 +54,8 @@ class BoardDragTest : public QObject {
 
 private slots:
     void completedDrags();
-    void ignoredPresses_data();
-    void ignoredPresses();
-    void refusedOrLostDrops_data();
-    void refusedOrLostDrops();
+    void dragsThatMakeNoMove_data();
+    void dragsThatMakeNoMove();
     void promotionByDragWithABusyHost();
 };
 
@@ -93,59 +91,51 @@ void BoardDragTest::completedDrags() {
     QVERIFY(test::Shows(shown.board, "g8", true));
 }
 
-void BoardDragTest::ignoredPresses_data() {
+void BoardDragTest::dragsThatMakeNoMove_data() {
     QTest::addColumn<QString>("square");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("locked");
-    QTest::newRow("right button") << "e2" << Qt::RightButton << false;
-    QTest::newRow("middle button") << "e2" << Qt::MiddleButton << false;
-    QTest::newRow("locked") << "e2" << Qt::LeftButton << true;
-    QTest::newRow("empty square") << "e4" << Qt::LeftButton << false;
-    QTest::newRow("other side's piece") << "e7" << Qt::LeftButton << false;
+    QTest::addColumn<QPoint>("releaseAt");
+    const QPoint e4(229, 229);
+    QTest::newRow("right button") << "e2" << Qt::RightButton << false << e4;
+    QTest::newRow("middle button") << "e2" << Qt::MiddleButton << false << e4;
+    QTest::newRow("locked") << "e2" << Qt::LeftButton << true << e4;
+    QTest::newRow("empty square") << "e4" << Qt::LeftButton << false << e4;
+    QTest::newRow("other side's piece") << "e7" << Qt::LeftButton << false << e4;
+    QTest::newRow("back on its own square") << "g1" << Qt::LeftButton << false << QPoint(331, 382);
+    QTest::newRow("on an illegal square") << "g1" << Qt::LeftButton << false << QPoint(229, 127);
+    QTest::newRow("off the board") << "g1" << Qt::LeftButton << false << QPoint(-40, 600);
 }
 
-void BoardDragTest::ignoredPresses() {
+void BoardDragTest::dragsThatMakeNoMove() {
     QFETCH(QString, square);
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, locked);
+    QFETCH(QPoint, releaseAt);
     ShownBoard shown;
     QVERIFY(shown.exposed);
     shown.board.setLocked(locked);
     const QByteArray name = square.toLatin1();
-    const QImage before = test::Picture(shown.board, name);
     shown.Press(name, button);
-    QVERIFY(!shown.Carrying());
-    QVERIFY(PointerIsNormal());
-    QCOMPARE(test::Picture(shown.board, name), before);
-    shown.Release(shown.Centre("e4"), button);
-    QCOMPARE(shown.Moves(), 0u);
-    // A lock holds back the mouse only; the host still moves pieces.
-    QVERIFY(shown.board.MovePiece(QStringLiteral("e2"), QStringLiteral("e4")));
-}
-
-void BoardDragTest::refusedOrLostDrops_data() {
-    QTest::addColumn<QPoint>("releaseAt");
-    QTest::newRow("on its own square") << QPoint(331, 382); // g1's centre
-    QTest::newRow("on an illegal square") << QPoint(229, 127);
-    QTest::newRow("off the board") << QPoint(-40, 600);
-}
-
-void BoardDragTest::refusedOrLostDrops() {
-    QFETCH(QPoint, releaseAt);
-    ShownBoard shown;
-    QVERIFY(shown.exposed);
-    shown.Press("g1");
+    // Only a left press on a piece of the side to move, unlocked, picks it up (and hides it).
+    const bool picked = name == "g1";
+    QCOMPARE(shown.Carrying(), picked);
+    QCOMPARE(PointerIsNormal(), !picked);
+    QCOMPARE(test::Shows(shown.board, name, false), !picked);
     shown.board.setLocked(true); // a lock during a drag does not cancel it
-    shown.Release(releaseAt);
+    shown.Release(releaseAt, button);
     QVERIFY(PointerIsNormal());
     QCOMPARE(shown.Moves(), 0u);
     // Another pick-up before the tick shows the first piece again at once.
     shown.board.setLocked(false);
     shown.Press("b1");
-    QVERIFY(test::Shows(shown.board, "g1", false));
+    QVERIFY(test::Shows(shown.board, name, false));
     shown.Release(releaseAt);
     QVERIFY(shown.DragEnds());
-    QVERIFY(test::Shows(shown.board, "g1", false) && test::Shows(shown.board, "b1", false));
+    QVERIFY(test::Shows(shown.board, name, false) && test::Shows(shown.board, "b1", false));
+    // A lock holds back the mouse only; the host still moves pieces.
+    shown.board.setLocked(true);
+    QVERIFY(shown.board.MovePiece(QStringLiteral("e2"), QStringLiteral("e4")));
 }
 
 void BoardDragTest::promotionByDragWithABusyHost() {
