@@ -1,6 +1,6 @@
 // Saves a picture of the game window in the middle of a game: both move lists filled and the
 // last move framed. Run it on a real display or under Xvfb:
-//   quorrin-screenshot docs/screenshot.png
+//   game_screenshot docs/screenshot.png
 #include "GAME.h"
 #include "SoundPlayer.h"
 
