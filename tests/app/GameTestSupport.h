@@ -1,63 +1,114 @@
-// Driving the game window in tests: a sound player that records its requests and a timer that
-// answers message boxes and pop-up menus, both writing one log so that the order of messages
-// and sounds can be checked; and the board's squares as a player's mouse finds them.
+// Driving the game window in tests: the window's sounds, and its message boxes and pop-up menus
+// (answered by a timer), all go to one log, so that their order can be checked.
 #pragma once
 
+#include "GAME.h"
 #include "SoundPlayer.h"
+#include "board/brdChessboard.h"
 
-#include <QObject>
-#include <QPoint>
-#include <QStringList>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
-#include <deque>
 #include <functional>
-
-class QMenu;
-
-namespace quorrin {
-class brdChessboard;
-}
 
 namespace quorrin::test {
 
-// Entries: "sound click.wav", "message Stalemate", "popup mnuWhitePawnPromotion". A box that is
-// not plain (title "Quorrin", no icon, only OK, modal) is logged as "odd message ...".
-using EventLog = QStringList;
-
-class RecordingSoundPlayer final : public SoundPlayer {
+// A game window that is its own sound player and answers its own boxes and pop-ups.
+class GameUnderTest final : public SoundPlayer {
 public:
-    explicit RecordingSoundPlayer(EventLog& log) : log_(log) {}
-    bool Play(const QString& filePath) override;
-    QStringList Paths;
+    explicit GameUnderTest(const QString& statePath = GAME::SavedStatePath)
+        : Window(*this, statePath),
+          Board(*Window.findChild<brdChessboard*>(QStringLiteral("brdChessboard1"))) {
+        // The offscreen platform says at every turn that it cannot grab, raise or resize.
+        static const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.startsWith(QStringLiteral("This plugin does not support"))) {
+                    previous(type, context, message);
+                }
+            });
+        QObject::connect(&answerer_, &QTimer::timeout, [this] { Answer(); });
+        answerer_.start(2);
+    }
+
+    bool Play(const QString& filePath) override {
+        const QString name = QFileInfo(filePath).fileName();
+        const bool beside = filePath == QDir(QCoreApplication::applicationDirPath()).filePath(name);
+        Log.append(beside ? QStringLiteral("sound ") + name
+                          : QStringLiteral("odd sound ") + filePath);
+        return true;
+    }
+
+    // Each step names a menu command ("mnu...") or a button ("cmd...") to use, or else is a
+    // move to type and send with "Move Piece".
+    void Run(const QStringList& steps) const {
+        for (QString step : steps) {
+            if (!step.startsWith("mnu") && !step.startsWith("cmd")) {
+                Window.findChild<QLineEdit*>(QStringLiteral("txtMovePiece"))->setText(step);
+                step = QStringLiteral("cmdMovePiece");
+            }
+            if (auto* action = Window.findChild<QAction*>(step)) {
+                action->trigger();
+            } else {
+                Window.findChild<QAbstractButton*>(step)->click();
+            }
+        }
+    }
+
+    // White's entries, a bar, then Black's entries, all joined with blanks: "e2-e4 | e7-e5".
+    QString Entries() const {
+        QStringList texts;
+        for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
+            const auto* list = Window.findChild<QListWidget*>(QLatin1String(name));
+            for (int row = 0; row < list->count(); ++row) {
+                texts.append(list->item(row)->text());
+            }
+            texts.append(QStringLiteral("|"));
+        }
+        texts.removeLast();
+        return texts.join(QLatin1Char(' '));
+    }
+
+    // "sound click.wav", "message Stalemate", "popup mnuWhitePawnPromotion". A sound not asked
+    // for by its full path in the program's folder is logged as "odd sound <path>", a box that
+    // is not plain (title "Quorrin", no icon, only OK, modal) as "odd message <text>".
+    QStringList Log;
+    // The caption to choose in a pop-up menu; without one, or with "", it is dismissed.
+    std::function<QString(QMenu&)> PopupAnswer;
+    GAME Window;
+    brdChessboard& Board;
 
 private:
-    EventLog& log_;
+    void Answer() {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            Log.append(QStringLiteral("popup ") + menu->objectName());
+            const QString caption = PopupAnswer ? PopupAnswer(*menu) : QString();
+            for (QAction* action : menu->actions()) {
+                if (!caption.isEmpty() && action->text() == caption) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            QTest::keyClick(menu, Qt::Key_Escape);
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            const bool plain = box->windowTitle() == QStringLiteral("Quorrin") &&
+                               box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
+            Log.append((plain ? QStringLiteral("message ") : QStringLiteral("odd message ")) +
+                       box->text());
+            box->button(QMessageBox::Ok)->click();
+        }
+    }
+
+    QTimer answerer_;
 };
-
-class DialogAnswerer final : public QObject {
-    Q_OBJECT
-
-public:
-    explicit DialogAnswerer(EventLog& log);
-    // Pop-ups take queued answers first (a caption to choose, "" to dismiss), then ask the
-    // policy; without either they are dismissed.
-    void QueuePopupAnswer(const QString& caption) { popupAnswers_.push_back(caption); }
-    void SetPopupPolicy(std::function<QString(QMenu&)> policy) { policy_ = std::move(policy); }
-
-private:
-    void Answer();
-
-    EventLog& log_;
-    QTimer timer_;
-    std::deque<QString> popupAnswers_;
-    std::function<QString(QMenu&)> policy_;
-};
-
-// Drops the offscreen platform's notes about grabbing, raising and size hints.
-void IgnoreOffscreenPlatformWarnings();
-
-// The centre of square 1..64 in the coordinates of the board's window.
-QPoint SquareCentreInWindow(const brdChessboard& board, int square);
 
 } // namespace quorrin::test

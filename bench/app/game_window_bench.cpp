@@ -1,0 +1,105 @@
+// A move dropped by the mouse on the shown game window: from the release to its entry in the
+// move list, and on to the painted squares. The sounds are silent. Offscreen by default; each
+// benchmark takes some 4 s, most of it spent waiting for drag ticks.
+#include "GAME.h"
+#include "SoundPlayer.h"
+#include "board/brdChessboard.h"
+#include "engine/Notation.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+using quorrin::brdChessboard;
+
+class SilentSounds final : public quorrin::SoundPlayer {
+public:
+    bool Play(const QString&) override { return true; }
+};
+
+QPoint SquareCentre(const brdChessboard& board, const char* name) {
+    const auto* square = board.findChild<QWidget*>(
+        QStringLiteral("picSquare%1").arg(quorrin::SquareNameToIndex(name)));
+    return square->mapTo(board.window(), square->rect().center());
+}
+
+// Knights out and back, so that every drop is a legal move, from a new game every four drops.
+// Timed: the release, and with paintSquares the paints it left pending. As in play, each drop
+// waits (untimed) for the drag tick that ends it; drops in quicker succession measure faster.
+void DropKnights(benchmark::State& state, bool paintSquares) {
+    SilentSounds sounds;
+    quorrin::GAME window(sounds);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never shown");
+        return;
+    }
+    const auto* board = window.findChild<brdChessboard*>(QStringLiteral("brdChessboard1"));
+    auto* newGame = window.findChild<QAction*>(QStringLiteral("mnuGameNew"));
+    const auto* whiteList = window.findChild<QListWidget*>(QStringLiteral("lstWhiteMoves"));
+    const auto* dragTimer = board->findChild<QTimer*>(QStringLiteral("tmrDrag"));
+    const char* const cycle[][2] = {{"g1", "f3"}, {"g8", "f6"}, {"f3", "g1"}, {"f6", "g8"}};
+    for (int drop = 0; auto _ : state) {
+        state.PauseTiming();
+        if (drop == 0) {
+            newGame->trigger();
+        }
+        const QPoint to = SquareCentre(*board, cycle[drop][1]);
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {},
+                          SquareCentre(*board, cycle[drop][0]));
+        QTest::mouseMove(window.windowHandle(), to);
+        state.ResumeTiming();
+        QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, to);
+        if (paintSquares) {
+            QCoreApplication::processEvents();
+        }
+        state.PauseTiming();
+        drop = (drop + 1) % 4;
+        if (whiteList->count() != (drop == 0 ? 2 : (drop + 1) / 2)) {
+            state.SkipWithError("a dropped move was not listed");
+            break;
+        }
+        while (dragTimer->isActive()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        state.ResumeTiming();
+    }
+}
+
+void BM_DropToListEntry(benchmark::State& state) {
+    DropKnights(state, false);
+}
+BENCHMARK(BM_DropToListEntry)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_DropToPaintedSquares(benchmark::State& state) {
+    DropKnights(state, true);
+}
+BENCHMARK(BM_DropToPaintedSquares)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // The offscreen platform cannot grab the mouse or raise a window, and says so.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+        if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+        }
+    });
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
