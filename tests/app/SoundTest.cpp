@@ -66,6 +66,7 @@ void SoundTest::judgesWaveFilesAndNeverWaitsInVain_data() {
     QTest::newRow("missing") << QByteArray() << -1;
     QTest::newRow("text") << QByteArray("not a sound at all, just some words") << -1;
     QTest::newRow("broken") << QByteArray("RIFF....WAVEjunk") << -1;
+    QTest::newRow("not RIFF") << "RIFX" + SilentWave(1).mid(4) << -1;
     QTest::newRow("compressed") << Wave(2, 1, 8000, 16, data) << -1;
     QTest::newRow("12-bit") << Wave(1, 1, 8000, 12, data) << -1;
     QTest::newRow("chunk past the end")
@@ -80,8 +81,8 @@ void SoundTest::judgesWaveFilesAndNeverWaitsInVain() {
     const std::optional<WaveFormat> format = ParseWaveHeader(bytes);
     QCOMPARE(format ? format->DurationMs() : -1, durationMs);
 
-    // Without an audio output (as on the build machines) even a good file gives false, and
-    // three seconds of sound returning well within one shows that nothing waited for it.
+    // Without an audio output (as on the build machines) even a good file gives false, and a
+    // three-second sound returning within one second shows that nothing waited for it.
     if (durationMs < 0 || QMediaDevices::audioOutputs().isEmpty()) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("sound.wav"));
