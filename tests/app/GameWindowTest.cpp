@@ -87,9 +87,9 @@ void GameWindowTest::promotionPopupHandsOverChoiceOrPreviousValue() {
     for (int round = 0; round < 3; ++round) {
         QVERIFY(game.Board.NewGame(layout));
         game.Run({"b7b8", "g2g1"});
-        for (const char* square : {"b8", "g1"}) {
-            promoted.append(game.Board.State().Squares[SquareNameToIndex(square)].Piece.Kind);
-        }
+        const auto& squares = game.Board.State().Squares;
+        promoted << squares[SquareNameToIndex("b8")].Piece.Kind
+                 << squares[SquareNameToIndex("g1")].Piece.Kind;
     }
     // The first dismissal hands over 0, later ones -1: both give a queen. Each colour has its
     // own pop-up, and a choice is not remembered for the next one.
