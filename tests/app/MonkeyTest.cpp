@@ -65,8 +65,11 @@ void MonkeyTest::randomPlayKeepsBoardAndListsInAgreement() {
     const auto chance = [&random](double p) { return std::bernoulli_distribution(p)(random); };
 
     GameUnderTest game;
+    // A random item or none, in promotion pop-ups and in menus opened by random clicks on the
+    // bar alike; but never "Quit", which would take the window away from the monkey.
     game.PopupAnswer = [&](QMenu& menu) {
-        return chance(0.25) ? QString() : menu.actions()[pick(menu.actions().size())]->text();
+        const QString caption = menu.actions()[pick(menu.actions().size())]->text();
+        return chance(0.25) || caption == QStringLiteral("Quit") ? QString() : caption;
     };
     game.Window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&game.Window));
