@@ -7,15 +7,12 @@
 #include "engine/Notation.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -86,20 +83,3 @@ void BM_DropToPaintedSquares(benchmark::State& state) {
 BENCHMARK(BM_DropToPaintedSquares)->Unit(benchmark::kMillisecond)->Iterations(40);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // The offscreen platform cannot grab the mouse or raise a window, and says so.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
-        if (!message.startsWith(QLatin1String("This plugin does not support"))) {
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-        }
-    });
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

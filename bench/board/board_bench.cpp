@@ -4,11 +4,9 @@
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
 
 namespace quorrin {
 
@@ -105,20 +103,3 @@ BENCHMARK(BM_DroppedMove)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // The offscreen platform cannot grab the mouse and says so at every pick-up.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
-        if (!message.contains(QLatin1String("grabbing the mouse"))) {
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-        }
-    });
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
