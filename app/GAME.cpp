@@ -281,7 +281,9 @@ void GAME::cmdTestStalemate_Click() {
 }
 
 void GAME::brdChessboard1_PieceMovement(bool bWhite, const QString& sFrom, const QString& sTo) {
-    (bWhite ? lstWhiteMoves_ : lstBlackMoves_)->addItem(sFrom + QLatin1Char('-') + sTo);
+    QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
+    list->addItem(sFrom + QLatin1Char('-') + sTo);
+    list->scrollToBottom();
     PlaySound(QStringLiteral("click.wav"));
 }
 
@@ -312,6 +314,7 @@ void GAME::brdChessboard1_MoveUndo(bool bWhite) {
     QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
     if (list->count() > 0) {
         delete list->takeItem(list->count() - 1);
+        list->scrollToBottom();
     }
 }
 
