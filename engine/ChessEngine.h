@@ -23,7 +23,7 @@ struct EngineState {
     SquareIndex WhiteKingSquare = 0; // 0 while White has no king on the board
     SquareIndex BlackKingSquare = 0; // 0 while Black has no king on the board
     bool EnPassantOpen = false;      // the last move was a pawn's double step
-    SquareIndex EnPassantFile = 0;   // that pawn's file, while EnPassantOpen
+    SquareIndex EnPassantFile = 0;   // that pawn's file; the last double step's, 0 before any
     bool EnPassantCapture = false;   // only inside CheckMoveRule's en passant branch
     bool PromotionPending = false;   // a pawn reached the last row in the move being made
     bool PromotionIsWhite = false;
@@ -106,11 +106,12 @@ protected:
 
 private:
     // Whether the side has a move that does not leave its king (on kingSquare, 0 for none)
-    // attacked. Every candidate is tried on the board and taken back; the position, history,
-    // en passant and promotion state are as before when it returns.
+    // attacked. Every candidate is tried on the board with TrialIsSafe.
     bool HasLegalMove(bool sideIsWhite, SquareIndex kingSquare);
-    // Tries an own-piece move on the board; true when it does not leave the king attacked.
-    bool TrialLeavesKingSafe(SquareIndex from, SquareIndex to, SquareIndex kingSquare);
+    // Makes the move from..to on the board as a trial and asks whether watched is attacked
+    // then, by the other colour than the mover's; takes it back. True when the movement rule
+    // allows the move and watched is safe. Draws nothing and leaves every field as found.
+    bool TrialIsSafe(SquareIndex from, SquareIndex to, SquareIndex watched);
     bool CheckPawnRule(SquareIndex from, SquareIndex to, bool testOnly, bool& doubleStep,
                        bool& promotion);
     bool CheckCastlingRule(SquareIndex from, SquareIndex to, bool testOnly, MoveKind& castling);
@@ -121,8 +122,42 @@ private:
     // Keeps the king squares right after the king of a colour moved to square.
     void KingMovedTo(bool white, SquareIndex square);
     void Draw(SquareIndex square, bool showHighlight) {
-        drawer_->DrawSquare(square, showHighlight);
+        if (!drawingMuted_) {
+            drawer_->DrawSquare(square, showHighlight);
+        }
     }
+
+    // For the lifetime of a trial move: no redraw requests (the surface never sees the
+    // half-made position), and on exit the fields that taking the move back does not restore
+    // are as they were: the promotion request and the stale piece record of the landing
+    // square, which a later move's record copies.
+    class TrialScope {
+    public:
+        TrialScope(ChessEngine& engine, SquareIndex landing)
+            : engine_(engine), landing_(landing), wasMuted_(engine.drawingMuted_),
+              pending_(engine.PromotionPending), pendingIsWhite_(engine.PromotionIsWhite),
+              pendingSquare_(engine.PromotionSquare), landingPiece_(engine.Squares[landing].Piece) {
+            engine.drawingMuted_ = true;
+        }
+        ~TrialScope() {
+            engine_.drawingMuted_ = wasMuted_;
+            engine_.PromotionPending = pending_;
+            engine_.PromotionIsWhite = pendingIsWhite_;
+            engine_.PromotionSquare = pendingSquare_;
+            engine_.Squares[landing_].Piece = landingPiece_;
+        }
+        TrialScope(const TrialScope&) = delete;
+        TrialScope& operator=(const TrialScope&) = delete;
+
+    private:
+        ChessEngine& engine_;
+        SquareIndex landing_;
+        bool wasMuted_;
+        bool pending_;
+        bool pendingIsWhite_;
+        SquareIndex pendingSquare_;
+        PieceState landingPiece_;
+    };
 
     // Marks the engine busy for the lifetime of one public move operation.
     class BusyScope {
@@ -139,6 +174,7 @@ private:
     BoardEvents* events_;
     SquareDrawer* drawer_;
     bool busy_ = false;
+    bool drawingMuted_ = false; // inside a trial move
     // Kings of each colour on the board; more than one only in a badly set-up layout.
     int whiteKings_ = 0;
     int blackKings_ = 0;

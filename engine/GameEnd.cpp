@@ -29,17 +29,7 @@ bool ChessEngine::HasLegalMove(bool sideIsWhite, SquareIndex kingSquare) {
     // The king's own steps first: they answer most positions at once.
     if (hasKing) {
         for (const geometry::Ray& ray : geometry::Board.rays[kingSquare]) {
-            if (ray.length == 0) {
-                continue;
-            }
-            const SquareIndex to = ray.squares[0];
-            if (!CheckMoveRule(kingSquare, to, false)) {
-                continue;
-            }
-            ShiftPiece(kingSquare, to, false);
-            const bool attacked = IsSquareAttacked(sideIsWhite, to);
-            TakeBackLastMove();
-            if (!attacked) {
+            if (ray.length > 0 && TrialIsSafe(kingSquare, ray.squares[0], ray.squares[0])) {
                 return true;
             }
         }
@@ -55,9 +45,7 @@ bool ChessEngine::HasLegalMove(bool sideIsWhite, SquareIndex kingSquare) {
         }
         bool found = false;
         ForEachCandidateTarget(State(), from, [&](SquareIndex to) {
-            if (!found && TrialLeavesKingSafe(from, to, kingSquare)) {
-                found = true;
-            }
+            found = found || TrialIsSafe(from, to, kingSquare);
         });
         if (found) {
             return true;
@@ -66,21 +54,15 @@ bool ChessEngine::HasLegalMove(bool sideIsWhite, SquareIndex kingSquare) {
     return false;
 }
 
-bool ChessEngine::TrialLeavesKingSafe(SquareIndex from, SquareIndex to, SquareIndex kingSquare) {
-    const bool pending = PromotionPending;
-    const bool pendingIsWhite = PromotionIsWhite;
-    const SquareIndex pendingSquare = PromotionSquare;
+bool ChessEngine::TrialIsSafe(SquareIndex from, SquareIndex to, SquareIndex watched) {
+    TrialScope trial(*this, to);
     if (!CheckMoveRule(from, to, false)) {
         return false;
     }
-    const bool sideIsWhite = Squares[from].Piece.IsWhite;
+    const bool moverIsWhite = Squares[from].Piece.IsWhite;
     ShiftPiece(from, to, false);
-    const bool safe = !IsSquareAttacked(sideIsWhite, kingSquare);
+    const bool safe = !IsSquareAttacked(moverIsWhite, watched);
     TakeBackLastMove();
-    // A trial pawn move onto the last row must not leave a promotion request behind.
-    PromotionPending = pending;
-    PromotionIsWhite = pendingIsWhite;
-    PromotionSquare = pendingSquare;
     return safe;
 }
 

@@ -89,14 +89,15 @@ bool ChessEngine::TakeBackLastMove() {
         break;
     }
 
+    // The en passant state after the move before, exactly: the file too, also when closed,
+    // since the next record copies it.
     if (MoveHistory.size() >= 2) {
         const MoveRecord& previous = MoveHistory[MoveHistory.size() - 2];
         EnPassantOpen = previous.EnPassantOpen;
-        if (EnPassantOpen) {
-            EnPassantFile = FileOf(previous.ToSquare);
-        }
+        EnPassantFile = previous.EnPassantFile;
     } else {
         EnPassantOpen = false;
+        EnPassantFile = 0;
     }
 
     Draw(LastMoveFrom, false);

@@ -37,6 +37,18 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
     const PieceType capturedKind = Squares[to].Piece.Kind;
     ShiftPiece(from, to, true);
 
+    // Whether the mover's own king is left attacked does not depend on the piece a pawn
+    // becomes (it stands on the same square either way), so a refused promotion is refused
+    // before the host is asked for a piece.
+    const bool moverIsWhite = WhitesTurn;
+    if (IsSquareAttacked(moverIsWhite, moverIsWhite ? WhiteKingSquare : BlackKingSquare)) {
+        PromotionPending = false;
+        TakeBackLastMove();
+        Draw(from, true);
+        Draw(to, true);
+        return false;
+    }
+
     if (PromotionPending) {
         PieceType choice = 0;
         events_->PawnPromotion(PromotionIsWhite, choice);
@@ -47,16 +59,9 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
         Draw(PromotionSquare, true);
     }
     PromotionPending = false;
-
-    const bool whiteAttacked = IsSquareAttacked(true, WhiteKingSquare);
-    const bool blackAttacked = IsSquareAttacked(false, BlackKingSquare);
-    const bool moverIsWhite = WhitesTurn;
-    if (moverIsWhite ? whiteAttacked : blackAttacked) {
-        TakeBackLastMove();
-        Draw(from, true);
-        Draw(to, true);
-        return false;
-    }
+    const bool opponentIsWhite = !moverIsWhite;
+    const SquareIndex opponentKing = opponentIsWhite ? WhiteKingSquare : BlackKingSquare;
+    const bool opponentAttacked = IsSquareAttacked(opponentIsWhite, opponentKing);
 
     Draw(LastMoveFrom, false);
     Draw(LastMoveTo, false);
@@ -69,9 +74,7 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
     if (captured) {
         events_->PieceCapture(capturedKind);
     }
-    const bool opponentIsWhite = !moverIsWhite;
-    const SquareIndex opponentKing = opponentIsWhite ? WhiteKingSquare : BlackKingSquare;
-    if (opponentIsWhite ? whiteAttacked : blackAttacked) {
+    if (opponentAttacked) {
         events_->KingInCheck(opponentIsWhite, IsCheckmate(opponentIsWhite, opponentKing));
     } else if (IsStalemate(opponentIsWhite, opponentKing)) {
         events_->Stalemate();

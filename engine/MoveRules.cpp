@@ -217,13 +217,7 @@ bool ChessEngine::CheckCastlingRule(SquareIndex from, SquareIndex to, bool testO
 
     // The king may not cross an attacked square: step it there for real, look, take it back.
     const SquareIndex crossed = from + side;
-    if (!CheckMoveRule(from, crossed, false)) {
-        return false;
-    }
-    ShiftPiece(from, crossed, false);
-    const bool crossedAttacked = IsSquareAttacked(white, crossed);
-    TakeBackLastMove();
-    if (crossedAttacked) {
+    if (!TrialIsSafe(from, crossed, crossed)) {
         return false;
     }
 

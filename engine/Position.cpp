@@ -63,8 +63,11 @@ bool ChessEngine::NewGame(std::string_view sLayout, bool bWhitesTurn) {
     LocateKings();
     WhitesTurn = bWhitesTurn;
     EnPassantOpen = false;
+    EnPassantFile = 0;
     EnPassantCapture = false;
     PromotionPending = false;
+    PromotionIsWhite = false;
+    PromotionSquare = 0;
     MoveHistory.clear();
     LastMoveFrom = 0;
     LastMoveTo = 0;
