@@ -4,6 +4,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#if defined(QUORRIN_HAVE_XCB) && QT_CONFIG(xcb)
+#define QUORRIN_ASKS_X_SERVER 1
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 namespace quorrin::platform {
 
 namespace {
@@ -42,6 +50,16 @@ const QScreen* PrimaryScreen() {
     return qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
 }
 
+#ifdef QUORRIN_ASKS_X_SERVER
+// The application's connection to the X server; null on any other platform.
+xcb_connection_t* XConnection() {
+    const auto* x11 = qGuiApp != nullptr
+                          ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                          : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+#endif
+
 } // namespace
 
 int TwipsPerPixelX() {
@@ -73,7 +91,28 @@ QSize ScreenSize() {
 }
 
 bool LeftButtonDown() {
+#ifdef QUORRIN_ASKS_X_SERVER
+    if (xcb_connection_t* connection = XConnection()) {
+        // The server's own pointer state, whichever client the last button event went to.
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        xcb_query_pointer_reply_t* reply =
+            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+        if (reply != nullptr) {
+            const bool down = (reply->mask & XCB_BUTTON_MASK_1) != 0;
+            std::free(reply);
+            return down;
+        }
+    }
+#endif
     return (QGuiApplication::mouseButtons() & Qt::LeftButton) != Qt::NoButton;
+}
+
+bool ReadsLeftButtonItself() {
+#ifdef QUORRIN_ASKS_X_SERVER
+    return XConnection() != nullptr;
+#else
+    return false;
+#endif
 }
 
 } // namespace quorrin::platform

@@ -21,7 +21,14 @@ int PixelsToTwipsY(int pixels);
 // The primary screen's size in pixels.
 QSize ScreenSize();
 
-// True while the left mouse button is held down, as the application last saw it.
+// True while the left mouse button is held down. On X11 the X server is asked, so a release
+// that went to another window counts too; elsewhere this is the state the application last
+// heard of, and a release it never heard of stays unseen.
 bool LeftButtonDown();
+
+// Whether LeftButtonDown reads the button itself rather than the application's remembered
+// state. Where it cannot, a carried piece must be put back when its window is hidden or loses
+// activation, since the release may go to another window.
+bool ReadsLeftButtonItself();
 
 } // namespace quorrin::platform

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 
+class QKeyEvent;
 class QMouseEvent;
 class QResizeEvent;
 class QTimer;
@@ -138,11 +139,22 @@ private:
     void picSquare_MouseDown(int index, Qt::MouseButton button);
     void picSquare_DragDrop(int index);
     void tmrDrag_Timer();
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Escape puts a carried piece back
+    void changeEvent(QEvent* event) override;      // losing the activation may end a carry
     // A left-button release while a piece is carried: ends the carrying, then drops the
     // piece on the square under the pointer, if any.
     void ReleaseAt(const QPointF& globalPos);
-    // Gives back the mouse grab and the pointer; safe to call when not carrying.
+    // This board's square surface that is the topmost widget on the screen at globalPos;
+    // null over anything else, a square hidden under another window included.
+    SquareSurface* SquareUnder(const QPointF& globalPos) const;
+    // Ends the drag with no move: timer stopped, carrying stopped, origin drawn again.
+    void EndDrag();
+    // Where the button cannot be read, a window that loses the activation may never hear
+    // the release, so a carry ends at once.
+    void DragInterrupted();
+    // Gives back the grabs and the pointer; safe to call when not carrying.
     void StopCarrying();
 
     friend class SquareSurface;
@@ -154,7 +166,8 @@ private:
     std::array<SquareSurface*, 65> picSquare_{}; // 1..64; element 0 unused
     QTimer* tmrDrag_ = nullptr;
     SquareIndex DragFromSquare_ = 0;
-    bool carrying_ = false; // the mouse is grabbed and the pointer shows the carried piece
+    bool carrying_ = false;       // mouse and keyboard are grabbed, the pointer shows the piece
+    bool releaseUnheard_ = false; // the last tick found the button up, the application not
 
     quint32 darkSquareColor_ = DefaultDarkSquareColor;
     quint32 lightSquareColor_ = DefaultLightSquareColor;

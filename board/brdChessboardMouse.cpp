@@ -6,7 +6,8 @@
 #include "board/brdChessboard.h"
 #include "engine/Notation.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -33,6 +34,7 @@ void brdChessboard::picSquare_MouseDown(int index, Qt::MouseButton button) {
     picSquare_[index]->Show(cleared, *artwork_);
 
     DragFromSquare_ = static_cast<SquareIndex>(index);
+    releaseUnheard_ = false;
     tmrDrag_->start();
     const QCursor& pointer = artwork_->Cursor(square.Piece.Kind);
     if (carrying_) {
@@ -41,8 +43,23 @@ void brdChessboard::picSquare_MouseDown(int index, Qt::MouseButton button) {
         QGuiApplication::setOverrideCursor(pointer);
     }
     carrying_ = true;
-    // The release then comes to the board wherever the pointer is, off the board included.
+    // The release then comes to the board wherever the pointer is, off the board included,
+    // and so does Escape.
     grabMouse();
+    grabKeyboard();
+}
+
+void brdChessboard::mousePressEvent(QMouseEvent* event) {
+    // While a piece is carried the board holds the grab and hears every press. A left press
+    // then means that the release went to another window unheard: that carry ends without a
+    // move, and the press counts on its own.
+    if (carrying_ && event->button() == Qt::LeftButton) {
+        EndDrag();
+        if (SquareSurface* square = SquareUnder(event->globalPosition())) {
+            picSquare_MouseDown(square->Index(), Qt::LeftButton);
+        }
+    }
+    event->accept();
 }
 
 void brdChessboard::mouseReleaseEvent(QMouseEvent* event) {
@@ -54,14 +71,36 @@ void brdChessboard::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
+void brdChessboard::keyPressEvent(QKeyEvent* event) {
+    if (carrying_ && event->key() == Qt::Key_Escape) {
+        EndDrag();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void brdChessboard::changeEvent(QEvent* event) {
+    // A window that is hidden or minimised loses the activation too.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        DragInterrupted();
+    }
+    QWidget::changeEvent(event);
+}
+
 void brdChessboard::ReleaseAt(const QPointF& globalPos) {
     // Grab and pointer go back before the move: its event handlers may open menus or
     // message boxes of their own.
     StopCarrying();
-    const QPoint local = mapFromGlobal(globalPos).toPoint();
-    if (auto* target = qobject_cast<SquareSurface*>(childAt(local))) {
+    if (SquareSurface* target = SquareUnder(globalPos)) {
         picSquare_DragDrop(target->Index());
     }
+}
+
+SquareSurface* brdChessboard::SquareUnder(const QPointF& globalPos) const {
+    // widgetAt answers by what the screen shows there; childAt would go by geometry alone.
+    auto* square = qobject_cast<SquareSurface*>(QApplication::widgetAt(globalPos.toPoint()));
+    return square != nullptr && square->parentWidget() == this ? square : nullptr;
 }
 
 void brdChessboard::picSquare_DragDrop(int index) {
@@ -71,12 +110,29 @@ void brdChessboard::picSquare_DragDrop(int index) {
 
 void brdChessboard::tmrDrag_Timer() {
     if (platform::LeftButtonDown()) {
+        releaseUnheard_ = false;
         return;
     }
+    // The button is up. A release still on its way to the application would drop the piece:
+    // give it one more tick; after that it went to another window and is never coming.
+    if (!releaseUnheard_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        releaseUnheard_ = true;
+        return;
+    }
+    EndDrag();
+}
+
+void brdChessboard::EndDrag() {
     tmrDrag_->stop();
-    // A release that never reached the board (another window took it) ends the carrying here.
+    releaseUnheard_ = false;
     StopCarrying();
     DrawSquare(DragFromSquare_, true);
+}
+
+void brdChessboard::DragInterrupted() {
+    if (carrying_ && !platform::ReadsLeftButtonItself()) {
+        EndDrag();
+    }
 }
 
 void brdChessboard::StopCarrying() {
@@ -86,6 +142,9 @@ void brdChessboard::StopCarrying() {
     carrying_ = false;
     if (QWidget::mouseGrabber() == this) {
         releaseMouse();
+    }
+    if (QWidget::keyboardGrabber() == this) {
+        releaseKeyboard();
     }
     QGuiApplication::restoreOverrideCursor();
 }

@@ -96,15 +96,28 @@ void BoardDragTest::dragsThatMakeNoMove_data() {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("locked");
     QTest::addColumn<QPoint>("releaseAt");
+    QTest::addColumn<QString>("meanwhile"); // what happens while the piece is carried
     const QPoint e4(229, 229);
-    QTest::newRow("right button") << "e2" << Qt::RightButton << false << e4;
-    QTest::newRow("middle button") << "e2" << Qt::MiddleButton << false << e4;
-    QTest::newRow("locked") << "e2" << Qt::LeftButton << true << e4;
-    QTest::newRow("empty square") << "e4" << Qt::LeftButton << false << e4;
-    QTest::newRow("other side's piece") << "e7" << Qt::LeftButton << false << e4;
-    QTest::newRow("back on its own square") << "g1" << Qt::LeftButton << false << QPoint(331, 382);
-    QTest::newRow("on an illegal square") << "g1" << Qt::LeftButton << false << QPoint(229, 127);
-    QTest::newRow("off the board") << "g1" << Qt::LeftButton << false << QPoint(-40, 600);
+    const QPoint f3(280, 280); // a legal target for the knight on g1
+    QTest::newRow("right button") << "e2" << Qt::RightButton << false << e4 << "";
+    QTest::newRow("middle button") << "e2" << Qt::MiddleButton << false << e4 << "";
+    QTest::newRow("locked") << "e2" << Qt::LeftButton << true << e4 << "";
+    QTest::newRow("empty square") << "e4" << Qt::LeftButton << false << e4 << "";
+    QTest::newRow("other side's piece") << "e7" << Qt::LeftButton << false << e4 << "";
+    QTest::newRow("back on its own square")
+        << "g1" << Qt::LeftButton << false << QPoint(331, 382) << "";
+    QTest::newRow("on an illegal square")
+        << "g1" << Qt::LeftButton << false << QPoint(229, 127) << "";
+    QTest::newRow("off the board") << "g1" << Qt::LeftButton << false << QPoint(-40, 600) << "";
+    // The rest would be the legal g1-f3 but for what happens in between.
+    QTest::newRow("another window over the target")
+        << "g1" << Qt::LeftButton << false << f3 << "cover";
+    QTest::newRow("Escape") << "g1" << Qt::LeftButton << false << f3 << "escape";
+    // The release goes to another window unheard; the carry must end all the same, and the
+    // next plain click must not count as its drop.
+    QTest::newRow("window deactivated") << "g1" << Qt::LeftButton << false << f3 << "deactivate";
+    QTest::newRow("window hidden") << "g1" << Qt::LeftButton << false << f3 << "hide";
+    QTest::newRow("a new press") << "g1" << Qt::LeftButton << false << f3 << "press";
 }
 
 void BoardDragTest::dragsThatMakeNoMove() {
@@ -112,8 +125,15 @@ void BoardDragTest::dragsThatMakeNoMove() {
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, locked);
     QFETCH(QPoint, releaseAt);
+    QFETCH(QString, meanwhile);
     ShownBoard shown;
     QVERIFY(shown.exposed);
+    QWidget other; // another window: over the target, or taking the activation
+    other.setGeometry(QRect(shown.board.mapToGlobal(releaseAt) - QPoint(20, 20), QSize(40, 40)));
+    if (meanwhile == "cover") {
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+    }
     shown.board.setLocked(locked);
     const QByteArray name = square.toLatin1();
     shown.Press(name, button);
@@ -123,6 +143,22 @@ void BoardDragTest::dragsThatMakeNoMove() {
     QCOMPARE(PointerIsNormal(), !picked);
     QCOMPARE(test::Shows(shown.board, name, false), !picked);
     shown.board.setLocked(true); // a lock during a drag does not cancel it
+    if (meanwhile == "escape") {
+        QTest::keyClick(shown.board.windowHandle(), Qt::Key_Escape);
+    } else if (meanwhile == "deactivate") {
+        other.show();
+        QApplication::setActiveWindow(&other);
+    } else if (meanwhile == "hide") {
+        shown.board.hide();
+        shown.board.show();
+    } else if (meanwhile == "press") {
+        QTest::mousePress(shown.board.windowHandle(), Qt::LeftButton, {}, releaseAt);
+    }
+    if (!meanwhile.isEmpty() && meanwhile != "cover") {
+        // Ended at once, the piece shown again, the pointer free.
+        QVERIFY(!shown.Carrying() && PointerIsNormal());
+        QVERIFY(test::Shows(shown.board, name, false));
+    }
     shown.Release(releaseAt, button);
     QVERIFY(PointerIsNormal());
     QCOMPARE(shown.Moves(), 0u);
