@@ -1,6 +1,7 @@
 // trace LAYOUT|start w|b MOVE...
 // Plays moves ("e2e4", "e7e8n" with the promotion answer, or "undo") and prints each call
-// with the events it raised, in order: a readable view of the engine's event stream.
+// with the events it raised, in order: a readable view of the engine's event stream. A
+// promotion shows the answer given: the piece code of the letter, 0 (a queen) without one.
 #include "ToolArguments.h"
 #include "engine/ChessEngine.h"
 
@@ -28,7 +29,7 @@ public:
         Add("KingInCheck " + Flag(bWhite) + " " + Flag(bCheckmate));
     }
     void PawnPromotion(bool bWhite, PieceType& eChoice) override {
-        Add("PawnPromotion " + Flag(bWhite));
+        Add("PawnPromotion " + Flag(bWhite) + " answered " + std::to_string(promotionAnswer));
         eChoice = promotionAnswer;
     }
     void Stalemate() override { Add("Stalemate"); }

@@ -32,8 +32,12 @@ add_custom_command(
   OUTPUT ${fuzzer}
   COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
           -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR}
-          ${engine_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp -o ${fuzzer}
-  DEPENDS ${engine_sources} ${engine_headers} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp
+          ${engine_sources} ${engine_check_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp
+          -o ${fuzzer}
+  DEPENDS ${engine_sources} ${engine_headers} ${engine_check_sources}
+          ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
+          ${PROJECT_SOURCE_DIR}/tests/support/EngineExercise.h
+          ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp
   COMMENT "Building the engine fuzz target with clang++"
   VERBATIM)
 add_custom_target(engine_fuzzer ALL DEPENDS ${fuzzer})

@@ -1,0 +1,236 @@
+#include "EngineExercise.h"
+
+#include "EngineChecks.h"
+#include "engine/CandidateTargets.h"
+#include "engine/LayoutText.h"
+#include "engine/Notation.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace quorrin::testing {
+
+namespace {
+
+constexpr std::string_view Diagrams[] = {
+    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
+    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R",
+    "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8",
+    "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1",
+    "n1n5/PPPk4/8/8/8/8/4Kppp/5N1N",
+    "4k3/pppppppp/8/8/8/8/PPPPPPPP/4K3",
+    "rn6/pp6/8/8/8/8/PP6/R3K3",
+    "k6k/p6p/8/8/8/8/P6P/K6K",
+};
+
+class Engine : public ChessEngine {
+public:
+    using ChessEngine::ChessEngine;
+    using ChessEngine::IsCheckmate;
+    using ChessEngine::IsStalemate;
+};
+
+// Checks what each event says, answers promotions as told, and calls back into the engine from
+// every handler: each such call must be refused.
+class Host : public BoardEvents {
+public:
+    Engine* engine = nullptr;
+    ExerciseCounts* counts = nullptr;
+    PieceType answer = 0;
+    std::string problems;
+
+    void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override {
+        Seen(0, bWhite == Turn() && SquareNameToIndex(sFrom) > 0 && SquareNameToIndex(sTo) > 0);
+    }
+    void PieceCapture(PieceType ePiece) override { Seen(1, ePiece >= 0 && ePiece < 12); }
+    void KingInCheck(bool bWhite, bool) override { Seen(2, bWhite != Turn()); }
+    void PawnPromotion(bool bWhite, PieceType& eChoice) override {
+        Seen(3, bWhite == Turn() && eChoice == 0);
+        eChoice = answer;
+    }
+    void Stalemate() override { Seen(4, true); }
+    void MoveUndo(bool bWhite) override { Seen(5, bWhite != Turn()); } // before the turn passes
+
+private:
+    bool Turn() const { return engine->State().WhitesTurn; }
+    void Seen(int event, bool argumentsFit) {
+        ++counts->events[event];
+        const bool refused = engine->IsBusy() && !engine->MovePiece("e2", "e4") &&
+                             !engine->MovePiece("e7", "e5") && !engine->UndoLastMove() &&
+                             !engine->NewGame();
+        problems += argumentsFit ? "" : "arguments of event " + std::to_string(event) + "\n";
+        problems += refused ? "" : "a call from inside a handler was not refused\n";
+    }
+};
+
+// Remembers what each square showed when it was last drawn: its piece code, with "*" when the
+// last-move frame was allowed and the square is one of the last move's.
+class Picture : public SquareDrawer {
+public:
+    const EngineState* board = nullptr;
+    std::size_t requests = 0;
+    std::string problems;
+    std::array<std::string, 65> shown;
+
+    void DrawSquare(SquareIndex square, bool showHighlight) override {
+        requests += square != 0;
+        if (IsBoardSquare(square)) {
+            shown[square] = Look(square, showHighlight);
+        } else if (square != 0) {
+            problems += "a redraw of square " + std::to_string(square) + "\n";
+        }
+    }
+    std::string Problems() const {
+        std::string wrong = problems;
+        for (SquareIndex k = 1; k <= 64; ++k) {
+            wrong +=
+                shown[k] == Look(k, true) ? "" : SquareIndexToName(k) + " shows " + shown[k] + "\n";
+        }
+        return wrong;
+    }
+
+private:
+    std::string Look(SquareIndex k, bool frameAllowed) const {
+        const BoardSquare& square = board->Squares[k];
+        const bool framed = frameAllowed && (k == board->LastMoveFrom || k == board->LastMoveTo);
+        return std::string(square.Occupied ? PieceCodes.at(square.Piece.Kind) : EmptyCode) +
+               (framed ? "*" : "");
+    }
+};
+
+// Mostly a known layout; else cells from the bytes: pieces, empty squares, now and then an
+// unknown cell, and sometimes cut short.
+std::string NextLayout(ByteSource& bytes) {
+    if (bytes.Next() % 4 != 0) {
+        return *LayoutFromDiagram(Diagrams[bytes.Next() % std::size(Diagrams)]);
+    }
+    std::string layout;
+    for (int cell = 0; cell < 64; ++cell) {
+        const std::uint8_t b = bytes.Next();
+        if (b < 250) {
+            layout += b < 96 ? PieceCodes[b % PieceTypeCount] : EmptyCode;
+        } else {
+            layout += {static_cast<char>(bytes.Next()), static_cast<char>(bytes.Next())};
+        }
+    }
+    if (bytes.Next() == 0xFF) {
+        layout.resize(bytes.Next() % layout.size());
+    }
+    return layout;
+}
+
+// The move request an operation code asks for: a move the piece could make by its shape,
+// any two squares, or a raw string of up to three bytes for each square.
+std::pair<std::string, std::string> NextMove(std::uint8_t op, ByteSource& bytes,
+                                             const EngineState& state) {
+    if (op < 8) {
+        std::vector<std::pair<SquareIndex, SquareIndex>> moves;
+        for (SquareIndex from = 1; from <= 64; ++from) {
+            if (state.Squares[from].Occupied &&
+                state.Squares[from].Piece.IsWhite == state.WhitesTurn) {
+                ForEachCandidateTarget(state, from, [&](SquareIndex to) {
+                    moves.push_back({from, to});
+                });
+            }
+        }
+        if (!moves.empty()) {
+            const auto [from, to] = moves[(bytes.Next() << 8 | bytes.Next()) % moves.size()];
+            return {SquareIndexToName(from), SquareIndexToName(to)};
+        }
+    }
+    if (op < 10) {
+        return {SquareIndexToName(bytes.Next() % 64 + 1), SquareIndexToName(bytes.Next() % 64 + 1)};
+    }
+    std::string names[2];
+    for (std::string& name : names) {
+        name.resize(bytes.Next() % 4);
+        for (char& c : name) {
+            c = static_cast<char>(bytes.Next());
+        }
+    }
+    return {names[0], names[1]};
+}
+
+} // namespace
+
+std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
+    Host host;
+    Picture picture;
+    Engine engine(&host);
+    host.engine = &engine;
+    host.counts = &counts;
+    picture.board = &engine.State();
+    engine.SetDrawer(&picture); // the first new game draws every square
+
+    std::string requests; // of the game being played, for the failure message
+    bool firstIsWhite = true;
+    std::vector<EngineState> beforeEachMove;
+    auto newGame = [&] {
+        firstIsWhite = bytes.Next() % 4 != 0;
+        const std::string layout = NextLayout(bytes);
+        requests = "new game " + layout + (firstIsWhite ? " w: " : " b: ");
+        beforeEachMove.clear();
+        return engine.NewGame(layout, firstIsWhite);
+    };
+    std::string problems = newGame() ? "" : "NewGame refused\n";
+
+    while (problems.empty() && !bytes.Empty()) {
+        const EngineState before = engine.State();
+        const std::size_t drawn = picture.requests;
+        auto check = [&problems](bool holds, const char* what) {
+            problems += holds ? "" : std::string(what) + "\n";
+        };
+        const std::uint8_t op = bytes.Next() % 16;
+        if (op < 11) {
+            const auto [from, to] = NextMove(op, bytes, before);
+            requests += from + to + " ";
+            if (engine.MovePiece(from, to)) {
+                ++counts.made;
+                beforeEachMove.push_back(before);
+                check(SquareNameToIndex(from) > 0 && SquareNameToIndex(to) > 0,
+                      "a move made from no square names");
+                check(picture.requests - drawn <= 8, "more than eight redraws for a move");
+            } else {
+                ++counts.refused;
+                check(SameState(before, engine.State()), "a refused move changed the state");
+            }
+        } else if (op < 14) {
+            requests += "undo ";
+            const bool done = engine.UndoLastMove();
+            check(done == !beforeEachMove.empty(), "undo done exactly when a move was made");
+            if (done) {
+                ++counts.undone;
+                check(SameState(beforeEachMove.back(), engine.State()), "undo was not exact");
+                beforeEachMove.pop_back();
+            }
+        } else if (op == 14) {
+            std::uint32_t answer = bytes.Next() % 14;
+            for (int i = bytes.Next() % 2 ? 4 : 0; i > 0; --i) {
+                answer = answer << 8 | bytes.Next(); // now and then any 32-bit value
+            }
+            host.answer = static_cast<PieceType>(answer);
+            requests += "answer " + std::to_string(host.answer) + " ";
+        } else if (bytes.Next() < 16) {
+            check(newGame(), "NewGame refused");
+        } else {
+            const bool white = bytes.Next() % 2 == 0;
+            requests += std::string("ask ") + (white ? "W " : "B ");
+            const SquareIndex king = white ? before.WhiteKingSquare : before.BlackKingSquare;
+            const bool mated = engine.IsCheckmate(white, king);
+            const bool stalemated = engine.IsStalemate(white, king);
+            check(!(mated && stalemated) && (king != 0 || !mated), "mate and stalemate verdicts");
+            check(SameState(before, engine.State(), true) && picture.requests == drawn,
+                  "the mate and stalemate tests left a trace");
+        }
+        problems += host.problems + StateProblems(engine.State()) + picture.Problems();
+        check(engine.State().MoveHistory.size() == beforeEachMove.size() && !engine.IsBusy(),
+              "one history record per move made, not busy");
+        check(engine.State().WhitesTurn == (firstIsWhite == (beforeEachMove.size() % 2 == 0)),
+              "turns alternate");
+    }
+    return problems.empty() ? ""
+                            : problems + "requests: " + requests + "\n" + Describe(engine.State());
+}
+
+} // namespace quorrin::testing
