@@ -1,0 +1,357 @@
+#!/usr/bin/python3
+"""The real quorrin program on a real X server (Xvfb), driven by real pointer and keyboard
+input (XTest through xdotool), its screen read back with ImageMagick's import.
+
+Usage: desktop_test.py PATH/TO/quorrin
+Checks a short game played by dragging (a capture, a check answered), a drop over the About
+box, a carry interrupted by minimising under a window manager (openbox), and the move lists
+following a long game. Exits 77 (skipped) only when Xvfb cannot start; any sanitizer report
+of the program fails the test.
+"""
+
+import os
+import re
+import select
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+LIGHT, DARK = (0xE0, 0xE0, 0xE0), (0x80, 0x80, 0x80)  # the board's default square colours
+START = {f + r: ("w" if r in "12" else "b") for f in "abcdefgh" for r in "1278"}
+
+
+class Failed(Exception):
+    pass
+
+
+def check(ok, message):
+    if not ok:
+        raise Failed(message)
+
+
+def wait_for(what, probe, timeout=5.0):
+    """Polls probe until it answers something true, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failed("timed out waiting for " + what)
+        time.sleep(0.02)
+
+
+class Picture:
+    """Screen pixels of a rectangle, read back from the X server."""
+
+    def __init__(self, env, x, y, w, h):
+        self.x, self.y, self.w, self.h = x, y, w, h
+        crop = f"{w}x{h}+{x}+{y}"
+        self.data = subprocess.run(["import", "-window", "root", "-crop", crop, "-depth", "8",
+                                    "rgb:-"], env=env, check=True, capture_output=True).stdout
+
+    def pixel(self, x, y):  # absolute screen coordinates
+        i = ((y - self.y) * self.w + x - self.x) * 3
+        return tuple(self.data[i:i + 3])
+
+
+class Desktop:
+    """An Xvfb server on a free display, and the tools that act on it."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.processes = []
+        read, write = os.pipe()
+        try:
+            server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
+                                       "1280x1024x24", "-nolisten", "tcp"], pass_fds=(write,),
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except OSError as error:
+            print(f"SKIPPED: Xvfb cannot start ({error})")
+            sys.exit(SKIPPED)
+        os.close(write)
+        self.processes.append(server)
+        number = b""
+        while select.select([read], [], [], 10)[0]:
+            chunk = os.read(read, 16)
+            number += chunk
+            if not chunk or number.endswith(b"\n"):
+                break
+        os.close(read)
+        if not number.strip().isdigit():
+            self.close()
+            print("SKIPPED: Xvfb did not start (no display number)")
+            sys.exit(SKIPPED)
+        self.env = dict(os.environ, DISPLAY=":" + number.decode().strip(),
+                        XDG_RUNTIME_DIR=folder, HOME=folder)
+
+    def start(self, *command, **kwargs):
+        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def xdo(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
+                              text=True).stdout.split()
+
+    def windows(self, title, pid=None):  # visible windows whose caption matches a pattern
+        return self.xdo("search", "--all", "--onlyvisible", *(["--pid", pid] if pid else []), "--name",
+                        title)
+
+    def geometry(self, window):  # a window's client area on the screen: x, y, width, height
+        info = subprocess.run(["xwininfo", "-id", window], env=self.env, capture_output=True,
+                              text=True).stdout
+        field = lambda name: int(re.search(name + r":\s+(-?\d+)", info).group(1))
+        return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                field("Height"))
+
+    def picture(self, x, y, w, h):
+        return Picture(self.env, x, y, w, h)
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                process.wait(5)
+
+
+class Game:
+    """One running quorrin: its main window, board and move lists as the screen shows them."""
+
+    def __init__(self, desktop, program, name):
+        self.desktop = desktop
+        self.errors = open(os.path.join(desktop.folder, name + ".stderr"), "w+")
+        self.process = desktop.start(program, stderr=self.errors)
+        self.window = wait_for("the main window",
+                               lambda: self.windows("^Quorrin $"))[0]
+        self.client = wait_for("the board drawn", self.find_board)
+        self.position = dict(START)
+
+    def windows(self, title):  # this program's visible windows with a matching caption
+        return self.desktop.windows(title, self.process.pid)
+
+    def find_board(self):
+        """Finds a8's top-left corner (light, with dark squares right and below) and the
+        square size in the client area, and the two move lists right of the board."""
+        x0, y0, w, h = self.desktop.geometry(self.window)
+        shot = self.desktop.picture(x0, y0, w, h)
+        px = lambda x, y: shot.pixel(x, y) if x0 <= x < x0 + w and y0 <= y < y0 + h else None
+        for y in range(y0, y0 + h // 2):
+            for x in range(x0, x0 + w // 2):
+                if px(x, y) == LIGHT and px(x - 1, y) != LIGHT and px(x, y - 1) != LIGHT:
+                    size = next((s for s in range(32, 100) if px(x + s, y) == DARK), 0)
+                    if size and px(x, y + size) == DARK and px(x + size, y + size) == LIGHT:
+                        self.origin, self.size = (x, y), size
+                        self.menubar = (x0, y0, w, y - 8 - y0)
+                        self.lists = self.find_lists(px, x + 8 * size, y + 4 * size)
+                        return x0, y0, w, h
+        return None
+
+    @staticmethod
+    def find_lists(px, x, y):
+        """The empty move lists: the wide runs of one colour on a line right of the board,
+        each grown up and down to its frame."""
+        lists = []
+        while px(x, y) is not None:
+            start, colour = x, px(x, y)
+            while px(x, y) == colour:
+                x += 1
+            if x - start > 50:
+                top = next(t for t in range(y, 0, -1) if px(start, t - 1) != colour)
+                bottom = next(b for b in range(y, 10**5) if px(start, b + 1) != colour)
+                lists.append((start, top, x - start, bottom - top + 1))
+        return lists
+
+    def centre(self, square):  # White's view: a8 top-left
+        file, rank = "abcdefgh".index(square[0]), int(square[1])
+        return (self.origin[0] + file * self.size + self.size // 2,
+                self.origin[1] + (8 - rank) * self.size + self.size // 2)
+
+    def board(self, squares=None):
+        """What the squares show (all by default): 'w' or 'b' for a white or black piece;
+        empty squares left out. The 32-pixel piece cell is compared with the square's own
+        colour; white pieces are filled cream, black ones dark."""
+        shot = self.desktop.picture(*self.origin, 8 * self.size, 8 * self.size)
+        seen = {}
+        for square in squares or [f + r for f in "abcdefgh" for r in "12345678"]:
+            f, r = "abcdefgh".index(square[0]), 8 - int(square[1])
+            background = LIGHT if (f + r) % 2 == 0 else DARK
+            x = self.origin[0] + f * self.size + (self.size - 32) // 2
+            y = self.origin[1] + r * self.size + (self.size - 32) // 2
+            cell = [shot.pixel(x + i, y + j) for i in range(32) for j in range(32)]
+            piece = [p for p in cell if p != background]
+            if len(piece) > 30:
+                cream = sum(1 for p in piece if p[0] > 150 and p[0] - p[2] >= 20)
+                seen[square] = "w" if cream > 30 else "b"
+        return seen
+
+    def shows(self, square, piece):
+        return self.board([square]).get(square) == piece
+
+    def drag(self, origin, target, hold=None):
+        """Presses on the origin square, carries the piece in a few steps to target (a square
+        or a point) and releases it there, a few milliseconds between events; hold() runs
+        while the button is down."""
+        (x, y), (tx, ty) = self.centre(origin), (self.centre(target) if isinstance(target, str)
+                                                  else target)
+        events = ["mousemove", x, y, "sleep", 0.01, "mousedown", 1]
+        for k in (1, 2, 3):
+            events += ["sleep", 0.01, "mousemove", x + (tx - x) * k // 3, y + (ty - y) * k // 3]
+        if hold:
+            self.desktop.xdo(*events)
+            hold()
+            events = []
+        self.desktop.xdo(*events, "sleep", 0.01, "mouseup", 1)
+
+    def move(self, origin, target):
+        """Plays a move by dragging and waits until the board shows it."""
+        piece = self.position.pop(origin)
+        self.position[target] = piece
+        self.drag(origin, target)
+        wait_for(f"{origin}-{target} on the board",
+                 lambda: self.board([origin, target]) == {target: piece}, 3)
+
+    def expect_position(self, what):
+        wait_for(what, lambda: self.board() == self.position, 3)
+
+    def menu(self, title_index, *keys):
+        """Opens the menu bar's title_index-th visible menu (found as a cluster of text
+        pixels) with the mouse, then types keys into it."""
+        x0, y0, w, h = self.menubar
+        shot = self.desktop.picture(x0, y0, w, h)
+        inked = [x for x in range(x0, x0 + w)
+                 if any(sum(shot.pixel(x, y)) < 300 for y in range(y0, y0 + h))]
+        titles = [[inked[0], inked[0]]]
+        for x in inked[1:]:
+            if x - titles[-1][1] > 8:
+                titles.append([x, x])
+            titles[-1][1] = x
+        left, right = titles[title_index]
+        self.desktop.xdo("mousemove", (left + right) // 2, y0 + h // 2, "click", 1, "sleep", 0.3,
+                         "key", *keys)
+
+    def quit(self):
+        """Game > Quit (the last item), then the program's exit status and stderr."""
+        self.menu(0, "Up", "Return")
+        status = self.process.wait(10)
+        self.errors.seek(0)
+        report = self.errors.read()
+        check(status == 0, f"quorrin exited with {status}:\n{report}")
+        check(not re.search(r"Sanitizer|runtime error", report), "sanitizer report:\n" + report)
+
+
+def drop_over_about_box(game):
+    """b) With the About box open over the board, press on b1 beside it and release over it
+    where c3 lies underneath: no move; the knight is shown back on b1."""
+    game.menu(1, "Down", "Return")
+    about = wait_for("the About box", lambda: game.windows("^About Quorrin$"))[0]
+    ax, ay, aw, ah = game.desktop.geometry(about)
+    inside = lambda p: ax <= p[0] < ax + aw and ay <= p[1] < ay + ah
+    bx, by = game.centre("b1")
+    cx, cy = game.centre("c3")
+    point = ((max(cx - game.size // 2, ax) + cx + game.size // 2) // 2, cy)
+    check(not inside((bx, by)) and inside(point), "the About box is not where expected")
+    game.drag("b1", point)
+    wait_for("the knight back on b1", lambda: game.shows("b1", "w"), 2)
+    # OK is the big blue button in the box's lower half.
+    shot = game.desktop.picture(ax, ay + ah // 2, aw, ah // 2)
+    blue = [(x, y) for x in range(ax, ax + aw, 4) for y in range(ay + ah // 2, ay + ah, 4)
+            if shot.pixel(x, y)[2] > shot.pixel(x, y)[0] + 60]
+    check(blue, "no OK button in the About box")
+    game.desktop.xdo("mousemove", *blue[len(blue) // 2], "click", 1)
+    wait_for("the About box to close", lambda: not game.windows("^About Quorrin$"))
+    game.expect_position("the start position after the drop over the About box")
+
+
+def short_game(game):
+    """a) A carry put back with Escape; captures and a check, answered with Return; then
+    every square as it should be."""
+    game.drag("e2", "e4", hold=lambda: game.desktop.xdo("key", "Escape"))
+    wait_for("the pawn back on e2", lambda: game.board(["e2", "e4"]) == {"e2": "w"}, 2)
+    for move in ["e2-e4", "d7-d5", "e4-d5", "d8-d5", "b1-c3"]:
+        game.move(*move.split("-"))
+    game.position["e5"] = game.position.pop("d5")
+    game.drag("d5", "e5")
+    wait_for("the check message", lambda: game.windows("^Quorrin$"))
+    game.desktop.xdo("key", "Return")
+    wait_for("the check message to close", lambda: not game.windows("^Quorrin$"))
+    game.expect_position("the position after 3...Qe5+")
+
+
+def lists_follow_long_game(game):
+    """d) After 32 moves a side (knights out and back) each list shows its newest entry:
+    scrolling down changes nothing, scrolling up does."""
+    for _ in range(16):
+        for move in ["g1-f3", "g8-f6", "f3-g1", "f6-g8"]:
+            game.move(*move.split("-"))
+    for side, (x, y, w, h) in zip(["White", "Black"], game.lists):
+        look = lambda: game.desktop.picture(x, y, w, h).data
+        before = look()
+        game.desktop.xdo("mousemove", x + w // 2, y + h // 2, "click", "--repeat", 5, 5)
+        time.sleep(0.3)
+        check(look() == before, f"{side}'s list did not show its newest entry")
+        game.desktop.xdo("click", 4)
+        wait_for(f"{side}'s list to scroll up", lambda: look() != before, 2)
+
+
+def carry_interrupted_by_minimising(game):
+    """c) Under openbox, minimise the window while g1's knight is carried, release, restore:
+    the carry ends within a few hundred milliseconds and a click on f3 plays nothing."""
+    d = game.desktop
+
+    def minimise():
+        d.xdo("windowminimize", game.window)
+        wait_for("the window to hide", lambda: not game.windows("^Quorrin $"))
+
+    game.drag("g1", (game.centre("g1")[0], game.centre("g1")[1] - 12), hold=minimise)
+    released = time.monotonic()
+    d.xdo("windowactivate", game.window)
+    wait_for("the knight back on g1", lambda: game.windows("^Quorrin $") and game.shows("g1", "w"))
+    elapsed = time.monotonic() - released
+    print(f"the carry ended {elapsed:.2f} s after the release (window restored included)")
+    check(elapsed < 0.8, "the carry ended too late")
+    d.xdo("mousemove", *game.centre("f3"), "click", 1)
+    time.sleep(0.3)
+    game.expect_position("the start position after a click on f3")
+    game.move("g1", "f3")  # the click was on a legal target, as a drag shows
+
+
+# Each check runs in a program of its own; the last one under a window manager.
+CHECKS = [drop_over_about_box, short_game, lists_follow_long_game,
+          carry_interrupted_by_minimising]
+
+
+def main():
+    program = sys.argv[1]
+    started = time.monotonic()
+    failures = 0
+    with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
+        os.chmod(folder, 0o700)
+        desktop = Desktop(folder)
+        try:
+            for test in CHECKS:
+                if test is carry_interrupted_by_minimising:
+                    desktop.start("openbox", "--sm-disable", stderr=subprocess.DEVNULL)
+                begun = time.monotonic()
+                game = None
+                try:
+                    game = Game(desktop, program, test.__name__)
+                    test(game)
+                    game.quit()
+                    print(f"PASS {test.__name__} ({time.monotonic() - begun:.1f} s)")
+                except Failed as failure:
+                    failures += 1
+                    print(f"FAIL {test.__name__}: {failure}")
+                    if game:
+                        game.process.kill()
+                        game.process.wait()
+        finally:
+            desktop.close()
+    print(f"{failures} of {len(CHECKS)} checks failed, {time.monotonic() - started:.1f} s")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
