@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the release version and starts the game. Without a display,
-# it starts the game under Xvfb, saves a picture of its window to build/screenshot.png and
-# ends it after a few seconds.
+# it starts the game window under Xvfb through the start-up probe (the program's own start-up
+# code), saves a picture of the window to build/screenshot.png once it has been painted, and ends.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,13 +14,12 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec build/release/app/quorrin
 fi
 
-echo "No display: starting Quorrin under Xvfb for a few seconds."
+echo "No display: starting the Quorrin window under Xvfb to take its picture."
 rm -f build/screenshot.png
 status=0
-QUORRIN_SCREENSHOT="$PWD/build/screenshot.png" \
-  xvfb-run -a -s "-screen 0 1280x1024x24" timeout 5 build/release/app/quorrin || status=$?
-# timeout ends the game with 124: that is the planned end.
-if [ "$status" -ne 0 ] && [ "$status" -ne 124 ]; then
+xvfb-run -a -s "-screen 0 1280x1024x24" timeout 20 \
+  build/release/tools/startup/quorrin_startup --screenshot "$PWD/build/screenshot.png" || status=$?
+if [ "$status" -ne 0 ]; then
   echo "Quorrin failed (exit status $status)." >&2
   exit "$status"
 fi

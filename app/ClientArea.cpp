@@ -4,12 +4,18 @@
 #include <QPalette>
 #include <QPen>
 
-#include <utility>
-
 namespace quorrin {
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
+}
+
+void ClientArea::SetDesignSize(const QSize& size) {
+    setMinimumSize(size);
+}
+
+QSize ClientArea::sizeHint() const {
+    return minimumSize();
 }
 
 void ClientArea::SetBackColor(const QColor& color) {
@@ -28,25 +34,16 @@ void ClientArea::AddLine(const QLine& line, const QColor& color, int width) {
     update();
 }
 
-void ClientArea::SetFirstPaintHandler(std::function<void()> handler) {
-    firstPaint_ = std::move(handler);
-}
-
 void ClientArea::paintEvent(QPaintEvent*) {
-    {
-        QPainter painter(this);
-        if (!picture_.isNull()) {
-            painter.drawPixmap(0, 0, picture_);
-        }
-        for (const Line& line : lines_) {
-            QPen pen(line.Color, line.Width);
-            pen.setCapStyle(Qt::FlatCap);
-            painter.setPen(pen);
-            painter.drawLine(line.Where);
-        }
+    QPainter painter(this);
+    if (!picture_.isNull()) {
+        painter.drawPixmap(0, 0, picture_);
     }
-    if (firstPaint_) {
-        std::exchange(firstPaint_, nullptr)();
+    for (const Line& line : lines_) {
+        QPen pen(line.Color, line.Width);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(line.Where);
     }
 }
 

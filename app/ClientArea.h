@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 namespace quorrin {
@@ -19,13 +18,14 @@ class ClientArea final : public QWidget {
 public:
     explicit ClientArea(QWidget* parent = nullptr);
 
+    // The size it asks for and will not go below.
+    void SetDesignSize(const QSize& size);
+    QSize sizeHint() const override;
+
     void SetBackColor(const QColor& color);
     void SetPicture(const QPixmap& picture);
     // A line in pixels, drawn after the picture.
     void AddLine(const QLine& line, const QColor& color, int width);
-
-    // Called once, after the first paint has ended.
-    void SetFirstPaintHandler(std::function<void()> handler);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,7 +39,6 @@ private:
 
     QPixmap picture_;
     std::vector<Line> lines_;
-    std::function<void()> firstPaint_;
 };
 
 } // namespace quorrin

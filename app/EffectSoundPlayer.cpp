@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <limits>
 
 namespace quorrin {
 
@@ -22,8 +23,9 @@ bool EffectSoundPlayer::Play(const QString& filePath) {
     if (!format) {
         return false;
     }
-    const auto waitMs = static_cast<int>(
-        std::min<std::int64_t>(format->DurationMs() + WaitMarginMs, LongestWaitMs));
+    // A QTimer counts in int milliseconds (about 24 days).
+    const auto waitMs = static_cast<int>(std::min<std::int64_t>(
+        format->DurationMs() + WaitMarginMs, std::numeric_limits<int>::max()));
 
     QSoundEffect effect;
     QEventLoop loop;

@@ -9,13 +9,11 @@ class EffectSoundPlayer final : public SoundPlayer {
 public:
     // Time allowed on top of the sound's own length for loading and starting it.
     static constexpr int WaitMarginMs = 400;
-    // No sound holds the window up for longer than this, however long the file claims to be.
-    static constexpr int LongestWaitMs = 10000;
 
     // Returns false at once when there is no audio output or the file is missing, unreadable
-    // or not a PCM WAV file. Otherwise plays it and waits until it has stopped, with user
-    // input held back meanwhile (as a blocking call would), at most the sound's length plus
-    // WaitMarginMs. True when the sound was started.
+    // or not a PCM WAV file. Otherwise plays it to its end, however long, with user input held
+    // back meanwhile (as a blocking call would); the wait is bounded by the length of the
+    // samples actually in the file plus WaitMarginMs. True when the sound was started.
     bool Play(const QString& filePath) override;
 };
 

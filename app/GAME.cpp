@@ -3,6 +3,7 @@
 #include "AppResources.h"
 #include "ClientArea.h"
 #include "SoundPlayer.h"
+#include "WindowPlacement.h"
 #include "board/Platform.h"
 #include "board/PropertyStore.h"
 #include "board/brdChessboard.h"
@@ -21,8 +22,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
-
-#include <utility>
 
 namespace quorrin {
 
@@ -52,6 +51,10 @@ QListWidget* MakeMoveList(const char* name, const QRect& where, QWidget* parent)
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(where);
+    // The lists show the moves; they are not for choosing, so nothing in them is ever
+    // selected, current or focused.
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
     QPalette colours = list->palette();
     colours.setColor(QPalette::Base, QColor(0xE0, 0xE0, 0xE0));
     list->setPalette(colours);
@@ -79,7 +82,7 @@ GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
     // The layout is fixed by design: the window keeps the size of its client area and menus.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    CentreOnScreen();
+    CentreOnScreen(*this);
     Form_Load();
 }
 
@@ -87,14 +90,12 @@ GAME::~GAME() {
     delete about_;
 }
 
-void GAME::SetFirstPaintHandler(std::function<void()> handler) {
-    client_->SetFirstPaintHandler(std::move(handler));
-}
-
 void GAME::BuildClientArea() {
     client_ = new ClientArea(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
-    client_->setFixedSize(TwipsToPixelsX(9915), TwipsToPixelsY(6495));
+    // The window keeps this size by design; should something stretch it anyway (a resize
+    // without a window manager), the client area grows with it and keeps its colour.
+    client_->SetDesignSize(QSize(TwipsToPixelsX(9915), TwipsToPixelsY(6495)));
     client_->SetBackColor(QColor(0x40, 0x40, 0x40));
     client_->SetPicture(QPixmap(QStringLiteral(":/images/background.png")));
     // Line1: white, two pixels wide, under the board and the lists.
@@ -120,6 +121,12 @@ void GAME::BuildClientArea() {
     cmdTestStalemate_ = new QPushButton(QStringLiteral("Test Stalemate"), client_);
     cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
     cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
+    // Out of sight, so out of the focus chain too: keys never go to a box nobody sees.
+    for (QWidget* hidden : {static_cast<QWidget*>(txtMovePiece_),
+                            static_cast<QWidget*>(cmdMovePiece_),
+                            static_cast<QWidget*>(cmdTestStalemate_)}) {
+        hidden->setFocusPolicy(Qt::NoFocus);
+    }
     connect(cmdMovePiece_, &QPushButton::clicked, this, &GAME::cmdMovePiece_Click);
     connect(cmdTestStalemate_, &QPushButton::clicked, this, &GAME::cmdTestStalemate_Click);
 }
@@ -215,11 +222,6 @@ void GAME::ConnectBoard() {
             Qt::DirectConnection);
     connect(brdChessboard1_, &brdChessboard::MoveUndo, this, &GAME::brdChessboard1_MoveUndo,
             Qt::DirectConnection);
-}
-
-void GAME::CentreOnScreen() {
-    const QSize screen = platform::ScreenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
 void GAME::Form_Load() {

@@ -6,8 +6,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-
 class QAction;
 class QLineEdit;
 class QListWidget;
@@ -35,14 +33,10 @@ public:
                   QWidget* parent = nullptr);
     ~GAME() override;
 
-    // Called once, when the client area has been painted for the first time.
-    void SetFirstPaintHandler(std::function<void()> handler);
-
 private:
     void BuildClientArea();
     void BuildMenus();
     void ConnectBoard();
-    void CentreOnScreen();
 
     void Form_Load();
 

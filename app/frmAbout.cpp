@@ -2,7 +2,7 @@
 
 #include "AppResources.h"
 #include "ClickableLabel.h"
-#include "board/Platform.h"
+#include "WindowPlacement.h"
 
 #include <QDesktopServices>
 #include <QFont>
@@ -127,8 +127,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void frmAbout::Form_Load() {
-    const QSize screen = platform::ScreenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    CentreOnScreen(*this);
 }
 
 void frmAbout::cmdOK_Click() {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Measures the program's start: wall time from launching it to the end of its first paint, and
-# its resident memory then, over several runs under one Xvfb server.
-#   tools/measure-startup.sh [path/to/quorrin] [runs]
+# its resident memory then, over several runs under one Xvfb server. The start-up probe runs the
+# program's own start-up code and reports its first paint.
+#   tools/measure-startup.sh [path/to/quorrin_startup] [runs]
 set -euo pipefail
 
-program=${1:-build/release/app/quorrin}
+program=${1:-build/release/tools/startup/quorrin_startup}
 runs=${2:-15}
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$runs"
@@ -15,7 +16,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 times=()
 for _ in $(seq "$runs"); do
   start=$(date +%s%3N)
-  report=$(QUORRIN_REPORT_STARTUP=1 "$program" 2>/dev/null)
+  report=$("$program" 2>/dev/null)
   painted=$(awk '/^first-paint-epoch-ms/ {print $2}' <<<"$report")
   resident=$(awk '/^resident-kB/ {print $2}' <<<"$report")
   times+=($((painted - start)))

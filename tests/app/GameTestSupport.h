@@ -44,6 +44,7 @@ public:
         const bool beside = filePath == QDir(QCoreApplication::applicationDirPath()).filePath(name);
         Log.append(beside ? QStringLiteral("sound ") + name
                           : QStringLiteral("odd sound ") + filePath);
+        EntriesAtSounds.append(Entries());
         return true;
     }
 
@@ -79,8 +80,11 @@ public:
 
     // "sound click.wav", "message Stalemate", "popup mnuWhitePawnPromotion". A sound not asked
     // for by its full path in the program's folder is logged as "odd sound <path>", a box that
-    // is not plain (title "Quorrin", no icon, only OK, modal) as "odd message <text>".
+    // is not plain (title "Quorrin", no icon, only OK) as "odd message <text> (<title>, icon
+    // <icon>)".
     QStringList Log;
+    // Entries() as each sound was asked for.
+    QStringList EntriesAtSounds;
     // The caption to choose in a pop-up menu; without one, or with "", it is dismissed.
     std::function<QString(QMenu&)> PopupAnswer;
     GAME Window;
@@ -102,8 +106,10 @@ private:
         } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             const bool plain = box->windowTitle() == QStringLiteral("Quorrin") &&
                                box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
-            Log.append((plain ? QStringLiteral("message ") : QStringLiteral("odd message ")) +
-                       box->text());
+            Log.append(plain ? QStringLiteral("message ") + box->text()
+                             : QStringLiteral("odd message %1 (%2, icon %3)")
+                                   .arg(box->text(), box->windowTitle())
+                                   .arg(box->icon()));
             box->button(QMessageBox::Ok)->click();
         }
     }

@@ -73,7 +73,8 @@ void GameWindowTest::movesAndCommandsReachListsMessagesAndSounds() {
 
 void GameWindowTest::promotionPopupHandsOverChoiceOrPreviousValue() {
     GameUnderTest game;
-    QStringList answers = {"", "", "Knight", "Rook", "Bishop", ""};
+    QStringList answers = {"",      "",     "Knight", "Rook",  "Bishop",
+                           "Queen", "Rook", "Knight", "Queen", "Bishop"};
     game.PopupAnswer = [&answers](QMenu&) {
         return answers.isEmpty() ? QString() : answers.takeFirst();
     };
@@ -84,7 +85,7 @@ void GameWindowTest::promotionPopupHandsOverChoiceOrPreviousValue() {
     // White: king a3, pawn b7. Black: king h7, pawn g2.
     const QString layout = QString::fromStdString(*LayoutFromDiagram("8/1P5k/8/8/8/K7/6p1/8"));
     QList<PieceType> promoted;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 5; ++round) {
         QVERIFY(game.Board.NewGame(layout));
         game.Run({"b7b8", "g2g1"});
         const auto& squares = game.Board.State().Squares;
@@ -92,10 +93,12 @@ void GameWindowTest::promotionPopupHandsOverChoiceOrPreviousValue() {
                  << squares[SquareNameToIndex("g1")].Piece.Kind;
     }
     // The first dismissal hands over 0, later ones -1: both give a queen. Each colour has its
-    // own pop-up, and a choice is not remembered for the next one.
-    QCOMPARE(handedOver, (QList<int>{0, -1, WhiteKnight, BlackRook, WhiteBishop, -1}));
-    QCOMPARE(promoted, (QList<PieceType>{WhiteQueen, BlackQueen, WhiteKnight, BlackRook,
-                                         WhiteBishop, BlackQueen}));
+    // own pop-up, each item its own piece, and a choice is not remembered for the next one.
+    QCOMPARE(handedOver, (QList<int>{0, -1, WhiteKnight, BlackRook, WhiteBishop, BlackQueen,
+                                     WhiteRook, BlackKnight, WhiteQueen, BlackBishop}));
+    QCOMPARE(promoted,
+             (QList<PieceType>{WhiteQueen, BlackQueen, WhiteKnight, BlackRook, WhiteBishop,
+                               BlackQueen, WhiteRook, BlackKnight, WhiteQueen, BlackBishop}));
 }
 
 void GameWindowTest::checkMarksFollowSavedStateAndReachTheBoard() {

@@ -1,0 +1,282 @@
+// The windows as designed: places, sizes, captions, colours and menus of the game window and
+// the About box, the About box's links, where keyboard focus may go, and the move lists following
+// the game.
+#include "GameTestSupport.h"
+#include "board/brdChessboard.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QUrl>
+
+using namespace quorrin;
+using namespace quorrin::test;
+
+namespace {
+
+// Twips to pixels at normal density (15 twips a pixel); every designed length is a whole number
+// of pixels.
+int Px(int twips) {
+    return twips / 15;
+}
+
+QString Describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QString Describe(const QColor& c) {
+    return c.name();
+}
+
+// The menu tree, one line per item, indented by level: "-" for a separator, "(hidden)",
+// "(check)" and any shortcut after the caption, submenus followed by their items.
+void DescribeMenu(const QList<QAction*>& actions, const QString& indent, QStringList& lines) {
+    for (const QAction* action : actions) {
+        QString line = indent + (action->isSeparator() ? QStringLiteral("-") : action->text());
+        if (!action->isVisible()) {
+            line += QStringLiteral(" (hidden)");
+        }
+        if (action->isCheckable()) {
+            line += QStringLiteral(" (check)");
+        }
+        if (!action->shortcut().isEmpty()) {
+            line += QStringLiteral(" [") + action->shortcut().toString() + QLatin1Char(']');
+        }
+        lines.append(line);
+        if (action->menu() != nullptr) {
+            DescribeMenu(action->menu()->actions(), indent + QStringLiteral("  "), lines);
+        }
+    }
+}
+
+// Rows of the picture that are white from x0 to x1 (inclusive), and nowhere else in that span.
+QString WhiteRows(const QImage& picture, int x0, int x1) {
+    QStringList rows;
+    for (int y = 0; y < picture.height(); ++y) {
+        bool white = true;
+        for (int x = x0; x <= x1 && white; ++x) {
+            white = picture.pixel(x, y) == qRgb(255, 255, 255);
+        }
+        const bool endsThere =
+            x1 + 1 >= picture.width() || picture.pixel(x1 + 1, y) != qRgb(255, 255, 255);
+        if (white && endsThere && (x0 == 0 || picture.pixel(x0 - 1, y) != qRgb(255, 255, 255))) {
+            rows.append(QString::number(y));
+        }
+    }
+    return rows.join(QLatin1Char(' '));
+}
+
+// Records the addresses that the About box hands to the desktop.
+class UrlCatcher final : public QObject {
+    Q_OBJECT
+
+public:
+    QStringList Opened;
+
+public slots:
+    void Open(const QUrl& url) { Opened.append(url.toString()); }
+};
+
+} // namespace
+
+class DesignTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gameWindowAsDesigned();
+    void menusAsDesigned();
+    void aboutBoxAsDesignedWithItsLinks();
+    void entryComesBeforeItsSoundAndListsShowTheNewest();
+    void focusNeverLandsOnListsOrHiddenControls();
+};
+
+void DesignTest::gameWindowAsDesigned() {
+    GameUnderTest game;
+    QWidget& window = game.Window;
+    auto* client = window.findChild<QWidget*>(QStringLiteral("ClientArea"));
+    QStringList actual = {
+        QStringLiteral("caption: ") + window.windowTitle(),
+        QStringLiteral("client: ") + Describe(QRect(QPoint(), client->size())),
+        QStringLiteral("back colour: ") + Describe(client->palette().color(QPalette::Window)),
+        QStringLiteral("icon: ") + (window.windowIcon().isNull() ? "none" : "set")};
+    QStringList expected = {QStringLiteral("caption: Quorrin "),
+                            QStringLiteral("client: 0,0 %1x%2").arg(Px(9915)).arg(Px(6495)),
+                            QStringLiteral("back colour: #404040"), QStringLiteral("icon: set")};
+
+    struct Control {
+        const char* name;
+        int left, top, width, height;
+        const char* text; // the hidden controls' text, the lists' colour
+    };
+    // The board is 6135 twips as designed and squares itself to 8 whole squares of 51 pixels.
+    const Control controls[] = {{"brdChessboard1", 120, 120, 6120, 6120, ""},
+                                {"lstWhiteMoves", 6360, 120, 1695, 6105, "#e0e0e0"},
+                                {"lstBlackMoves", 8160, 120, 1695, 6105, "#e0e0e0"},
+                                {"txtMovePiece", 3480, 6840, 615, 375, "e2e4"},
+                                {"cmdMovePiece", 4200, 6840, 1095, 375, "Move Piece"},
+                                {"cmdTestStalemate", 360, 6840, 1335, 375, "Test Stalemate"}};
+    for (const Control& c : controls) {
+        auto* widget = window.findChild<QWidget*>(QLatin1String(c.name));
+        QString text = widget->property("text").toString();
+        if (auto* list = qobject_cast<QListWidget*>(widget)) {
+            text = Describe(list->palette().color(QPalette::Base));
+        }
+        actual.append(QStringLiteral("%1: %2 %3").arg(c.name, Describe(widget->geometry()), text));
+        expected.append(QStringLiteral("%1: %2 %3")
+                            .arg(c.name,
+                                 Describe(QRect(Px(c.left), Px(c.top), Px(c.width), Px(c.height))),
+                                 c.text));
+    }
+    // Line1: white, two pixels wide, from (120, 6360) to (9840, 6360) twips.
+    const QImage picture = client->grab().toImage();
+    actual.append(QStringLiteral("Line1: rows ") + WhiteRows(picture, Px(120), Px(9840) - 1));
+    expected.append(QStringLiteral("Line1: rows %1 %2").arg(Px(6360) - 1).arg(Px(6360)));
+    QCOMPARE(actual, expected);
+}
+
+void DesignTest::menusAsDesigned() {
+    GameUnderTest game;
+    QStringList menus;
+    DescribeMenu(game.Window.menuBar()->actions(), QString(), menus);
+    QCOMPARE(menus, (QStringList{"Game",
+                                 "  New Game",
+                                 "  -",
+                                 "  Board",
+                                 "    Reverse Board",
+                                 "    Drag-and-Drop (check)",
+                                 "    Highlight Move (check)",
+                                 "  Actions",
+                                 "    Undo Last Move",
+                                 "  -",
+                                 "  Quit",
+                                 "Help (hidden)",
+                                 "Reclaim Piece (hidden)",
+                                 "  Queen",
+                                 "  Rook",
+                                 "  Bishop",
+                                 "  Knight",
+                                 "Reclaim Piece (hidden)",
+                                 "  Queen",
+                                 "  Rook",
+                                 "  Bishop",
+                                 "  Knight",
+                                 "About",
+                                 "  About Quorrin"}));
+    // The two pop-ups are the ones the promotions use, White's first.
+    const auto names = [&game](const char* name) {
+        return game.Window.findChild<QMenu*>(QLatin1String(name))->menuAction()->text();
+    };
+    QCOMPARE(names("mnuWhitePawnPromotion") + names("mnuBlackPawnPromotion"),
+             QStringLiteral("Reclaim PieceReclaim Piece"));
+}
+
+void DesignTest::aboutBoxAsDesignedWithItsLinks() {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "Open");
+    GameUnderTest game;
+    game.Run({"mnuaboutchess"});
+    QPointer<QWidget> about;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("frmAbout")) {
+            about = window;
+        }
+    }
+    QVERIFY(about != nullptr);
+    const auto label = [&about](const char* name) {
+        const auto* found = about->findChild<QLabel*>(QLatin1String(name));
+        return found->toolTip().isEmpty() ? found->text()
+                                          : found->text() + " [" + found->toolTip() + "]";
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint offCentre = about->frameGeometry().center() - screen.center();
+    QCOMPARE((QStringList{about->windowTitle(), label("Label2"), label("Label5"), label("Label3"),
+                          label("Label1"), label("Label7"), label("Label4"),
+                          Describe(about->palette().color(QPalette::Window)),
+                          about->isModal() ? "modal" : "modeless",
+                          offCentre.manhattanLength() <= 2 ? "centred" : "off centre"}),
+             (QStringList{"About Quorrin", "Quorrin ", "Quorrin ", "Version 1.5",
+                          "Have questions?  Need technical support? ", "Contact us [Email us!]",
+                          "https://quorrin.example.org [Quorrin Workshop]", "#ffffff", "modeless",
+                          "centred"}));
+    QVERIFY(label("Label8").contains(QStringLiteral("Quorrin Workshop")));
+
+    // The web-site address opens the site; the title and "Contact us" a new e-mail.
+    for (const char* link : {"Label4", "Label5", "Label7"}) {
+        QTest::mouseClick(about->findChild<QLabel*>(QLatin1String(link)), Qt::LeftButton);
+    }
+    QCOMPARE(catcher.Opened,
+             (QStringList{"https://quorrin.example.org", "mailto:support@quorrin.example.org",
+                          "mailto:support@quorrin.example.org"}));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+
+    about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    QTRY_VERIFY(about == nullptr);
+
+    // The board's own About box: modal, with the information icon and the board's name.
+    game.Board.About();
+    QCOMPARE(game.Log.last(), QStringLiteral("odd message Quorrin chess board\nVersion 1.5 "
+                                             "(About brdChessboard1, icon 1)"));
+}
+
+void DesignTest::entryComesBeforeItsSoundAndListsShowTheNewest() {
+    GameUnderTest game;
+    game.Window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&game.Window));
+    QStringList knights;
+    for (int round = 0; round < 16; ++round) {
+        knights << "g1f3"
+                << "g8f6"
+                << "f3g1"
+                << "f6g8";
+    }
+    game.Run(knights.mid(0, 2));
+    QCOMPARE(game.EntriesAtSounds, (QStringList{"g1-f3 |", "g1-f3 | g8-f6"}));
+
+    // Each list shows its newest entry, after a move as after an undo.
+    const auto newestShown = [&game] {
+        for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
+            const auto* list = game.Window.findChild<QListWidget*>(QLatin1String(name));
+            const QRect newest = list->visualItemRect(list->item(list->count() - 1));
+            if (!list->viewport()->rect().contains(newest)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    game.Run(knights.mid(2));
+    const auto* white = game.Window.findChild<QListWidget*>(QStringLiteral("lstWhiteMoves"));
+    QVERIFY(white->verticalScrollBar()->maximum() > 0); // more entries than rows
+    QVERIFY(newestShown());
+    game.Run({"mnuActionsUndo", "mnuActionsUndo", "mnuActionsUndo"});
+    QVERIFY(newestShown());
+}
+
+void DesignTest::focusNeverLandsOnListsOrHiddenControls() {
+    GameUnderTest game;
+    game.Window.show();
+    game.Window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&game.Window));
+    game.Run({"e2e4", "f7f6", "d1h5"}); // a check, and its message box closed
+    QCOMPARE(game.Log.last(), QStringLiteral("message Black king in check"));
+    const QStringList untouchable = {"lstWhiteMoves", "lstBlackMoves", "txtMovePiece",
+                                     "cmdMovePiece", "cmdTestStalemate"};
+    for (int press = 0; press < 8; ++press) {
+        const QWidget* focused = QApplication::focusWidget();
+        const QString name = focused != nullptr ? focused->objectName() : QString();
+        QVERIFY2(!untouchable.contains(name), qPrintable(name));
+        QTest::keyClick(&game.Window, Qt::Key_Tab);
+    }
+    for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
+        const auto* list = game.Window.findChild<QListWidget*>(QLatin1String(name));
+        QVERIFY(list->selectedItems().isEmpty());
+    }
+}
+
+QTEST_MAIN(DesignTest)
+#include "DesignTest.moc"
