@@ -9,9 +9,11 @@ following a long game. Exits 77 (skipped) only when Xvfb cannot start; any sanit
 of the program fails the test.
 """
 
+import ctypes
 import os
 import re
 import select
+import signal
 import subprocess
 import sys
 import tempfile
@@ -44,17 +46,26 @@ def wait_for(what, probe, timeout=5.0):
 
 
 class Picture:
-    """Screen pixels of a rectangle, read back from the X server."""
+    """The screen's pixels in a rectangle, read back from the X server; pixel() takes screen
+    coordinates and answers None outside the rectangle."""
 
     def __init__(self, env, x, y, w, h):
-        self.x, self.y, self.w, self.h = x, y, w, h
-        crop = f"{w}x{h}+{x}+{y}"
-        self.data = subprocess.run(["import", "-window", "root", "-crop", crop, "-depth", "8",
-                                    "rgb:-"], env=env, check=True, capture_output=True).stdout
+        self.rect = (x, y, w, h)
+        self.data = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}",
+                                    "-depth", "8", "rgb:-"], env=env, check=True,
+                                   capture_output=True).stdout
 
-    def pixel(self, x, y):  # absolute screen coordinates
-        i = ((y - self.y) * self.w + x - self.x) * 3
+    def pixel(self, x, y):
+        x0, y0, w, h = self.rect
+        if not (x0 <= x < x0 + w and y0 <= y < y0 + h):
+            return None
+        i = ((y - y0) * w + x - x0) * 3
         return tuple(self.data[i:i + 3])
+
+
+def die_with_parent():
+    """Run in each child: it gets SIGTERM when this driver ends, however it ends."""
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
 class Desktop:
@@ -65,19 +76,20 @@ class Desktop:
         self.processes = []
         read, write = os.pipe()
         try:
-            server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
-                                       "1280x1024x24", "-nolisten", "tcp"], pass_fds=(write,),
+            server = subprocess.Popen(["Xvfb", "-displayfd", str(write),
+                                       "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                      pass_fds=(write,), preexec_fn=die_with_parent,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         except OSError as error:
             print(f"SKIPPED: Xvfb cannot start ({error})")
             sys.exit(SKIPPED)
         os.close(write)
         self.processes.append(server)
-        number = b""
-        while select.select([read], [], [], 10)[0]:
+        number = b""  # written in pieces, ending with a newline
+        while not number.endswith(b"\n") and select.select([read], [], [], 10)[0]:
             chunk = os.read(read, 16)
             number += chunk
-            if not chunk or number.endswith(b"\n"):
+            if not chunk:
                 break
         os.close(read)
         if not number.strip().isdigit():
@@ -88,7 +100,8 @@ class Desktop:
                         XDG_RUNTIME_DIR=folder, HOME=folder)
 
     def start(self, *command, **kwargs):
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL, **kwargs)
+        process = subprocess.Popen(command, env=self.env, preexec_fn=die_with_parent,
+                                   stdout=subprocess.DEVNULL, **kwargs)
         self.processes.append(process)
         return process
 
@@ -97,8 +110,8 @@ class Desktop:
                               text=True).stdout.split()
 
     def windows(self, title, pid=None):  # visible windows whose caption matches a pattern
-        return self.xdo("search", "--all", "--onlyvisible", *(["--pid", pid] if pid else []), "--name",
-                        title)
+        return self.xdo("search", "--all", "--onlyvisible", *(["--pid", pid] if pid else []),
+                        "--name", title)
 
     def geometry(self, window):  # a window's client area on the screen: x, y, width, height
         info = subprocess.run(["xwininfo", "-id", window], env=self.env, capture_output=True,
@@ -124,29 +137,29 @@ class Game:
         self.desktop = desktop
         self.errors = open(os.path.join(desktop.folder, name + ".stderr"), "w+")
         self.process = desktop.start(program, stderr=self.errors)
-        self.window = wait_for("the main window",
-                               lambda: self.windows("^Quorrin $"))[0]
-        self.client = wait_for("the board drawn", self.find_board)
         self.position = dict(START)
+
+    def wait_until_shown(self):
+        self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"))[0]
+        # Found twice alike, so that the window has stopped moving.
+        found = lambda: (board := self.find_board()) and board == self.find_board() and board
+        self.origin, self.size, self.menubar, self.lists = wait_for("the board drawn", found)
 
     def windows(self, title):  # this program's visible windows with a matching caption
         return self.desktop.windows(title, self.process.pid)
 
     def find_board(self):
-        """Finds a8's top-left corner (light, with dark squares right and below) and the
-        square size in the client area, and the two move lists right of the board."""
+        """The board's top-left corner (a8's: light, dark squares right of and below it), its
+        square size, the menu bar above it and the two move lists right of it."""
         x0, y0, w, h = self.desktop.geometry(self.window)
-        shot = self.desktop.picture(x0, y0, w, h)
-        px = lambda x, y: shot.pixel(x, y) if x0 <= x < x0 + w and y0 <= y < y0 + h else None
+        px = self.desktop.picture(x0, y0, w, h).pixel
         for y in range(y0, y0 + h // 2):
             for x in range(x0, x0 + w // 2):
                 if px(x, y) == LIGHT and px(x - 1, y) != LIGHT and px(x, y - 1) != LIGHT:
                     size = next((s for s in range(32, 100) if px(x + s, y) == DARK), 0)
                     if size and px(x, y + size) == DARK and px(x + size, y + size) == LIGHT:
-                        self.origin, self.size = (x, y), size
-                        self.menubar = (x0, y0, w, y - 8 - y0)
-                        self.lists = self.find_lists(px, x + 8 * size, y + 4 * size)
-                        return x0, y0, w, h
+                        return ((x, y), size, (x0, y0, w, y - 8 - y0),
+                                self.find_lists(px, x + 8 * size, y + 4 * size))
         return None
 
     @staticmethod
@@ -248,12 +261,12 @@ def drop_over_about_box(game):
     game.menu(1, "Down", "Return")
     about = wait_for("the About box", lambda: game.windows("^About Quorrin$"))[0]
     ax, ay, aw, ah = game.desktop.geometry(about)
-    inside = lambda p: ax <= p[0] < ax + aw and ay <= p[1] < ay + ah
-    bx, by = game.centre("b1")
+    inside = lambda x, y: ax <= x < ax + aw and ay <= y < ay + ah
     cx, cy = game.centre("c3")
-    point = ((max(cx - game.size // 2, ax) + cx + game.size // 2) // 2, cy)
-    check(not inside((bx, by)) and inside(point), "the About box is not where expected")
-    game.drag("b1", point)
+    x = max(cx, ax + 4)  # over c3 and over the box
+    check(not inside(*game.centre("b1")) and inside(x, cy) and x < cx + game.size // 2,
+          "the About box is not where expected")
+    game.drag("b1", (x, cy))
     wait_for("the knight back on b1", lambda: game.shows("b1", "w"), 2)
     # OK is the big blue button in the box's lower half.
     shot = game.desktop.picture(ax, ay + ah // 2, aw, ah // 2)
@@ -308,9 +321,10 @@ def carry_interrupted_by_minimising(game):
     game.drag("g1", (game.centre("g1")[0], game.centre("g1")[1] - 12), hold=minimise)
     released = time.monotonic()
     d.xdo("windowactivate", game.window)
-    wait_for("the knight back on g1", lambda: game.windows("^Quorrin $") and game.shows("g1", "w"))
+    wait_for("the knight back on g1",
+             lambda: game.windows("^Quorrin $") and game.shows("g1", "w"), 2)
     elapsed = time.monotonic() - released
-    print(f"the carry ended {elapsed:.2f} s after the release (window restored included)")
+    print(f"the knight was back {elapsed:.2f} s after the release (restoring included)")
     check(elapsed < 0.8, "the carry ended too late")
     d.xdo("mousemove", *game.centre("f3"), "click", 1)
     time.sleep(0.3)
@@ -335,18 +349,19 @@ def main():
                 if test is carry_interrupted_by_minimising:
                     desktop.start("openbox", "--sm-disable", stderr=subprocess.DEVNULL)
                 begun = time.monotonic()
-                game = None
+                game = Game(desktop, program, test.__name__)
                 try:
-                    game = Game(desktop, program, test.__name__)
+                    game.wait_until_shown()
                     test(game)
                     game.quit()
                     print(f"PASS {test.__name__} ({time.monotonic() - begun:.1f} s)")
                 except Failed as failure:
                     failures += 1
                     print(f"FAIL {test.__name__}: {failure}")
-                    if game:
-                        game.process.kill()
-                        game.process.wait()
+                    game.process.kill()
+                    game.process.wait()
+                    game.errors.seek(0)
+                    print("".join(game.errors.readlines()[-20:]), end="")
         finally:
             desktop.close()
     print(f"{failures} of {len(CHECKS)} checks failed, {time.monotonic() - started:.1f} s")
