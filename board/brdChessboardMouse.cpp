@@ -53,11 +53,13 @@ void brdChessboard::mousePressEvent(QMouseEvent* event) {
     // While a piece is carried the board holds the grab and hears every press. A left press
     // then means that the release went to another window unheard: that carry ends without a
     // move, and the press counts on its own.
-    if (carrying_ && event->button() == Qt::LeftButton) {
-        EndDrag();
-        if (SquareSurface* square = SquareUnder(event->globalPosition())) {
-            picSquare_MouseDown(square->Index(), Qt::LeftButton);
-        }
+    if (!carrying_ || event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    EndDrag();
+    if (SquareSurface* square = SquareUnder(event->globalPosition())) {
+        picSquare_MouseDown(square->Index(), Qt::LeftButton);
     }
     event->accept();
 }
