@@ -3,9 +3,9 @@
 input (XTest through xdotool), its screen read back with ImageMagick's import.
 
 Usage: desktop_test.py PATH/TO/quorrin
-Checks a short game played by dragging (a capture, a check answered), a drop over the About
-box, a carry interrupted by minimising under a window manager (openbox), and the move lists
-following a long game. Exits 77 (skipped) only when Xvfb cannot start; any sanitizer report
+Checks a short game played by dragging (Escape during a carry, captures, a check answered), a
+drop over the About box, a carry interrupted by minimising under a window manager (openbox),
+and the move lists following a long game. Exits 77 (skipped) only when Xvfb cannot start; any sanitizer report
 of the program fails the test.
 """
 
@@ -96,8 +96,10 @@ class Desktop:
             self.close()
             print("SKIPPED: Xvfb did not start (no display number)")
             sys.exit(SKIPPED)
+        # A session bus that is not there: no bus daemon gets started for the display.
         self.env = dict(os.environ, DISPLAY=":" + number.decode().strip(),
-                        XDG_RUNTIME_DIR=folder, HOME=folder)
+                        XDG_RUNTIME_DIR=folder, HOME=folder,
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={folder}/no-bus")
 
     def start(self, *command, **kwargs):
         process = subprocess.Popen(command, env=self.env, preexec_fn=die_with_parent,
@@ -140,7 +142,7 @@ class Game:
         self.position = dict(START)
 
     def wait_until_shown(self):
-        self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"))[0]
+        self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"), 20)[0]
         # Found twice alike, so that the window has stopped moving.
         found = lambda: (board := self.find_board()) and board == self.find_board() and board
         self.origin, self.size, self.menubar, self.lists = wait_for("the board drawn", found)
@@ -248,7 +250,10 @@ class Game:
     def quit(self):
         """Game > Quit (the last item), then the program's exit status and stderr."""
         self.menu(0, "Up", "Return")
-        status = self.process.wait(10)
+        try:
+            status = self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failed("quorrin did not end after Quit")
         self.errors.seek(0)
         report = self.errors.read()
         check(status == 0, f"quorrin exited with {status}:\n{report}")
