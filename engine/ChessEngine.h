@@ -108,9 +108,9 @@ private:
     // Whether the side has a move that does not leave its king (on kingSquare, 0 for none)
     // attacked. Every candidate is tried on the board with TrialIsSafe.
     bool HasLegalMove(bool sideIsWhite, SquareIndex kingSquare);
-    // Makes the move from..to on the board as a trial and asks whether watched is attacked
-    // then, by the other colour than the mover's; takes it back. True when the movement rule
-    // allows the move and watched is safe. Draws nothing and leaves every field as found.
+    // Makes the move from..to on the board as a trial, asks whether the square watched is then
+    // attacked by the mover's opponent, and takes the move back. True when the movement rule
+    // allows the move and watched is not attacked. Draws nothing; every field is as found.
     bool TrialIsSafe(SquareIndex from, SquareIndex to, SquareIndex watched);
     bool CheckPawnRule(SquareIndex from, SquareIndex to, bool testOnly, bool& doubleStep,
                        bool& promotion);

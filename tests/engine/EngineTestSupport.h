@@ -1,5 +1,5 @@
 // Helpers for the engine's unit tests: the engine with its protected operations opened up,
-// board diagrams, state comparisons for GoogleTest, and a journal of events and redraws.
+// board diagrams, state comparison for GoogleTest, and a journal of events and redraws.
 #pragma once
 
 #include "engine/ChessEngine.h"
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,18 +22,36 @@ public:
     using ChessEngine::ChessEngine;
     using ChessEngine::IsCheckmate;
     using ChessEngine::IsStalemate;
-    using ChessEngine::TakeBackLastMove;
 };
 
 inline constexpr std::string_view StartDiagram = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR";
 
 // The index of a square name; fails the test when the name is no square.
-SquareIndex Sq(std::string_view name);
+inline SquareIndex Sq(std::string_view name) {
+    EXPECT_GE(SquareNameToIndex(name), 1) << "'" << name << "' is no square";
+    return SquareNameToIndex(name);
+}
+
 // The layout for a board diagram ("r3k2r/8/..."); fails the test when the diagram is bad.
-std::string Layout(std::string_view diagram);
-// For EXPECT_PRED_FORMAT2: the states are the same, or a failure that shows both.
-::testing::AssertionResult SameStates(const char* expectedText, const char* actualText,
-                                      const EngineState& expected, const EngineState& actual);
+inline std::string Layout(std::string_view diagram) {
+    const auto layout = LayoutFromDiagram(diagram);
+    EXPECT_TRUE(layout.has_value()) << "bad diagram " << diagram;
+    return layout.value_or(std::string());
+}
+
+// For EXPECT_PRED_FORMAT2: the states are the same (SameState), or a failure showing both.
+inline ::testing::AssertionResult SameStates(const char* expectedText, const char* actualText,
+                                             const EngineState& expected,
+                                             const EngineState& actual) {
+    if (SameState(expected, actual)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << actualText << " differs from " << expectedText << "\nexpected:\n"
+           << Describe(expected) << "\nactual:\n"
+           << Describe(actual);
+}
+
 // Records events and redraw requests in call order: "e4*" is a redraw with the frame allowed,
 // "e4" one without; events read "PieceMovement W e2 e4", "PieceCapture 5", "KingInCheck B
 // mate", "PawnPromotion W 0", "Stalemate", "MoveUndo W". Square 0 is not recorded.
@@ -41,29 +59,41 @@ class Journal : public BoardEvents, public SquareDrawer {
 public:
     std::vector<std::string> entries;
     PieceType promotionAnswer = 0; // written into eChoice by PawnPromotion
-    std::function<void()> onEvent; // runs inside every event handler
 
-    std::string Events() const; // the events, joined by ", "
-    std::string All() const;    // events and redraws, joined by ", "
-
-    void DrawSquare(SquareIndex square, bool showHighlight) override;
-    void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override {
-        Add("PieceMovement " + Side(bWhite) + " " + sFrom + " " + sTo);
+    // The entries joined by ", ": all of them, or the events only.
+    std::string Joined(bool withRedraws = true) const {
+        std::string joined;
+        for (const std::string& entry : entries) {
+            if (withRedraws || entry.size() > 3) {
+                joined += (joined.empty() ? "" : ", ") + entry;
+            }
+        }
+        return joined;
     }
-    void PieceCapture(PieceType ePiece) override { Add("PieceCapture " + std::to_string(ePiece)); }
+
+    void DrawSquare(SquareIndex square, bool showHighlight) override {
+        if (square != 0) {
+            entries.push_back(SquareIndexToName(square) + (showHighlight ? "*" : ""));
+        }
+    }
+    void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override {
+        entries.push_back("PieceMovement " + Side(bWhite) + " " + sFrom + " " + sTo);
+    }
+    void PieceCapture(PieceType ePiece) override {
+        entries.push_back("PieceCapture " + std::to_string(ePiece));
+    }
     void KingInCheck(bool bWhite, bool bCheckmate) override {
-        Add("KingInCheck " + Side(bWhite) + (bCheckmate ? " mate" : ""));
+        entries.push_back("KingInCheck " + Side(bWhite) + (bCheckmate ? " mate" : ""));
     }
     void PawnPromotion(bool bWhite, PieceType& eChoice) override {
-        Add("PawnPromotion " + Side(bWhite) + " " + std::to_string(eChoice));
+        entries.push_back("PawnPromotion " + Side(bWhite) + " " + std::to_string(eChoice));
         eChoice = promotionAnswer;
     }
-    void Stalemate() override { Add("Stalemate"); }
-    void MoveUndo(bool bWhite) override { Add("MoveUndo " + Side(bWhite)); }
+    void Stalemate() override { entries.push_back("Stalemate"); }
+    void MoveUndo(bool bWhite) override { entries.push_back("MoveUndo " + Side(bWhite)); }
 
 private:
     static std::string Side(bool white) { return white ? "W" : "B"; }
-    void Add(std::string entry);
 };
 
 // A request in a set-up position and the events it must raise, joined by ", ", with
@@ -85,17 +115,49 @@ protected:
     TestEngine engine{&journal, &journal};
 
     const EngineState& state() const { return engine.State(); }
+
     // Sets up "DIAGRAM SIDE MOVE...": a diagram or "start", "w" or "b" for the side to move,
     // then moves that must all be made; forgets what was recorded.
-    void SetUpBoard(std::string_view setup);
+    void SetUpBoard(std::string_view setup) {
+        std::istringstream words{std::string(setup)};
+        std::string diagram, side, move;
+        words >> diagram >> side;
+        ASSERT_TRUE(side == "w" || side == "b") << setup;
+        ASSERT_TRUE(
+            engine.NewGame(Layout(diagram == "start" ? StartDiagram : diagram), side == "w"));
+        while (words >> move) {
+            ASSERT_TRUE(Move(move)) << "refused " << move << " in " << setup;
+        }
+        journal.entries.clear();
+    }
+
     // Plays "e2e4" (or "undo"); true when the engine did it.
-    bool Move(std::string_view move);
+    bool Move(std::string_view move) {
+        EXPECT_TRUE(move.size() == 4 || move == "undo") << move;
+        return move == "undo" ? engine.UndoLastMove()
+                              : engine.MovePiece(move.substr(0, 2), move.substr(2, 2));
+    }
+
     // Plays the case and returns what it raised, as MoveCase::events reads; checks that a
     // made move framed its squares, passed the turn and is undone exactly, and that a refused
     // one changed nothing.
-    std::string Outcome(const MoveCase& c);
-    // The piece code on a square ("WP") or "XX".
-    std::string At(std::string_view square) const;
+    std::string Outcome(const MoveCase& c) {
+        SCOPED_TRACE(c.name);
+        SetUpBoard(c.setup);
+        const EngineState before = state();
+        journal.promotionAnswer = c.promotionAnswer;
+        const bool made = Move(c.move);
+        const std::string events = journal.Joined(false);
+        if (made) {
+            EXPECT_EQ(state().WhitesTurn, !before.WhitesTurn);
+            EXPECT_EQ(state().LastMoveFrom, Sq(c.move.substr(0, 2)));
+            EXPECT_EQ(state().LastMoveTo, Sq(c.move.substr(2, 2)));
+            EXPECT_EQ(StateProblems(state()), "");
+            EXPECT_TRUE(engine.UndoLastMove());
+        }
+        EXPECT_PRED_FORMAT2(SameStates, before, state());
+        return made ? events : events.empty() ? "refused" : "refused, " + events;
+    }
 };
 
 } // namespace quorrin::testing

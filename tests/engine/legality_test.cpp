@@ -150,12 +150,10 @@ std::set<std::string> LegalMoves(const Grid& g) {
 
 Grid GridOf(const EngineState& state) {
     Grid g{};
-    for (int k = 1; k <= 64; ++k) {
-        const BoardSquare& square = state.Squares[k];
-        const char letter = square.Occupied ? "kqrnbp"[square.Piece.Kind % 6] : '.';
-        g.at[(k - 1) / 8][(k - 1) % 8] = square.Occupied && square.Piece.IsWhite
-                                             ? static_cast<char>(std::toupper(letter))
-                                             : letter;
+    const std::string board = Board(state); // "WP", "BK", "XX": the letters a diagram uses
+    for (int k = 0; k < 64; ++k) {
+        const char code = board[2 * k], letter = board[2 * k + 1];
+        g.at[k / 8][k % 8] = code == 'X' ? '.' : code == 'W' ? letter : Lower(letter);
     }
     g.whiteToMove = state.WhitesTurn;
     g.enPassantFile = state.EnPassantOpen ? state.EnPassantFile - 1 : -1;
