@@ -3,7 +3,7 @@
 #pragma once
 
 #include "BoardTypes.h"
-#include "Notation.h"
+#include "Squares.h"
 
 #include <array>
 #include <cstdint>

@@ -2,16 +2,13 @@
 // the per-square record and the move record kept for taking moves back.
 #pragma once
 
+#include "Squares.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace quorrin {
-
-// A square index runs from 1 (a8) to 64 (h1): index = (Row - 1) * 8 + File, where File 1..8
-// is a..h and Row 1 is rank 8. 0 means "no square".
-using SquareIndex = std::int16_t;
-inline constexpr SquareIndex NoSquare = 0;
 
 // Numeric piece code: black king..pawn are 0..5, the white pieces the same order plus 6.
 // Kept as a plain 32-bit integer because hosts answer a promotion with any value they like.
@@ -98,15 +95,5 @@ struct MoveRecord {
 
     friend bool operator==(const MoveRecord&, const MoveRecord&) = default;
 };
-
-constexpr bool IsBoardSquare(int square) {
-    return square >= 1 && square <= 64;
-}
-constexpr SquareIndex FileOf(SquareIndex square) {
-    return static_cast<SquareIndex>((square - 1) % 8 + 1);
-}
-constexpr SquareIndex RowOf(SquareIndex square) {
-    return static_cast<SquareIndex>((square - 1) / 8 + 1);
-}
 
 } // namespace quorrin

@@ -52,7 +52,7 @@ void ForEachCandidateTarget(const EngineState& state, SquareIndex from, Visit&& 
                 visit(rays[d].squares[0]);
             }
         }
-        const SquareIndex homeSquare = piece.IsWhite ? 61 : 5; // e1 or e8
+        const SquareIndex homeSquare = piece.IsWhite ? E1 : E8;
         if (from == homeSquare) {
             visit(static_cast<SquareIndex>(from + 2));
             visit(static_cast<SquareIndex>(from - 2));

@@ -192,19 +192,21 @@ bool ChessEngine::CheckCastlingRule(SquareIndex from, SquareIndex to, bool testO
                                     MoveKind& castling) {
     const BoardSquare& king = Squares[from];
     const bool white = king.Piece.IsWhite;
-    const int homeRow = white ? 8 : 1;
+    const int homeRow = HomeRow(white);
     if (IsSquareAttacked(white, from)) {
         return false;
     }
-    if (king.File != 5 || king.Row != homeRow || king.Piece.HasMoved) {
+    if (king.File != KingHomeFile || king.Row != homeRow || king.Piece.HasMoved) {
         return false;
     }
-    if (Squares[to].Row != homeRow || (Squares[to].File != 7 && Squares[to].File != 3)) {
+    const int toFile = Squares[to].File;
+    if (Squares[to].Row != homeRow ||
+        (toFile != KingSideCastleFile && toFile != QueenSideCastleFile)) {
         return false;
     }
-    const bool kingSide = Squares[to].File == 7;
+    const bool kingSide = toFile == KingSideCastleFile;
     const int side = kingSide ? 1 : -1;
-    const SquareIndex rookSquare = kingSide ? from + 3 : from - 4;
+    const SquareIndex rookSquare = from + (kingSide ? KingSideRookOffset : QueenSideRookOffset);
     for (SquareIndex between = from + side; between != rookSquare; between += side) {
         if (Squares[between].Occupied) {
             return false;

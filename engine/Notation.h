@@ -8,15 +8,6 @@
 
 namespace quorrin {
 
-// The index of the square at file 1..8 and row 1..8 (row 1 is rank 8); 0 when either
-// coordinate lies off the board.
-constexpr SquareIndex SquareAt(int file, int row) {
-    if (file < 1 || file > 8 || row < 1 || row > 8) {
-        return NoSquare;
-    }
-    return static_cast<SquareIndex>((row - 1) * 8 + file);
-}
-
 // The index of a square name: exactly a lowercase file letter a..h followed by a rank
 // digit 1..8. Anything else, upper case included, gives -1.
 constexpr SquareIndex SquareNameToIndex(std::string_view name) {

@@ -66,7 +66,7 @@ bool ChessEngine::TakeBackLastMove() {
     case MoveKind::CastleQueenSide: {
         const int side = r.Kind == MoveKind::CastleKingSide ? 1 : -1;
         const SquareIndex rookNow = from + side;
-        const SquareIndex rookHome = side > 0 ? from + 3 : from - 4;
+        const SquareIndex rookHome = from + (side > 0 ? KingSideRookOffset : QueenSideRookOffset);
         restore(from, r.MovedPiece);
         Squares[from].Piece.HasMoved = false;
         restore(rookHome, Squares[rookNow].Piece);
