@@ -1,6 +1,8 @@
 #include "EffectSoundPlayer.h"
 
-#include "WaveFile.h"
+#include "audio/WaveFile.h"
+
+#include <QFile>
 
 #include <QAudioDevice>
 #include <QEventLoop>
@@ -19,13 +21,13 @@ bool EffectSoundPlayer::Play(const QString& filePath) {
     if (QMediaDevices::audioOutputs().isEmpty()) {
         return false;
     }
-    const std::optional<WaveFormat> format = ReadWaveFile(filePath);
-    if (!format) {
+    const wave::WaveReading reading = wave::ReadWaveFile(QFile::encodeName(filePath).toStdString());
+    if (!reading) {
         return false;
     }
     // A QTimer counts in int milliseconds (about 24 days).
     const auto waitMs = static_cast<int>(std::min<std::int64_t>(
-        format->DurationMs() + WaitMarginMs, std::numeric_limits<int>::max()));
+        reading.Format->DurationMs() + WaitMarginMs, std::numeric_limits<int>::max()));
 
     QSoundEffect effect;
     QEventLoop loop;

@@ -1,7 +1,7 @@
 // The sound layer: judging WAV files, returning at once when a sound cannot be played, and
 // finding the sound files.
 #include "EffectSoundPlayer.h"
-#include "WaveFile.h"
+#include "audio/WaveFile.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -10,35 +10,14 @@
 #include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 using namespace quorrin;
 
 namespace {
 
-QByteArray Le(quint32 value, int bytes) {
-    QByteArray out(4, '\0');
-    qToLittleEndian(value, out.data());
-    return out.left(bytes);
-}
-
-// A RIFF chunk: its tag, its size (the body's unless another is claimed), the body, padding.
-QByteArray Chunk(const char* tag, const QByteArray& body, quint32 claimedSize = 0) {
-    return QByteArray(tag, 4) + Le(claimedSize != 0 ? claimedSize : body.size(), 4) + body +
-           QByteArray(body.size() % 2, '\0');
-}
-
-// A RIFF/WAVE image: a PCM-style "fmt " chunk with these values, then the given chunks.
-QByteArray Wave(int encoding, int channels, int rate, int bits, const QByteArray& chunks) {
-    const int block = channels * bits / 8;
-    const QByteArray format = Le(encoding, 2) + Le(channels, 2) + Le(rate, 4) +
-                              Le(rate * block, 4) + Le(block, 2) + Le(bits, 2);
-    return Chunk("RIFF", "WAVE" + Chunk("fmt ", format) + chunks);
-}
-
 // 16-bit mono silence at 8000 Hz, in half seconds.
-QByteArray SilentWave(int halfSeconds) {
-    return Wave(1, 1, 8000, 16, Chunk("data", QByteArray(8000 * halfSeconds, '\0')));
+wave::Bytes SilentWave(int halfSeconds) {
+    return wave::Pcm16Mono(8000, std::vector<double>(4000 * halfSeconds, 0.0));
 }
 
 } // namespace
@@ -54,29 +33,23 @@ private slots:
 
 void SoundTest::judgesWaveFilesAndNeverWaitsInVain_data() {
     QTest::addColumn<QByteArray>("bytes"); // null: no file at all
-    QTest::addColumn<int>("durationMs");   // -1: not a playable sound
-    const QByteArray data = Chunk("data", QByteArray(800, '\0'));
-    QTest::newRow("half a second") << SilentWave(1) << 500;
-    QTest::newRow("three seconds") << SilentWave(6) << 3000;
-    // A data size never patched by its writer: only the whole frames present count.
-    QTest::newRow("unpatched size")
-        << Wave(1, 2, 8000, 16, Chunk("data", QByteArray(8002, '\0'), 1920000)) << 250;
-    QTest::newRow("missing") << QByteArray() << -1;
-    QTest::newRow("broken") << QByteArray("RIFF....WAVEjunk") << -1;
-    QTest::newRow("compressed") << Wave(2, 1, 8000, 16, data) << -1;
-    QTest::newRow("chunk past the end")
-        << Wave(1, 1, 8000, 16, Chunk("LIST", "abcd", 0x7FFFFFF0) + data) << -1;
+    QTest::addColumn<bool>("playable");
+    const auto bytes = [](const wave::Bytes& image) {
+        return QByteArray(reinterpret_cast<const char*>(image.data()),
+                          static_cast<qsizetype>(image.size()));
+    };
+    QTest::newRow("three seconds") << bytes(SilentWave(6)) << true;
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("broken") << QByteArray("RIFF....WAVEjunk") << false;
+    QTest::newRow("cut short") << bytes(SilentWave(1)).left(30) << false;
 }
 
 void SoundTest::judgesWaveFilesAndNeverWaitsInVain() {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, durationMs);
-    const std::optional<WaveFormat> format = ParseWaveHeader(bytes);
-    QCOMPARE(format ? format->DurationMs() : -1, durationMs);
-
+    QFETCH(bool, playable);
     // Without an audio output (as on the build machines) even a good file gives false, and a
     // three-second sound returning within one second shows that nothing waited for it.
-    if (durationMs < 0 || QMediaDevices::audioOutputs().isEmpty()) {
+    if (!playable || QMediaDevices::audioOutputs().isEmpty()) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("sound.wav"));
         QFile file(path);

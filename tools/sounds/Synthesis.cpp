@@ -1,7 +1,5 @@
 #include "Synthesis.h"
 
-#include "WaveFile.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>

@@ -5,6 +5,9 @@
 
 namespace quorrin::sounds {
 
+// Sample rate of both sounds, in Hz.
+constexpr int SampleRate = 44100;
+
 // Target peak level of both sounds, in dB relative to full scale.
 constexpr double PeakDecibels = -3.0;
 

@@ -5,7 +5,7 @@
 //
 // Output is deterministic: the noise has a fixed seed.
 #include "Synthesis.h"
-#include "WaveFile.h"
+#include "audio/WaveFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+using namespace quorrin;
 using namespace quorrin::sounds;
 
 namespace {
@@ -32,30 +33,39 @@ constexpr ExpectedSound Chime{"win.wav", 0.8, 1.5};
 // close to zero, and the last millisecond must be nearly silent.
 bool CheckSound(const std::filesystem::path& folder, const ExpectedSound& expected) {
     const std::filesystem::path file = folder / expected.fileName;
-    std::string error;
-    const auto wave = ReadWave(file, error);
     auto fail = [&](const std::string& what) {
         std::fprintf(stderr, "make_sounds: %s: %s\n", file.string().c_str(), what.c_str());
         return false;
     };
-    if (!wave) {
-        return fail(error);
+    const std::optional<wave::Bytes> bytes = wave::ReadFile(file);
+    if (!bytes) {
+        return fail("cannot read the file");
     }
-    if (wave->channels != 1 || wave->sampleRate != SampleRate || wave->bitsPerSample != 16) {
-        return fail("not 16-bit mono at 44100 Hz");
+    const wave::WaveReading reading = wave::ParseWave(*bytes);
+    if (!reading) {
+        return fail(reading.Failure);
     }
-    const double seconds = double(wave->samples.size()) / SampleRate;
+    const wave::WaveFormat& format = *reading.Format;
+    if (format.RiffSize != bytes->size() - 8) {
+        return fail("the RIFF size does not match the file size");
+    }
+    if (format.Encoding != wave::PcmEncoding || format.Channels != 1 ||
+        format.SampleRate != SampleRate || format.BitsPerSample != 16) {
+        return fail("not 16-bit mono PCM at 44100 Hz");
+    }
+    const std::vector<std::int16_t> samples = wave::Samples16(*bytes, format);
+    const double seconds = double(samples.size()) / SampleRate;
     if (seconds < expected.minSeconds || seconds > expected.maxSeconds) {
         return fail("length " + std::to_string(seconds) + " s is out of range");
     }
     double peak = 0;
     double sum = 0;
-    for (std::int16_t sample : wave->samples) {
+    for (std::int16_t sample : samples) {
         peak = std::max(peak, std::abs(sample / 32768.0));
         sum += sample / 32768.0;
     }
     const double peakDecibels = 20.0 * std::log10(std::max(peak, 1e-9));
-    const double mean = sum / double(wave->samples.size());
+    const double mean = sum / double(samples.size());
     if (std::abs(peakDecibels - PeakDecibels) > 0.5) {
         return fail("peak " + std::to_string(peakDecibels) + " dBFS is off target");
     }
@@ -63,8 +73,8 @@ bool CheckSound(const std::filesystem::path& folder, const ExpectedSound& expect
         return fail("DC offset " + std::to_string(mean));
     }
     const std::size_t lastMillisecond = SampleRate / 1000;
-    const auto tailBegin = wave->samples.end() - static_cast<std::ptrdiff_t>(lastMillisecond);
-    const bool quietEnd = std::all_of(tailBegin, wave->samples.end(),
+    const auto tailBegin = samples.end() - static_cast<std::ptrdiff_t>(lastMillisecond);
+    const bool quietEnd = std::all_of(tailBegin, samples.end(),
                                       [](std::int16_t sample) { return std::abs(sample) < 330; });
     if (!quietEnd) {
         return fail("the sound does not fade out at its end");
@@ -79,7 +89,8 @@ bool Generate(const std::filesystem::path& folder) {
     Finish(click, 0.002);
     std::vector<double> chime = VictoryChime();
     Finish(chime, 0.12);
-    if (!WriteWave(folder / Click.fileName, click) || !WriteWave(folder / Chime.fileName, chime)) {
+    if (!wave::WriteFile(folder / Click.fileName, wave::Pcm16Mono(SampleRate, click)) ||
+        !wave::WriteFile(folder / Chime.fileName, wave::Pcm16Mono(SampleRate, chime))) {
         std::fprintf(stderr, "make_sounds: cannot write into %s\n", folder.string().c_str());
         return false;
     }
