@@ -107,6 +107,14 @@ class Desktop:
         self.processes.append(process)
         return process
 
+    def start_window_manager(self):
+        """Starts openbox and waits until it manages the screen, so that the program's window
+        is born managed rather than adopted half-way through being mapped."""
+        self.start("openbox", "--sm-disable", stderr=subprocess.DEVNULL)
+        root = lambda: subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                      capture_output=True, text=True).stdout
+        wait_for("the window manager", lambda: "window id" in root(), 20)
+
     def xdo(self, *args):
         return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
                               text=True).stdout.split()
@@ -142,7 +150,8 @@ class Game:
         self.position = dict(START)
 
     def wait_until_shown(self):
-        self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"), 20)[0]
+        # A sanitized build on a busy machine may take a while to start: wait generously.
+        self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"), 60)[0]
         # Found twice alike, so that the window has stopped moving.
         found = lambda: (board := self.find_board()) and board == self.find_board() and board
         self.origin, self.size, self.menubar, self.lists = wait_for("the board drawn", found)
@@ -352,7 +361,7 @@ def main():
         try:
             for test in CHECKS:
                 if test is carry_interrupted_by_minimising:
-                    desktop.start("openbox", "--sm-disable", stderr=subprocess.DEVNULL)
+                    desktop.start_window_manager()
                 begun = time.monotonic()
                 game = Game(desktop, program, test.__name__)
                 try:
