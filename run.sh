@@ -6,9 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-dependencies.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORRIN_TESTS=OFF \
-  -DQUORRIN_BENCHMARKS=OFF
-cmake --build build/release
+cmake --preset release
+cmake --build --preset release
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec build/release/app/quorrin

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-dependencies.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORRIN_SANITIZE=ON
-cmake --build build/test
-ctest --test-dir build/test --output-on-failure --timeout 300 -j "$(nproc)"
+# The "test" preset (CMakePresets.json): Debug, sanitizers, compiler warnings are errors.
+cmake --preset test
+cmake --build --preset test
+ctest --preset test -j "$(nproc)"

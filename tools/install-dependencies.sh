@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libxcb1-dev
   xvfb xauth fonts-dejavu-core
