@@ -3,11 +3,11 @@
 #include "AppResources.h"
 #include "ClientArea.h"
 #include "SoundPlayer.h"
-#include "WindowPlacement.h"
-#include "board/Platform.h"
 #include "board/PropertyStore.h"
 #include "board/brdChessboard.h"
 #include "frmAbout.h"
+#include "platform/Platform.h"
+#include "platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "AppResources.h"
 #include "ClickableLabel.h"
-#include "WindowPlacement.h"
+#include "platform/WindowPlacement.h"
 
 #include <QDesktopServices>
 #include <QFont>

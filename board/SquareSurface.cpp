@@ -1,7 +1,7 @@
 #include "board/SquareSurface.h"
 
 #include "board/PieceArtwork.h"
-#include "board/brdChessboard.h"
+#include "board/brdChessboard_p.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -71,15 +71,16 @@ void SquareSurface::paintEvent(QPaintEvent* event) {
 }
 
 void SquareSurface::mousePressEvent(QMouseEvent* event) {
-    board_->picSquare_MouseDown(index_, event->button());
+    brdChessboardPrivate::Of(*board_).picSquare_MouseDown(index_, event->button());
     event->accept();
 }
 
 void SquareSurface::mouseReleaseEvent(QMouseEvent* event) {
     // Normally the board holds the mouse grab and hears the release itself; this covers a
     // platform on which the grab did not take and the release came here.
-    if (board_->carrying_ && event->button() == Qt::LeftButton) {
-        board_->ReleaseAt(event->globalPosition());
+    brdChessboardPrivate& board = brdChessboardPrivate::Of(*board_);
+    if (board.carrying_ && event->button() == Qt::LeftButton) {
+        board.ReleaseAt(event->globalPosition());
     }
     event->accept();
 }

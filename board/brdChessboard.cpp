@@ -3,6 +3,7 @@
 
 #include "board/PieceArtwork.h"
 #include "board/SquareSurface.h"
+#include "board/brdChessboard_p.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -15,53 +16,62 @@ constexpr int DragPollMilliseconds = 100;
 
 } // namespace
 
-brdChessboard::brdChessboard(QWidget* parent) : QWidget(parent), artwork_(PieceArtwork::Shared()) {
-    tmrDrag_ = new QTimer(this);
+brdChessboardPrivate::brdChessboardPrivate(brdChessboard& board)
+    : q(board), artwork_(PieceArtwork::Shared()) {}
+
+void brdChessboardPrivate::Create() {
+    tmrDrag_ = new QTimer(&q);
     tmrDrag_->setObjectName(QStringLiteral("tmrDrag"));
     tmrDrag_->setInterval(DragPollMilliseconds);
-    connect(tmrDrag_, &QTimer::timeout, this, &brdChessboard::tmrDrag_Timer);
+    QObject::connect(tmrDrag_, &QTimer::timeout, &q, [this] { tmrDrag_Timer(); });
 
     for (int k = 1; k <= 64; ++k) {
-        picSquare_[k] = new SquareSurface(k, this);
+        picSquare_[k] = new SquareSurface(k, &q);
     }
     // Until a host sizes it, the board is eight template squares a side.
     LayOutSquares();
     extentWidthTwips_ = 8 * templateWidthTwips_;
     extentHeightTwips_ = 8 * templateHeightTwips_;
     resizing_ = true;
-    resize(BoardPixels());
+    q.resize(BoardPixels());
     resizing_ = false;
 
-    engine_.SetEvents(&relay_);
+    engine_.SetEvents(this);
     engine_.SetDrawer(this);
     engine_.NewGame(); // the start position, White to move, every square drawn
 }
 
+brdChessboard::brdChessboard(QWidget* parent)
+    : QWidget(parent), d_ptr(std::make_unique<brdChessboardPrivate>(*this)) {
+    d_ptr->Create();
+}
+
 brdChessboard::~brdChessboard() {
-    StopCarrying();
+    Q_D(brdChessboard);
+    d->StopCarrying();
     // Nothing may reach the board while its parts are being torn down.
-    engine_.SetEvents(nullptr);
-    engine_.SetDrawer(nullptr);
+    d->engine_.SetEvents(nullptr);
+    d->engine_.SetDrawer(nullptr);
 }
 
 bool brdChessboard::NewGame(const QString& sLayout, bool bWhitesTurn) {
-    return engine_.NewGame(sLayout.toStdString(), bWhitesTurn);
+    return d_func()->engine_.NewGame(sLayout.toStdString(), bWhitesTurn);
 }
 
 std::int32_t brdChessboard::SideTurn() const {
-    return engine_.SideTurn();
+    return d_func()->engine_.SideTurn();
 }
 
 bool brdChessboard::MovePiece(const QString& sFrom, const QString& sTo) {
-    return engine_.MovePiece(sFrom.toStdString(), sTo.toStdString());
+    return d_func()->engine_.MovePiece(sFrom.toStdString(), sTo.toStdString());
 }
 
 bool brdChessboard::UndoLastMove() {
-    return engine_.UndoLastMove();
+    return d_func()->engine_.UndoLastMove();
 }
 
 const EngineState& brdChessboard::State() const {
-    return engine_.State();
+    return d_func()->engine_.State();
 }
 
 void brdChessboard::About() {
@@ -72,29 +82,29 @@ void brdChessboard::About() {
     box.exec();
 }
 
-void brdChessboard::EngineEventRelay::PieceMovement(bool bWhite, const std::string& sFrom,
-                                                    const std::string& sTo) {
-    emit board_.PieceMovement(bWhite, QString::fromStdString(sFrom), QString::fromStdString(sTo));
+void brdChessboardPrivate::PieceMovement(bool bWhite, const std::string& sFrom,
+                                         const std::string& sTo) {
+    emit q.PieceMovement(bWhite, QString::fromStdString(sFrom), QString::fromStdString(sTo));
 }
 
-void brdChessboard::EngineEventRelay::PieceCapture(PieceType ePiece) {
-    emit board_.PieceCapture(ePiece);
+void brdChessboardPrivate::PieceCapture(PieceType ePiece) {
+    emit q.PieceCapture(ePiece);
 }
 
-void brdChessboard::EngineEventRelay::KingInCheck(bool bWhite, bool bCheckmate) {
-    emit board_.KingInCheck(bWhite, bCheckmate);
+void brdChessboardPrivate::KingInCheck(bool bWhite, bool bCheckmate) {
+    emit q.KingInCheck(bWhite, bCheckmate);
 }
 
-void brdChessboard::EngineEventRelay::PawnPromotion(bool bWhite, PieceType& eChoice) {
-    emit board_.PawnPromotion(bWhite, eChoice);
+void brdChessboardPrivate::PawnPromotion(bool bWhite, PieceType& eChoice) {
+    emit q.PawnPromotion(bWhite, eChoice);
 }
 
-void brdChessboard::EngineEventRelay::Stalemate() {
-    emit board_.Stalemate();
+void brdChessboardPrivate::Stalemate() {
+    emit q.Stalemate();
 }
 
-void brdChessboard::EngineEventRelay::MoveUndo(bool bWhite) {
-    emit board_.MoveUndo(bWhite);
+void brdChessboardPrivate::MoveUndo(bool bWhite) {
+    emit q.MoveUndo(bWhite);
 }
 
 } // namespace quorrin

@@ -1,38 +1,37 @@
 // The board component: a widget that owns one rules engine, draws its 64 squares, lets the
 // side to move drag pieces with the left mouse button, and reports the game's events to its
-// host as Qt signals.
+// host as Qt signals. Its state lives in a private part (brdChessboard_p.h, not installed).
 #pragma once
 
+#include "board/BoardExport.h"
 #include "engine/ChessEngine.h"
 
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
 #include <memory>
 
-class QKeyEvent;
-class QMouseEvent;
-class QResizeEvent;
-class QTimer;
-
 namespace quorrin {
 
-class PieceArtwork;
 class PropertyStore;
-class SquareSurface;
+class brdChessboardPrivate;
 
-class brdChessboard : public QWidget, private SquareDrawer {
+class QUORRIN_BOARD_EXPORT brdChessboard : public QWidget {
     Q_OBJECT
     // Colours are 32-bit values &H00BBGGRR (red in the low byte); only the low 24 bits are
-    // drawn. Every write reports "PropertyChanged", also when the value is unchanged.
-    Q_PROPERTY(quint32 DarkSquareColor READ DarkSquareColor WRITE setDarkSquareColor)
-    Q_PROPERTY(quint32 LightSquareColor READ LightSquareColor WRITE setLightSquareColor)
-    Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
-    Q_PROPERTY(qint32 SideView READ SideView WRITE setSideView)
-    Q_PROPERTY(bool HighlightMove READ HighlightMove WRITE setHighlightMove)
-    Q_PROPERTY(quint32 HighlightMoveColor READ HighlightMoveColor WRITE setHighlightMoveColor)
+    // drawn. Every write reports "PropertyChanged" and the property's own signal, also when
+    // the value is unchanged.
+    Q_PROPERTY(quint32 DarkSquareColor READ DarkSquareColor WRITE setDarkSquareColor NOTIFY
+                   DarkSquareColorChanged)
+    Q_PROPERTY(quint32 LightSquareColor READ LightSquareColor WRITE setLightSquareColor NOTIFY
+                   LightSquareColorChanged)
+    Q_PROPERTY(bool Locked READ Locked WRITE setLocked NOTIFY LockedChanged)
+    Q_PROPERTY(qint32 SideView READ SideView WRITE setSideView NOTIFY SideViewChanged)
+    Q_PROPERTY(
+        bool HighlightMove READ HighlightMove WRITE setHighlightMove NOTIFY HighlightMoveChanged)
+    Q_PROPERTY(quint32 HighlightMoveColor READ HighlightMoveColor WRITE setHighlightMoveColor NOTIFY
+                   HighlightMoveColorChanged)
 
 public:
     static constexpr quint32 DefaultDarkSquareColor = 0x00808080;
@@ -46,14 +45,8 @@ public:
     explicit brdChessboard(QWidget* parent = nullptr);
     ~brdChessboard() override;
 
-    // The game, as the engine offers it. A call made from a handler of one of the signals
-    // below while a move is being made or taken back is refused (false / nothing done).
-    bool NewGame(const QString& sLayout = QString::fromLatin1(StartLayout.data(),
-                                                              StartLayout.size()),
-                 bool bWhitesTurn = true);
+    // 0 when White is to move, 1 when Black is.
     std::int32_t SideTurn() const;
-    bool MovePiece(const QString& sFrom, const QString& sTo);
-    bool UndoLastMove();
 
     quint32 DarkSquareColor() const;
     void setDarkSquareColor(quint32 value);
@@ -84,11 +77,24 @@ public:
     int ExtentHeightTwips() const;
     int SquarePixels() const; // side of one square in pixels
 
-    // A modal message box about the component.
-    void About();
+    // Eight squares of the current size; at least eight squares of 480 twips.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // Read-only view of the position, for hosts and tests.
     const EngineState& State() const;
+
+public slots:
+    // The game, as the engine offers it. A call made from a handler of one of the signals
+    // below while a move is being made or taken back is refused (false / nothing done).
+    bool NewGame(const QString& sLayout = QString::fromLatin1(StartLayout.data(),
+                                                              StartLayout.size()),
+                 bool bWhitesTurn = true);
+    bool MovePiece(const QString& sFrom, const QString& sTo);
+    bool UndoLastMove();
+
+    // A modal message box about the component.
+    void About();
 
 signals:
     // The events of the game, in their order of declaration. Connect PawnPromotion with a
@@ -104,83 +110,24 @@ signals:
     // A property was written (its name, e.g. "SideView").
     void PropertyChanged(const QString& name);
 
+    // The same writes, one signal per property with its new value.
+    void DarkSquareColorChanged(quint32 value);
+    void LightSquareColorChanged(quint32 value);
+    void LockedChanged(bool value);
+    void SideViewChanged(qint32 value);
+    void HighlightMoveChanged(bool value);
+    void HighlightMoveColorChanged(quint32 value);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
-
-private:
-    // Hears the engine's events and raises the signals above. A separate object, because the
-    // engine's event functions share their names and arguments with the signals.
-    class EngineEventRelay final : public BoardEvents {
-    public:
-        explicit EngineEventRelay(brdChessboard& board) : board_(board) {}
-        void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override;
-        void PieceCapture(PieceType ePiece) override;
-        void KingInCheck(bool bWhite, bool bCheckmate) override;
-        void PawnPromotion(bool bWhite, PieceType& eChoice) override;
-        void Stalemate() override;
-        void MoveUndo(bool bWhite) override;
-
-    private:
-        brdChessboard& board_;
-    };
-
-    // Redraws one square from the position: colour, last-move frame, piece.
-    void DrawSquare(SquareIndex square, bool showHighlight) override;
-    void RepaintBoard();
-    void LayOutSquares();
-    // Squares the template, writes SideView (which lays out), sizes the component to eight
-    // squares and repaints; runs on every new extent.
-    void UserControl_Resize();
-    int SquarePixelsY() const;
-    QSize BoardPixels() const; // eight squares a side, in pixels
-    QSize sizeHint() const override;
-
-    // Mouse: pick-up on a square, drop over a square, the 100 ms poll of the left button.
-    void picSquare_MouseDown(int index, Qt::MouseButton button);
-    void picSquare_DragDrop(int index);
-    void tmrDrag_Timer();
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override; // Escape puts a carried piece back
     void changeEvent(QEvent* event) override;      // losing the activation may end a carry
-    // A left-button release while a piece is carried: ends the carrying, then drops the
-    // piece on the square under the pointer, if any.
-    void ReleaseAt(const QPointF& globalPos);
-    // This board's square surface that is the topmost widget on the screen at globalPos;
-    // null over anything else, a square hidden under another window included.
-    SquareSurface* SquareUnder(const QPointF& globalPos) const;
-    // Ends the drag with no move: timer stopped, carrying stopped, origin drawn again.
-    void EndDrag();
-    // Where the button cannot be read, a window that loses the activation may never hear
-    // the release, so a carry ends at once.
-    void DragInterrupted();
-    // Gives back the grabs and the pointer; safe to call when not carrying.
-    void StopCarrying();
 
-    friend class SquareSurface;
-    friend class BoardTestAccess; // tests and benchmarks reach the private drawing and mouse
-
-    ChessEngine engine_;
-    EngineEventRelay relay_{*this};
-    std::shared_ptr<const PieceArtwork> artwork_;
-    std::array<SquareSurface*, 65> picSquare_{}; // 1..64; element 0 unused
-    QTimer* tmrDrag_ = nullptr;
-    SquareIndex DragFromSquare_ = 0;
-    bool carrying_ = false;       // mouse and keyboard are grabbed, the pointer shows the piece
-    bool releaseUnheard_ = false; // the last tick found the button up, the application not
-
-    quint32 darkSquareColor_ = DefaultDarkSquareColor;
-    quint32 lightSquareColor_ = DefaultLightSquareColor;
-    bool locked_ = DefaultLocked;
-    qint32 sideView_ = DefaultSideView;
-    bool highlightMove_ = DefaultHighlightMove;
-    quint32 highlightMoveColor_ = DefaultHighlightMoveColor;
-
-    int templateWidthTwips_ = 615; // the template square, 41 pixels at 15 twips a pixel
-    int templateHeightTwips_ = 615;
-    int extentWidthTwips_ = 0;
-    int extentHeightTwips_ = 0;
-    bool resizing_ = false;
+private:
+    Q_DECLARE_PRIVATE(brdChessboard)
+    std::unique_ptr<brdChessboardPrivate> d_ptr;
 };
 
 } // namespace quorrin

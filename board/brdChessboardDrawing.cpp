@@ -1,8 +1,9 @@
 // Sizing, layout and drawing of the 64 squares.
 #include "board/PieceArtwork.h"
-#include "board/Platform.h"
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
+#include "board/brdChessboard_p.h"
+#include "platform/Platform.h"
 
 #include <QResizeEvent>
 
@@ -20,37 +21,47 @@ constexpr int LargestSquarePixels = 1024;
 
 } // namespace
 
-int brdChessboard::SquarePixels() const {
+int brdChessboardPrivate::SquarePixels() const {
     return templateWidthTwips_ / platform::TwipsPerPixelX();
 }
 
-int brdChessboard::SquarePixelsY() const {
+int brdChessboardPrivate::SquarePixelsY() const {
     return templateHeightTwips_ / platform::TwipsPerPixelY();
 }
 
-QSize brdChessboard::BoardPixels() const {
+QSize brdChessboardPrivate::BoardPixels() const {
     return {8 * SquarePixels(), 8 * SquarePixelsY()};
 }
 
+int brdChessboard::SquarePixels() const {
+    return d_func()->SquarePixels();
+}
+
 QSize brdChessboard::sizeHint() const {
-    return BoardPixels();
+    return d_func()->BoardPixels();
+}
+
+QSize brdChessboard::minimumSizeHint() const {
+    return {8 * (SmallestSquareTwips / platform::TwipsPerPixelX()),
+            8 * (SmallestSquareTwips / platform::TwipsPerPixelY())};
 }
 
 int brdChessboard::ExtentWidthTwips() const {
-    return extentWidthTwips_;
+    return d_func()->extentWidthTwips_;
 }
 
 int brdChessboard::ExtentHeightTwips() const {
-    return extentHeightTwips_;
+    return d_func()->extentHeightTwips_;
 }
 
 void brdChessboard::SetExtentTwips(int widthTwips, int heightTwips) {
-    extentWidthTwips_ = widthTwips;
-    extentHeightTwips_ = heightTwips;
-    UserControl_Resize();
+    Q_D(brdChessboard);
+    d->extentWidthTwips_ = widthTwips;
+    d->extentHeightTwips_ = heightTwips;
+    d->UserControl_Resize();
 }
 
-void brdChessboard::UserControl_Resize() {
+void brdChessboardPrivate::UserControl_Resize() {
     const int side =
         extentWidthTwips_ > extentHeightTwips_ ? extentWidthTwips_ : extentHeightTwips_;
     int square = side / 8;
@@ -63,7 +74,7 @@ void brdChessboard::UserControl_Resize() {
     templateWidthTwips_ = square;
     templateHeightTwips_ = templateWidthTwips_;
 
-    setSideView(sideView_); // reports "SideView" and lays the squares out at the new size
+    q.setSideView(sideView_); // reports "SideView" and lays the squares out at the new size
 
     extentWidthTwips_ = 8 * templateWidthTwips_;
     extentHeightTwips_ = 8 * templateHeightTwips_;
@@ -71,7 +82,7 @@ void brdChessboard::UserControl_Resize() {
     // would lose the twips that do not make a whole pixel (6128 would become 6120).
     const bool wasResizing = resizing_;
     resizing_ = true;
-    resize(BoardPixels());
+    q.resize(BoardPixels());
     resizing_ = wasResizing;
 
     RepaintBoard();
@@ -79,15 +90,16 @@ void brdChessboard::UserControl_Resize() {
 
 void brdChessboard::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    Q_D(brdChessboard);
     // Sizes the board gave itself arrive here too, on a hidden widget only when it is shown.
-    if (resizing_ || event->size() == BoardPixels()) {
+    if (d->resizing_ || event->size() == d->BoardPixels()) {
         return;
     }
     SetExtentTwips(platform::PixelsToTwipsX(event->size().width()),
                    platform::PixelsToTwipsY(event->size().height()));
 }
 
-void brdChessboard::LayOutSquares() {
+void brdChessboardPrivate::LayOutSquares() {
     const int width = SquarePixels();
     const int height = SquarePixelsY();
     // White's view counts a8 (1) to h1 (64) from the top-left; any other view the reverse.
@@ -101,11 +113,11 @@ void brdChessboard::LayOutSquares() {
     }
 }
 
-void brdChessboard::DrawSquare(SquareIndex square, bool showHighlight) {
+void brdChessboardPrivate::DrawSquare(SquareIndex square, bool showHighlight) {
     if (!IsBoardSquare(square) || picSquare_[square] == nullptr) {
         return;
     }
-    const EngineState& state = State();
+    const EngineState& state = engine_.State();
     const BoardSquare& record = state.Squares[square];
 
     SquareSurface::Look look;
@@ -120,7 +132,7 @@ void brdChessboard::DrawSquare(SquareIndex square, bool showHighlight) {
     picSquare_[square]->Show(look, *artwork_);
 }
 
-void brdChessboard::RepaintBoard() {
+void brdChessboardPrivate::RepaintBoard() {
     for (SquareIndex k = 1; k <= 64; ++k) {
         DrawSquare(k, true);
     }

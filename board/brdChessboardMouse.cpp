@@ -1,10 +1,11 @@
 // Picking a piece up, carrying it with its icon as the pointer, dropping it on a square, and
 // the 100 ms poll of the left button that ends a drag.
 #include "board/PieceArtwork.h"
-#include "board/Platform.h"
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
+#include "board/brdChessboard_p.h"
 #include "engine/Notation.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,12 +14,12 @@
 
 namespace quorrin {
 
-void brdChessboard::picSquare_MouseDown(int index, Qt::MouseButton button) {
+void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button) {
     if (button != Qt::LeftButton || locked_ || !IsBoardSquare(index)) {
         return;
     }
-    const BoardSquare& square = State().Squares[index];
-    if (!square.Occupied || square.Piece.IsWhite != State().WhitesTurn) {
+    const BoardSquare& square = engine_.State().Squares[index];
+    if (!square.Occupied || square.Piece.IsWhite != engine_.State().WhitesTurn) {
         return;
     }
 
@@ -45,28 +46,30 @@ void brdChessboard::picSquare_MouseDown(int index, Qt::MouseButton button) {
     carrying_ = true;
     // The release then comes to the board wherever the pointer is, off the board included,
     // and so does Escape.
-    grabMouse();
-    grabKeyboard();
+    q.grabMouse();
+    q.grabKeyboard();
 }
 
 void brdChessboard::mousePressEvent(QMouseEvent* event) {
+    Q_D(brdChessboard);
     // While a piece is carried the board holds the grab and hears every press. A left press
     // then means that the release went to another window unheard: that carry ends without a
     // move, and the press counts on its own.
-    if (!carrying_ || event->button() != Qt::LeftButton) {
+    if (!d->carrying_ || event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
     }
-    EndDrag();
-    if (SquareSurface* square = SquareUnder(event->globalPosition())) {
-        picSquare_MouseDown(square->Index(), Qt::LeftButton);
+    d->EndDrag();
+    if (SquareSurface* square = d->SquareUnder(event->globalPosition())) {
+        d->picSquare_MouseDown(square->Index(), Qt::LeftButton);
     }
     event->accept();
 }
 
 void brdChessboard::mouseReleaseEvent(QMouseEvent* event) {
-    if (carrying_ && event->button() == Qt::LeftButton) {
-        ReleaseAt(event->globalPosition());
+    Q_D(brdChessboard);
+    if (d->carrying_ && event->button() == Qt::LeftButton) {
+        d->ReleaseAt(event->globalPosition());
         event->accept();
         return;
     }
@@ -74,8 +77,9 @@ void brdChessboard::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void brdChessboard::keyPressEvent(QKeyEvent* event) {
-    if (carrying_ && event->key() == Qt::Key_Escape) {
-        EndDrag();
+    Q_D(brdChessboard);
+    if (d->carrying_ && event->key() == Qt::Key_Escape) {
+        d->EndDrag();
         event->accept();
         return;
     }
@@ -85,12 +89,12 @@ void brdChessboard::keyPressEvent(QKeyEvent* event) {
 void brdChessboard::changeEvent(QEvent* event) {
     // A window that is hidden or minimised loses the activation too.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        DragInterrupted();
+        d_func()->DragInterrupted();
     }
     QWidget::changeEvent(event);
 }
 
-void brdChessboard::ReleaseAt(const QPointF& globalPos) {
+void brdChessboardPrivate::ReleaseAt(const QPointF& globalPos) {
     // Grab and pointer go back before the move: its event handlers may open menus or
     // message boxes of their own.
     StopCarrying();
@@ -99,18 +103,18 @@ void brdChessboard::ReleaseAt(const QPointF& globalPos) {
     }
 }
 
-SquareSurface* brdChessboard::SquareUnder(const QPointF& globalPos) const {
+SquareSurface* brdChessboardPrivate::SquareUnder(const QPointF& globalPos) const {
     // widgetAt answers by what the screen shows there; childAt would go by geometry alone.
     auto* square = qobject_cast<SquareSurface*>(QApplication::widgetAt(globalPos.toPoint()));
-    return square != nullptr && square->parentWidget() == this ? square : nullptr;
+    return square != nullptr && square->parentWidget() == &q ? square : nullptr;
 }
 
-void brdChessboard::picSquare_DragDrop(int index) {
+void brdChessboardPrivate::picSquare_DragDrop(int index) {
     // A refused move changes nothing; the tick that ends the drag redraws the origin.
     engine_.MovePiece(SquareIndexToName(DragFromSquare_), SquareIndexToName(index));
 }
 
-void brdChessboard::tmrDrag_Timer() {
+void brdChessboardPrivate::tmrDrag_Timer() {
     if (platform::LeftButtonDown()) {
         releaseUnheard_ = false;
         return;
@@ -124,29 +128,29 @@ void brdChessboard::tmrDrag_Timer() {
     EndDrag();
 }
 
-void brdChessboard::EndDrag() {
+void brdChessboardPrivate::EndDrag() {
     tmrDrag_->stop();
     releaseUnheard_ = false;
     StopCarrying();
     DrawSquare(DragFromSquare_, true);
 }
 
-void brdChessboard::DragInterrupted() {
+void brdChessboardPrivate::DragInterrupted() {
     if (carrying_ && !platform::ReadsLeftButtonItself()) {
         EndDrag();
     }
 }
 
-void brdChessboard::StopCarrying() {
+void brdChessboardPrivate::StopCarrying() {
     if (!carrying_) {
         return;
     }
     carrying_ = false;
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
+    if (QWidget::mouseGrabber() == &q) {
+        q.releaseMouse();
     }
-    if (QWidget::keyboardGrabber() == this) {
-        releaseKeyboard();
+    if (QWidget::keyboardGrabber() == &q) {
+        q.releaseKeyboard();
     }
     QGuiApplication::restoreOverrideCursor();
 }

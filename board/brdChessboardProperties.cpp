@@ -1,6 +1,7 @@
 // The board's six properties: accessors, first placement, loading and saving.
 #include "board/PropertyStore.h"
 #include "board/brdChessboard.h"
+#include "board/brdChessboard_p.h"
 
 #include <limits>
 #include <optional>
@@ -64,95 +65,110 @@ bool ReadFlag(const PropertyStore& store, const QString& key, bool defaultValue)
 } // namespace
 
 quint32 brdChessboard::DarkSquareColor() const {
-    return darkSquareColor_;
+    return d_func()->darkSquareColor_;
 }
 
 void brdChessboard::setDarkSquareColor(quint32 value) {
-    darkSquareColor_ = value;
+    Q_D(brdChessboard);
+    d->darkSquareColor_ = value;
     emit PropertyChanged(DarkSquareColorKey);
-    RepaintBoard();
+    emit DarkSquareColorChanged(value);
+    d->RepaintBoard();
 }
 
 quint32 brdChessboard::LightSquareColor() const {
-    return lightSquareColor_;
+    return d_func()->lightSquareColor_;
 }
 
 void brdChessboard::setLightSquareColor(quint32 value) {
-    lightSquareColor_ = value;
+    Q_D(brdChessboard);
+    d->lightSquareColor_ = value;
     emit PropertyChanged(LightSquareColorKey);
-    RepaintBoard();
+    emit LightSquareColorChanged(value);
+    d->RepaintBoard();
 }
 
 bool brdChessboard::Locked() const {
-    return locked_;
+    return d_func()->locked_;
 }
 
 void brdChessboard::setLocked(bool value) {
-    locked_ = value;
+    Q_D(brdChessboard);
+    d->locked_ = value;
     emit PropertyChanged(LockedKey);
+    emit LockedChanged(value);
 }
 
 qint32 brdChessboard::SideView() const {
-    return sideView_;
+    return d_func()->sideView_;
 }
 
 void brdChessboard::setSideView(qint32 value) {
-    sideView_ = value;
+    Q_D(brdChessboard);
+    d->sideView_ = value;
     emit PropertyChanged(SideViewKey);
-    LayOutSquares();
+    emit SideViewChanged(value);
+    d->LayOutSquares();
 }
 
 bool brdChessboard::HighlightMove() const {
-    return highlightMove_;
+    return d_func()->highlightMove_;
 }
 
 void brdChessboard::setHighlightMove(bool value) {
-    highlightMove_ = value;
+    Q_D(brdChessboard);
+    d->highlightMove_ = value;
     emit PropertyChanged(HighlightMoveKey);
-    DrawSquare(State().LastMoveFrom, true);
-    DrawSquare(State().LastMoveTo, true);
+    emit HighlightMoveChanged(value);
+    d->DrawSquare(State().LastMoveFrom, true);
+    d->DrawSquare(State().LastMoveTo, true);
 }
 
 quint32 brdChessboard::HighlightMoveColor() const {
-    return highlightMoveColor_;
+    return d_func()->highlightMoveColor_;
 }
 
 void brdChessboard::setHighlightMoveColor(quint32 value) {
-    highlightMoveColor_ = value;
+    Q_D(brdChessboard);
+    d->highlightMoveColor_ = value;
     emit PropertyChanged(HighlightMoveColorKey);
-    DrawSquare(State().LastMoveFrom, true);
-    DrawSquare(State().LastMoveTo, true);
+    emit HighlightMoveColorChanged(value);
+    d->DrawSquare(State().LastMoveFrom, true);
+    d->DrawSquare(State().LastMoveTo, true);
 }
 
 void brdChessboard::InitProperties() {
-    darkSquareColor_ = DefaultDarkSquareColor;
-    lightSquareColor_ = DefaultLightSquareColor;
-    sideView_ = DefaultSideView;
-    highlightMove_ = DefaultHighlightMove;
-    highlightMoveColor_ = DefaultHighlightMoveColor;
-    SetExtentTwips(8 * templateWidthTwips_, 8 * templateHeightTwips_);
+    Q_D(brdChessboard);
+    d->darkSquareColor_ = DefaultDarkSquareColor;
+    d->lightSquareColor_ = DefaultLightSquareColor;
+    d->sideView_ = DefaultSideView;
+    d->highlightMove_ = DefaultHighlightMove;
+    d->highlightMoveColor_ = DefaultHighlightMoveColor;
+    SetExtentTwips(8 * d->templateWidthTwips_, 8 * d->templateHeightTwips_);
 }
 
 void brdChessboard::ReadProperties(const PropertyStore& store) {
-    darkSquareColor_ = ReadColour(store, DarkSquareColorKey, DefaultDarkSquareColor);
-    lightSquareColor_ = ReadColour(store, LightSquareColorKey, DefaultLightSquareColor);
-    locked_ = ReadFlag(store, LockedKey, DefaultLocked);
-    sideView_ = ReadInt32(store, SideViewKey, DefaultSideView);
-    highlightMove_ = ReadFlag(store, HighlightMoveKey, DefaultHighlightMove);
-    highlightMoveColor_ = ReadColour(store, HighlightMoveColorKey, DefaultHighlightMoveColor);
-    setSideView(sideView_);
+    Q_D(brdChessboard);
+    d->darkSquareColor_ = ReadColour(store, DarkSquareColorKey, DefaultDarkSquareColor);
+    d->lightSquareColor_ = ReadColour(store, LightSquareColorKey, DefaultLightSquareColor);
+    d->locked_ = ReadFlag(store, LockedKey, DefaultLocked);
+    d->sideView_ = ReadInt32(store, SideViewKey, DefaultSideView);
+    d->highlightMove_ = ReadFlag(store, HighlightMoveKey, DefaultHighlightMove);
+    d->highlightMoveColor_ = ReadColour(store, HighlightMoveColorKey, DefaultHighlightMoveColor);
+    setSideView(d->sideView_);
     // The squares keep their pictures, so the loaded colours and frame setting are drawn now
     // rather than on the host's next paint.
-    RepaintBoard();
+    d->RepaintBoard();
 }
 
 void brdChessboard::WriteProperties(PropertyStore& store) const {
-    store.Write(DarkSquareColorKey, QVariant::fromValue(darkSquareColor_));
-    store.Write(LightSquareColorKey, QVariant::fromValue(lightSquareColor_));
-    store.Write(LockedKey, QVariant::fromValue(locked_));
-    store.Write(SideViewKey, QVariant::fromValue(sideView_));
-    store.Write(HighlightMoveKey, QVariant::fromValue(highlightMove_));
-    store.Write(HighlightMoveColorKey, QVariant::fromValue(highlightMoveColor_));
+    Q_D(const brdChessboard);
+    store.Write(DarkSquareColorKey, QVariant::fromValue(d->darkSquareColor_));
+    store.Write(LightSquareColorKey, QVariant::fromValue(d->lightSquareColor_));
+    store.Write(LockedKey, QVariant::fromValue(d->locked_));
+    store.Write(SideViewKey, QVariant::fromValue(d->sideView_));
+    store.Write(HighlightMoveKey, QVariant::fromValue(d->highlightMove_));
+    store.Write(HighlightMoveColorKey, QVariant::fromValue(d->highlightMoveColor_));
 }
 
 } // namespace quorrin

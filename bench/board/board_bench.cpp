@@ -2,32 +2,14 @@
 // board, and a move dropped by the mouse from pick-up to the tick that ends the drag.
 // Offscreen by default; run it under X11 (xvfb-run) to include the pointer grab's round trips.
 #include "board/SquareSurface.h"
-#include "board/brdChessboard.h"
+#include "board/brdChessboard_p.h"
 
 #include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
-namespace quorrin {
-
-class BoardTestAccess {
-public:
-    static void RepaintBoard(brdChessboard& board) { board.RepaintBoard(); }
-    static void MouseDown(brdChessboard& board, int k) {
-        board.picSquare_MouseDown(k, Qt::LeftButton);
-    }
-    static void ReleaseOver(brdChessboard& board, int k) {
-        const QWidget* square = board.picSquare_[k];
-        board.ReleaseAt(
-            square->mapToGlobal(QPointF(square->width() / 2.0, square->height() / 2.0)));
-    }
-    static void Tick(brdChessboard& board) { board.tmrDrag_Timer(); }
-};
-
-} // namespace quorrin
-
-using quorrin::BoardTestAccess;
 using quorrin::brdChessboard;
+using quorrin::brdChessboardPrivate;
 
 namespace {
 
@@ -61,7 +43,7 @@ BENCHMARK(BM_RepaintWholeBoard)->Unit(benchmark::kMicrosecond);
 void BM_RepaintUnchangedBoard(benchmark::State& state) {
     ShownBoard shown;
     for (auto _ : state) {
-        BoardTestAccess::RepaintBoard(shown.board);
+        brdChessboardPrivate::Of(shown.board).RepaintBoard();
     }
 }
 BENCHMARK(BM_RepaintUnchangedBoard)->Unit(benchmark::kMicrosecond);
@@ -85,9 +67,12 @@ BENCHMARK(BM_MoveAndUndo)
 void BM_DroppedMove(benchmark::State& state) {
     ShownBoard shown;
     for (auto _ : state) {
-        BoardTestAccess::MouseDown(shown.board, E2);
-        BoardTestAccess::ReleaseOver(shown.board, E4);
-        BoardTestAccess::Tick(shown.board);
+        brdChessboardPrivate& board = brdChessboardPrivate::Of(shown.board);
+        board.picSquare_MouseDown(E2, Qt::LeftButton);
+        const QWidget* target = board.picSquare_[E4];
+        board.ReleaseAt(
+            target->mapToGlobal(QPointF(target->width() / 2.0, target->height() / 2.0)));
+        board.tmrDrag_Timer();
         state.PauseTiming();
         if (shown.board.State().MoveHistory.size() != 1) {
             state.SkipWithError("the dropped move was not made");

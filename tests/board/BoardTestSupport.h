@@ -4,7 +4,7 @@
 
 #include "board/PieceArtwork.h"
 #include "board/SquareSurface.h"
-#include "board/brdChessboard.h"
+#include "board/brdChessboard_p.h"
 #include "engine/Notation.h"
 
 #include <QTimer>
@@ -16,11 +16,14 @@ namespace quorrin {
 class BoardTestAccess {
 public:
     static SquareSurface* Surface(const brdChessboard& board, const char* name) {
-        return board.picSquare_[SquareNameToIndex(name)];
+        return brdChessboardPrivate::Of(board).picSquare_[SquareNameToIndex(name)];
     }
-    static QTimer* DragTimer(const brdChessboard& board) { return board.tmrDrag_; }
+    static QTimer* DragTimer(const brdChessboard& board) {
+        return brdChessboardPrivate::Of(board).tmrDrag_;
+    }
     static void PickUp(brdChessboard& board, const char* name) {
-        board.picSquare_MouseDown(SquareNameToIndex(name), Qt::LeftButton);
+        brdChessboardPrivate::Of(board).picSquare_MouseDown(SquareNameToIndex(name),
+                                                            Qt::LeftButton);
     }
 };
 

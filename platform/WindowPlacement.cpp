@@ -1,6 +1,6 @@
-#include "WindowPlacement.h"
+#include "platform/WindowPlacement.h"
 
-#include "board/Platform.h"
+#include "platform/Platform.h"
 
 #include <QEvent>
 #include <QTimer>
