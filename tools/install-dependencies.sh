@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev libxcb1-dev
+  qt6-base-dev qt6-multimedia-dev qt6-tools-dev libxcb1-dev
   xvfb xauth fonts-dejavu-core
   # the real-X11 tests: input, window manager, screen read-back, their driver
   xdotool openbox imagemagick x11-utils python3
