@@ -20,7 +20,7 @@ struct Case {
 };
 
 // A quiet opening move, then real middlegame positions with a quiet move and a capture.
-const Case cases[] = {
+const Case Cases[] = {
     {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR", true, "e2", "e4"},
     {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R", true, "d5", "d6"},
     {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R", true, "e2", "a6"},
@@ -29,7 +29,7 @@ const Case cases[] = {
 };
 
 void MoveAndUndo(benchmark::State& state) {
-    const Case& c = cases[state.range(0)];
+    const Case& c = Cases[state.range(0)];
     ChessEngine engine;
     engine.NewGame(*LayoutFromDiagram(c.diagram), c.whiteToMove);
     const std::string from = c.from;
@@ -45,7 +45,7 @@ void MoveAndUndo(benchmark::State& state) {
                            static_cast<double>(state.iterations()));
     state.SetLabel(std::string(c.from) + c.to);
 }
-BENCHMARK(MoveAndUndo)->DenseRange(0, std::size(cases) - 1)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(MoveAndUndo)->DenseRange(0, std::size(Cases) - 1)->Repetitions(5)->ReportAggregatesOnly();
 
 void AttackTest(benchmark::State& state) {
     ChessEngine engine;

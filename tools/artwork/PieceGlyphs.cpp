@@ -35,12 +35,12 @@ constexpr qreal DesignSize = 1000.0;
 } // namespace
 
 bool PieceGlyphs::Load(const QString& fontFile) {
-    font = QRawFont(fontFile, DesignSize);
-    if (!font.isValid()) {
+    font_ = QRawFont(fontFile, DesignSize);
+    if (!font_.isValid()) {
         return false;
     }
     for (char32_t symbol = HollowKing; symbol <= SolidKing + 5; ++symbol) {
-        if (!font.supportsCharacter(symbol)) {
+        if (!font_.supportsCharacter(symbol)) {
             return false;
         }
     }
@@ -57,8 +57,8 @@ QPainterPath PieceGlyphs::Hollow(PieceShape shape, const QPointF& baseCentre, qr
 
 QPainterPath PieceGlyphs::Placed(char32_t symbol, const QPointF& baseCentre, qreal height) const {
     const QString text = QString::fromUcs4(&symbol, 1);
-    const QList<quint32> glyphs = font.glyphIndexesForString(text);
-    const QPainterPath raw = font.pathForGlyph(glyphs.value(0));
+    const QList<quint32> glyphs = font_.glyphIndexesForString(text);
+    const QPainterPath raw = font_.pathForGlyph(glyphs.value(0));
 
     // Scale by the glyph's own height, centre it horizontally and stand it on the base line.
     // The solid and hollow forms of a piece share their bounds, so they stay in register.

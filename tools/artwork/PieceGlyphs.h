@@ -34,7 +34,7 @@ public:
 private:
     QPainterPath Placed(char32_t symbol, const QPointF& baseCentre, qreal height) const;
 
-    QRawFont font;
+    QRawFont font_;
 };
 
 // The region enclosed by the outer contours of a glyph: every hole filled.

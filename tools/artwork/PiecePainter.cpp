@@ -71,7 +71,7 @@ QColor PiecePainter::EdgeColour(int code) {
 }
 
 void PiecePainter::PaintWhite(QPainter& painter, PieceShape shape, int size) const {
-    const PieceDesign design = DesignOf(shape, glyphs);
+    const PieceDesign design = DesignOf(shape, glyphs_);
     // Cut-out detail of the body stays dark.
     painter.fillPath(design.silhouette, WhiteOutline);
     painter.fillPath(design.body, VerticalGradient(IvoryTop, IvoryBottom));
@@ -82,7 +82,7 @@ void PiecePainter::PaintWhite(QPainter& painter, PieceShape shape, int size) con
 }
 
 void PiecePainter::PaintBlack(QPainter& painter, PieceShape shape, int size) const {
-    const PieceDesign design = DesignOf(shape, glyphs);
+    const PieceDesign design = DesignOf(shape, glyphs_);
     // A thin light rim just outside the body keeps a dark piece legible on a dark square.
     QPen rim(BlackRim, 2 * Weight(1.0, size));
     rim.setJoinStyle(Qt::RoundJoin);

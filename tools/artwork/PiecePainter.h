@@ -12,7 +12,7 @@ namespace quorrin::artwork {
 
 class PiecePainter {
 public:
-    explicit PiecePainter(const PieceGlyphs& glyphs) : glyphs(glyphs) {}
+    explicit PiecePainter(const PieceGlyphs& glyphs) : glyphs_(glyphs) {}
 
     // Piece code 0..11 drawn anti-aliased on a transparent square of `size` pixels, centred
     // across and standing on the common base line (two pixels above the bottom edge at 32
@@ -27,7 +27,7 @@ private:
     void PaintWhite(QPainter& painter, PieceShape shape, int size) const;
     void PaintBlack(QPainter& painter, PieceShape shape, int size) const;
 
-    const PieceGlyphs& glyphs;
+    const PieceGlyphs& glyphs_;
 };
 
 // Shrinks an image by a whole factor, averaging each block of premultiplied pixels.

@@ -52,8 +52,8 @@ QImage OnWhite(const QImage& picture) {
 } // namespace
 
 bool Scenery::LoadFont(const QString& boldFontFile) {
-    boldFont = QRawFont(boldFontFile, 100.0);
-    return boldFont.isValid();
+    boldFont_ = QRawFont(boldFontFile, 100.0);
+    return boldFont_.isValid();
 }
 
 QImage Scenery::Background() const {
@@ -114,8 +114,8 @@ QImage Scenery::Emblem(int size) const {
 
         const QPointF base(size / 2.0 + unit * 0.5, size - unit * 3.5);
         const qreal height = unit * 25;
-        const QPainterPath hollow = glyphs.Hollow(PieceShape::Knight, base, height);
-        const QPainterPath body = FilledSilhouette(glyphs.Solid(PieceShape::Knight, base, height))
+        const QPainterPath hollow = glyphs_.Hollow(PieceShape::Knight, base, height);
+        const QPainterPath body = FilledSilhouette(glyphs_.Solid(PieceShape::Knight, base, height))
                                       .united(FilledSilhouette(hollow));
         QLinearGradient ivory(0, base.y() - height, 0, base.y());
         ivory.setColorAt(0, Ivory);
@@ -157,7 +157,7 @@ QImage Scenery::OkButton() const {
         painter.strokePath(shape, QPen(QColor(0x26, 0x2a, 0x70), 1.2));
 
         // The caption, centred on the face by its own outline.
-        QRawFont font = boldFont;
+        QRawFont font = boldFont_;
         font.setPixelSize(36);
         const QList<quint32> glyphIndexes = font.glyphIndexesForString(QStringLiteral("OK"));
         const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphIndexes);
@@ -189,7 +189,7 @@ QImage Scenery::Decoration(int n) const {
     });
     QImage result = OnWhite(tile);
     QPainter painter(&result);
-    painter.drawImage(0, 0, PiecePainter(glyphs).Render(Codes[index], Size));
+    painter.drawImage(0, 0, PiecePainter(glyphs_).Render(Codes[index], Size));
     return result;
 }
 

@@ -11,7 +11,7 @@ namespace quorrin::artwork {
 
 class Scenery {
 public:
-    explicit Scenery(const PieceGlyphs& glyphs) : glyphs(glyphs) {}
+    explicit Scenery(const PieceGlyphs& glyphs) : glyphs_(glyphs) {}
 
     // The bold face used for button captions; false when the file cannot be read.
     bool LoadFont(const QString& boldFontFile);
@@ -28,8 +28,8 @@ public:
     QImage Decoration(int n) const;
 
 private:
-    const PieceGlyphs& glyphs;
-    QRawFont boldFont;
+    const PieceGlyphs& glyphs_;
+    QRawFont boldFont_;
 };
 
 } // namespace quorrin::artwork

@@ -50,11 +50,11 @@ private:
 // seed, and the scaling here is our own, so the noise is the same on every platform.
 class Noise {
 public:
-    explicit Noise(unsigned seed) : engine(seed) {}
-    double Next() { return engine() / double(std::mt19937::max()) * 2.0 - 1.0; }
+    explicit Noise(unsigned seed) : engine_(seed) {}
+    double Next() { return engine_() / double(std::mt19937::max()) * 2.0 - 1.0; }
 
 private:
-    std::mt19937 engine;
+    std::mt19937 engine_;
 };
 
 struct Mode {
