@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-tools/install-dependencies.sh
+scripts/install-dependencies.sh
 cmake --preset release
 cmake --build --preset release
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-tools/install-dependencies.sh
+scripts/install-dependencies.sh
 # The "test" preset (CMakePresets.json): Debug, sanitizers, compiler warnings are errors.
 cmake --preset test
 cmake --build --preset test

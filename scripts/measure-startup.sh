@@ -2,7 +2,7 @@
 # Measures the program's start: wall time from launching it to the end of its first paint, and
 # its resident memory then, over several runs under one Xvfb server. The start-up probe runs the
 # program's own start-up code and reports its first paint.
-#   tools/measure-startup.sh [path/to/quorrin_startup] [runs]
+#   scripts/measure-startup.sh [path/to/quorrin_startup] [runs]
 set -euo pipefail
 
 program=${1:-build/release/tools/startup/quorrin_startup}
