@@ -14,23 +14,23 @@ class DesignerPluginTest : public QObject {
 
 private slots:
     void initTestCase() {
-        loader.setFileName(QStringLiteral(QUORRIN_DESIGNER_PLUGIN_FILE));
-        plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
-        QVERIFY2(plugin != nullptr, qPrintable(loader.errorString()));
+        loader_.setFileName(QStringLiteral(QUORRIN_DESIGNER_PLUGIN_FILE));
+        plugin_ = qobject_cast<QDesignerCustomWidgetInterface*>(loader_.instance());
+        QVERIFY2(plugin_ != nullptr, qPrintable(loader_.errorString()));
     }
 
     void widgetBoxEntry() {
-        QCOMPARE(plugin->name(), QStringLiteral("quorrin::brdChessboard"));
-        QCOMPARE(plugin->group(), QStringLiteral("Quorrin"));
-        QCOMPARE(plugin->includeFile(), QStringLiteral("board/brdChessboard.h"));
-        QVERIFY(!plugin->icon().isNull());
-        QVERIFY(!plugin->toolTip().isEmpty());
-        QVERIFY(!plugin->isContainer());
+        QCOMPARE(plugin_->name(), QStringLiteral("quorrin::brdChessboard"));
+        QCOMPARE(plugin_->group(), QStringLiteral("Quorrin"));
+        QCOMPARE(plugin_->includeFile(), QStringLiteral("board/brdChessboard.h"));
+        QVERIFY(!plugin_->icon().isNull());
+        QVERIFY(!plugin_->toolTip().isEmpty());
+        QVERIFY(!plugin_->isContainer());
     }
 
     // The widget element names the class and brdChessboard1, at 6135 twips (409 pixels).
     void domXmlPlacesBrdChessboard1() {
-        QXmlStreamReader xml(plugin->domXml());
+        QXmlStreamReader xml(plugin_->domXml());
         const QStringList edges{"x", "y", "width", "height"};
         QStringList widget;
         QMap<QString, QString> rect;
@@ -54,7 +54,7 @@ private slots:
     // Six designable properties, each with its own change signal; the game commands are
     // public slots that Designer's connection editor lists.
     void createdBoardIsDesignableAndPlays() {
-        const std::unique_ptr<QWidget> board(plugin->createWidget(nullptr));
+        const std::unique_ptr<QWidget> board(plugin_->createWidget(nullptr));
         const QMetaObject* meta = board->metaObject();
         QCOMPARE(meta->className(), "quorrin::brdChessboard");
         for (const char* name : {"DarkSquareColor", "LightSquareColor", "Locked", "SideView",
@@ -79,8 +79,8 @@ private slots:
     }
 
 private:
-    QPluginLoader loader;
-    QDesignerCustomWidgetInterface* plugin = nullptr;
+    QPluginLoader loader_;
+    QDesignerCustomWidgetInterface* plugin_ = nullptr;
 };
 
 QTEST_MAIN(DesignerPluginTest)
