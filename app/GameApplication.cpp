@@ -1,12 +1,14 @@
 #include "GameApplication.h"
 
+#include "QuorrinVersion.h"
+
 #include <QApplication>
 
 namespace quorrin {
 
 void SetUpGameApplication() {
     QApplication::setApplicationName(QStringLiteral("quorrin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.5"));
+    QApplication::setApplicationVersion(QLatin1String(Version));
     QApplication::setQuitOnLastWindowClosed(true);
 }
 

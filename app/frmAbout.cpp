@@ -2,6 +2,7 @@
 
 #include "AppResources.h"
 #include "ClickableLabel.h"
+#include "QuorrinVersion.h"
 #include "platform/WindowPlacement.h"
 
 #include <QDesktopServices>
@@ -67,7 +68,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     face.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0x70));
     Label5->setPalette(face);
 
-    PlaceLabel(new QLabel(QStringLiteral("Version 1.5"), this), "Label3",
+    PlaceLabel(new QLabel(QStringLiteral("Version ") + QLatin1String(Version), this), "Label3",
                QRect(Margin + 2, 58, 200, 20));
 
     for (int i = 0; i < 7; ++i) {

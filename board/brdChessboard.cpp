@@ -5,6 +5,8 @@
 #include "board/SquareSurface.h"
 #include "board/brdChessboard_p.h"
 
+#include "QuorrinVersion.h"
+
 #include <QMessageBox>
 #include <QTimer>
 
@@ -77,7 +79,7 @@ const EngineState& brdChessboard::State() const {
 void brdChessboard::About() {
     const QString name = objectName().isEmpty() ? QStringLiteral("brdChessboard") : objectName();
     QMessageBox box(QMessageBox::Information, QStringLiteral("About ") + name,
-                    QStringLiteral("Quorrin chess board\nVersion " QUORRIN_VERSION),
+                    QStringLiteral("Quorrin chess board\nVersion " QUORRIN_VERSION_STRING),
                     QMessageBox::Ok, this);
     box.exec();
 }
