@@ -15,6 +15,13 @@ public:
     virtual bool Play(const QString& filePath) = 0;
 };
 
+// Plays nothing and says so: for programs that drive the game window without sound (the
+// screenshot tool, the benchmarks).
+class SilentSoundPlayer final : public SoundPlayer {
+public:
+    bool Play(const QString&) override { return false; }
+};
+
 // The full path of a sound file shipped with the program: the program's own folder first,
 // then the installed data folder (../share/quorrin beside the program's folder). When the
 // file is in neither, the path in the program's own folder is returned, so that playing it

@@ -18,11 +18,6 @@ namespace {
 
 using quorrin::brdChessboard;
 
-class SilentSounds final : public quorrin::SoundPlayer {
-public:
-    bool Play(const QString&) override { return true; }
-};
-
 QPoint SquareCentre(const brdChessboard& board, const char* name) {
     const auto* square = board.findChild<QWidget*>(
         QStringLiteral("picSquare%1").arg(quorrin::SquareNameToIndex(name)));
@@ -33,7 +28,7 @@ QPoint SquareCentre(const brdChessboard& board, const char* name) {
 // Timed: the release, and with paintSquares the paints it left pending. As in play, each drop
 // waits (untimed) for the drag tick that ends it; drops in quicker succession measure faster.
 void DropKnights(benchmark::State& state, bool paintSquares) {
-    SilentSounds sounds;
+    quorrin::SilentSoundPlayer sounds;
     quorrin::GAME window(sounds);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

@@ -5,6 +5,7 @@
 #include "GAME.h"
 #include "SoundPlayer.h"
 #include "board/brdChessboard.h"
+#include "tests/support/QuietOffscreen.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,13 +29,7 @@ public:
     explicit GameUnderTest(const QString& statePath = GAME::SavedStatePath)
         : Window(*this, statePath),
           Board(*Window.findChild<brdChessboard*>(QStringLiteral("brdChessboard1"))) {
-        // The offscreen platform says at every turn that it cannot grab, raise or resize.
-        static const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (!message.startsWith(QStringLiteral("This plugin does not support"))) {
-                    previous(type, context, message);
-                }
-            });
+        testing::QuietOffscreenPlatform();
         QObject::connect(&answerer_, &QTimer::timeout, [this] { Answer(); });
         answerer_.start(2);
     }

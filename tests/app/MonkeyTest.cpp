@@ -3,6 +3,7 @@
 #include "GameTestSupport.h"
 #include "board/brdChessboard.h"
 #include "engine/Notation.h"
+#include "tests/support/EngineChecks.h"
 
 #include <QWindow>
 
@@ -15,27 +16,14 @@ using namespace quorrin::test;
 
 namespace {
 
-std::string LayoutOf(const brdChessboard& board) {
-    std::string layout;
-    for (int square = 1; square <= 64; ++square) {
-        const BoardSquare& record = board.State().Squares[square];
-        layout += record.Occupied ? PieceCodes[record.Piece.Kind] : EmptyCode;
-    }
-    return layout;
-}
-
 // Where the piece on from may go (nowhere unless it belongs to the side to move), judged on a copy
 // of the position without its history (so castling and en passant may be judged differently): it
 // only steers the monkey.
 std::vector<int> LikelyTargets(const brdChessboard& board, int from) {
     std::vector<int> targets;
-    const BoardSquare& record = board.State().Squares[from];
-    if (!record.Occupied || record.Piece.IsWhite != board.State().WhitesTurn) {
-        return targets;
-    }
     ChessEngine probe;
-    for (int to = 1; to <= 64; ++to) {
-        probe.NewGame(LayoutOf(board), board.State().WhitesTurn);
+    for (int to = 1; to <= 64 && board.State().Squares[from].Occupied; ++to) {
+        probe.NewGame(testing::Board(board.State()), board.State().WhitesTurn);
         if (probe.MovePiece(SquareIndexToName(from), SquareIndexToName(to))) {
             targets.push_back(to);
         }
@@ -97,7 +85,8 @@ void MonkeyTest::randomPlayKeepsBoardAndListsInAgreement() {
         reference.setHighlightMove(false);
         reference.SetExtentTwips(board.ExtentWidthTwips(), board.ExtentHeightTwips());
         reference.setSideView(board.SideView());
-        reference.NewGame(QString::fromStdString(LayoutOf(board)), board.State().WhitesTurn);
+        reference.NewGame(QString::fromStdString(testing::Board(board.State())),
+                          board.State().WhitesTurn);
         const auto picture = [](brdChessboard& drawn) {
             return drawn.grab().toImage().convertToFormat(QImage::Format_RGB32);
         };

@@ -203,7 +203,8 @@ protected:
         for (const std::string& move : depth > 1 ? accepted : std::set<std::string>{}) {
             // A pawn reaching the last row is walked once for each piece it may become.
             const bool promotion =
-                ShapeOf(state().Squares[Sq(move.substr(0, 2))].Piece.Kind) == Shape::Pawn &&
+                ShapeOf(state().Squares[SquareNameToIndex(move.substr(0, 2))].Piece.Kind) ==
+                    Shape::Pawn &&
                 (move[3] == '8' || move[3] == '1');
             for (PieceType shape = 1; shape <= (promotion ? 4 : 1); ++shape) {
                 journal.promotionAnswer = PieceOf(static_cast<Shape>(shape), grid.whiteToMove);

@@ -1,7 +1,8 @@
 // The move command and undo: the events each kind of move raises and their order, the requests
-// refused, the host's choice of a promoted piece, and the squares redrawn with or without the
-// last-move frame ("e4*" allows it) in their order among the events. The moves that the mate
-// and stalemate tests and the castling rule try on the board ask for no redraw.
+// refused (castling in each of its conditions among them), the host's choice of a promoted
+// piece, and the squares redrawn with or without the last-move frame ("e4*" allows it) in
+// their order among the events. The moves that the mate and stalemate tests and the castling
+// rule try on the board ask for no redraw.
 #include "EngineTestSupport.h"
 
 #include <climits>
@@ -9,7 +10,42 @@
 namespace quorrin::testing {
 namespace {
 
-using MovePipeline = EngineTest;
+// A request in a set-up position and the journal it must leave, joined by ", ", with
+// "refused" first when the engine must refuse it.
+struct MoveCase {
+    const char* name;
+    std::string_view setup; // as EngineTest::SetUpBoard reads it
+    std::string_view move;  // "e2e4", or "undo"
+    std::string events;
+    PieceType promotionAnswer = 0;
+};
+
+class MovePipeline : public EngineTest {
+protected:
+    // Plays the case and returns its events; checks that a made move framed its squares,
+    // passed the turn and is undone exactly, and that a refused one changed nothing (and
+    // nothing at all when it drew nothing: the castling rule's trial step leaves no trace).
+    std::string Outcome(const MoveCase& c) {
+        SCOPED_TRACE(c.name);
+        SetUpBoard(c.setup);
+        const EngineState before = state();
+        journal.promotionAnswer = c.promotionAnswer;
+        const bool made = Move(c.move);
+        const std::string events = journal.Joined(false);
+        if (made) {
+            EXPECT_EQ(state().WhitesTurn, !before.WhitesTurn);
+            EXPECT_EQ(SquareIndexToName(state().LastMoveFrom) +
+                          SquareIndexToName(state().LastMoveTo),
+                      c.move);
+            EXPECT_EQ(StateProblems(state()), "");
+            EXPECT_TRUE(engine.UndoLastMove());
+        } else if (journal.entries.empty()) {
+            EXPECT_TRUE(SameState(before, state(), true)) << Describe(state());
+        }
+        EXPECT_PRED_FORMAT2(SameStates, before, state());
+        return made ? events : events.empty() ? "refused" : "refused, " + events;
+    }
+};
 
 TEST_F(MovePipeline, EachKindOfMoveRaisesItsEventsInOrder) {
     const MoveCase cases[] = {
@@ -49,6 +85,25 @@ TEST_F(MovePipeline, EachKindOfMoveRaisesItsEventsInOrder) {
          "PieceMovement W e1 e8, PieceCapture 0, Stalemate"},
         {"no king to expose", "4k3/8/8/8/8/8/4R3/4r3 w", "e2a2", "PieceMovement W e2 a2"},
         {"one of several kings", "k6k/8/8/8/8/8/8/K6K w", "a1a2", "PieceMovement W a1 a2"},
+        // Castling: each condition under which it is refused.
+        {"king has moved", "r3k2r/8/8/8/8/8/8/R3K2R w e1e2 a8b8 e2e1 b8a8", "e1g1", "refused"},
+        {"queen's rook has moved", "r3k2r/8/8/8/8/8/8/R3K2R w a1b1 a8b8 b1a1 b8a8", "e1c1",
+         "refused"},
+        {"king's rook has moved", "r3k2r/8/8/8/8/8/8/R3K2R w h1h2 a8b8 h2h1 b8a8", "e1g1",
+         "refused"},
+        {"king in check", "4k3/8/8/8/4r3/8/8/R3K2R w", "e1g1", "refused"},
+        {"crossed f1 attacked", "4k3/8/8/8/5r2/8/8/R3K2R w", "e1g1", "refused"},
+        {"crossed d8 attacked", "r3k2r/8/8/8/8/8/8/3RK3 b", "e8c8", "refused"},
+        {"b1 occupied", "4k3/8/8/8/8/8/8/RN2K2R w", "e1c1", "refused"},
+        {"the other side's rook", "4k3/8/8/8/8/8/8/r3K2R w", "e1c1", "refused"},
+        {"a bishop in the rook's place", "4k3/8/8/8/8/8/8/R3K2B w", "e1g1", "refused"},
+        {"an attacked b1 does not matter", "1r2k3/8/8/8/8/8/8/R3K2R w", "e1c1",
+         "PieceMovement W e1 c1"},
+        {"black castles king-side", "r3k2r/8/8/8/8/8/8/3RK3 b", "e8g8", "PieceMovement B e8 g8"},
+        // Only a king on e1 or e8 castles, whatever stands where a rook would.
+        {"king on f1", "4k3/8/8/8/8/8/8/1R3K2 w", "f1c1", "refused"},
+        {"king on c1", "4k3/8/8/8/8/8/8/2K2R2 w", "c1g1", "refused"},
+        {"king on e7", "8/r3k3/8/8/8/8/8/4K3 b", "e7c8", "refused"},
     };
     for (const MoveCase& c : cases) {
         EXPECT_EQ(Outcome(c), c.events) << c.name;
@@ -63,12 +118,15 @@ TEST_F(MovePipeline, APromotedPawnBecomesTheChosenPieceOrElseAQueen) {
     for (const auto& [answer, becomes] : white) {
         journal.promotionAnswer = answer;
         SetUpBoard("8/4P3/8/8/8/8/8/k6K w e7e8");
-        EXPECT_EQ(state().Squares[Sq("e8")].Piece, (PieceState{becomes, true, true})) << answer;
+        EXPECT_EQ(state().Squares[SquareNameToIndex("e8")].Piece, (PieceState{becomes, true, true}))
+            << answer;
     }
     for (const auto& [answer, becomes] : black) {
         journal.promotionAnswer = answer;
         SetUpBoard("k6K/8/8/8/8/8/4p3/8 b e2e1");
-        EXPECT_EQ(state().Squares[Sq("e1")].Piece, (PieceState{becomes, false, true})) << answer;
+        EXPECT_EQ(state().Squares[SquareNameToIndex("e1")].Piece,
+                  (PieceState{becomes, false, true}))
+            << answer;
     }
 }
 

@@ -9,6 +9,14 @@
 
 namespace quorrin::testing {
 
+// The engine with the operations that tests call directly opened up.
+class TestEngine : public ChessEngine {
+public:
+    using ChessEngine::ChessEngine;
+    using ChessEngine::IsCheckmate;
+    using ChessEngine::IsStalemate;
+};
+
 // The board as the layout string NewGame reads; "?" in place of a colour letter that does not
 // match the piece's colour.
 std::string Board(const EngineState& state);

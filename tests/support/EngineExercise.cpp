@@ -24,18 +24,11 @@ constexpr std::string_view Diagrams[] = {
     "k6k/p6p/8/8/8/8/P6P/K6K",
 };
 
-class Engine : public ChessEngine {
-public:
-    using ChessEngine::ChessEngine;
-    using ChessEngine::IsCheckmate;
-    using ChessEngine::IsStalemate;
-};
-
 // Checks what each event says, answers promotions as told, and calls back into the engine from
 // every handler: each such call must be refused.
 class Host : public BoardEvents {
 public:
-    Engine* engine = nullptr;
+    TestEngine* engine = nullptr;
     ExerciseCounts* counts = nullptr;
     PieceType answer = 0;
     std::string problems;
@@ -157,7 +150,7 @@ std::pair<std::string, std::string> NextMove(std::uint8_t op, ByteSource& bytes,
 std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
     Host host;
     Picture picture;
-    Engine engine(&host);
+    TestEngine engine(&host);
     host.engine = &engine;
     host.counts = &counts;
     picture.board = &engine.State();

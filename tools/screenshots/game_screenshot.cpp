@@ -12,22 +12,13 @@
 
 #include <cstdio>
 
-namespace {
-
-class SilentSoundPlayer final : public quorrin::SoundPlayer {
-public:
-    bool Play(const QString&) override { return false; }
-};
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: quorrin-screenshot OUTPUT.png\n");
         return 2;
     }
-    SilentSoundPlayer sounds;
+    quorrin::SilentSoundPlayer sounds;
     quorrin::GAME window(sounds);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
