@@ -1,7 +1,7 @@
 // perft LAYOUT|start w|b DEPTH [--divide]
 // Counts the move tree of a position to DEPTH through the engine's move command and undo.
-#include "PerftWalker.h"
 #include "ToolArguments.h"
+#include "support/PerftWalker.h"
 
 #include <charconv>
 #include <cstdio>
@@ -38,12 +38,12 @@ int main(int argc, char** argv) {
 
     ChessEngine engine;
     engine.NewGame(*layout, *white);
-    tools::PerftWalker walker(engine);
+    support::PerftWalker walker(engine);
     const auto counts = walker.Run(depth, [&](const std::string& move, std::uint64_t nodes) {
         if (divide) {
             std::printf("%s: %llu\n", move.c_str(), static_cast<unsigned long long>(nodes));
         }
     });
-    std::printf("%s\n", tools::FormatCounts(counts).c_str());
+    std::printf("%s\n", support::FormatCounts(counts).c_str());
     return 0;
 }

@@ -1,8 +1,8 @@
 // Speed of the engine's public move cycle, of the attack test, and of a full perft walk.
 #include "engine/ChessEngine.h"
 #include "engine/LayoutText.h"
-#include "tools/AllocationCounter.h"
-#include "tools/PerftWalker.h"
+#include "support/AllocationCounter.h"
+#include "support/PerftWalker.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,14 +34,14 @@ void MoveAndUndo(benchmark::State& state) {
     engine.NewGame(*LayoutFromDiagram(c.diagram), c.whiteToMove);
     const std::string from = c.from;
     const std::string to = c.to;
-    const auto allocationsBefore = tools::AllocationCount();
+    const auto allocationsBefore = support::AllocationCount();
     for (auto _ : state) {
         const bool made = engine.MovePiece(from, to);
         benchmark::DoNotOptimize(made);
         engine.UndoLastMove();
     }
     state.counters["allocations_per_cycle"] =
-        benchmark::Counter(static_cast<double>(tools::AllocationCount() - allocationsBefore) /
+        benchmark::Counter(static_cast<double>(support::AllocationCount() - allocationsBefore) /
                            static_cast<double>(state.iterations()));
     state.SetLabel(std::string(c.from) + c.to);
 }
@@ -61,7 +61,7 @@ BENCHMARK(AttackTest);
 
 void PerftStart(benchmark::State& state) {
     ChessEngine engine;
-    tools::PerftWalker walker(engine);
+    support::PerftWalker walker(engine);
     std::uint64_t nodes = 0;
     for (auto _ : state) {
         nodes = walker.Run(static_cast<int>(state.range(0))).nodes;

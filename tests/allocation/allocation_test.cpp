@@ -2,8 +2,8 @@
 // command, not the attack test, not the checkmate and stalemate tests run after every move.
 #include "engine/ChessEngine.h"
 #include "engine/LayoutText.h"
-#include "tools/AllocationCounter.h"
-#include "tools/PerftWalker.h"
+#include "support/AllocationCounter.h"
+#include "support/PerftWalker.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,10 @@ namespace {
 
 TEST(NoAllocation, WalkingEveryLineAllocatesNothing) {
     // The counter sees an allocation (volatile: it cannot be folded away).
-    const auto start = tools::AllocationCount();
-    delete static_cast<int* volatile>(new int(7));
-    ASSERT_EQ(tools::AllocationCount() - start, 1u);
+    const auto start = support::AllocationCount();
+    int* volatile probe = new int(7);
+    delete probe;
+    ASSERT_EQ(support::AllocationCount() - start, 1u);
     // Castling both ways, en passant, promotions, checks, mates and many stalemate tests.
     const std::pair<const char*, int> positions[] = {
         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR", 3},
@@ -26,12 +27,12 @@ TEST(NoAllocation, WalkingEveryLineAllocatesNothing) {
     for (const auto& [diagram, depth] : positions) {
         ChessEngine engine;
         ASSERT_TRUE(engine.NewGame(*LayoutFromDiagram(diagram)));
-        tools::PerftWalker walker(engine);
+        support::PerftWalker walker(engine);
         walker.Run(1); // the first run may touch lazily created library state
-        const auto before = tools::AllocationCount();
+        const auto before = support::AllocationCount();
         const auto counts = walker.Run(depth);
         EXPECT_GT(counts.nodes, 0u);
-        EXPECT_EQ(tools::AllocationCount() - before, 0u)
+        EXPECT_EQ(support::AllocationCount() - before, 0u)
             << diagram << ", " << counts.nodes << " lines";
     }
 }

@@ -149,7 +149,9 @@ void MonkeyTest::randomPlayKeepsBoardAndListsInAgreement() {
     }
     qInfo("%d moves made, %lld boxes and pop-ups answered", movesMade,
           static_cast<long long>(game.Log.filter(QRegularExpression("^(message|popup) ")).size()));
-    QVERIFY(movesMade > 200);
+    // About 400 when the machine is idle; the drags' timing varies with its load, so this only
+    // makes sure that the monkey plays at all.
+    QVERIFY(movesMade > 100);
     QCOMPARE(game.Log.filter(QRegularExpression("^odd ")), QStringList{});
 
     QTRY_VERIFY_WITH_TIMEOUT(!dragPoll->isActive(), 3000);

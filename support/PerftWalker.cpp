@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace quorrin::tools {
+namespace quorrin::support {
 
 std::string FormatCounts(const PerftCounts& c) {
     return "nodes=" + std::to_string(c.nodes) + " captures=" + std::to_string(c.captures) +
@@ -114,4 +114,4 @@ void PerftWalker::Stalemate() {
     counts_.stalemates += lastPly_;
 }
 
-} // namespace quorrin::tools
+} // namespace quorrin::support

@@ -8,7 +8,7 @@ namespace {
 std::atomic<std::uint64_t> allocations{0};
 } // namespace
 
-std::uint64_t quorrin::tools::AllocationCount() {
+std::uint64_t quorrin::support::AllocationCount() {
     return allocations.load();
 }
 

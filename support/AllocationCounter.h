@@ -4,6 +4,6 @@
 
 #include <cstdint>
 
-namespace quorrin::tools {
+namespace quorrin::support {
 std::uint64_t AllocationCount();
-} // namespace quorrin::tools
+} // namespace quorrin::support

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-namespace quorrin::tools {
+namespace quorrin::support {
 
 struct PerftCounts {
     std::uint64_t nodes = 0;
@@ -53,4 +53,4 @@ private:
     std::function<void(const std::string&, std::uint64_t)> onRootMove_;
 };
 
-} // namespace quorrin::tools
+} // namespace quorrin::support
