@@ -122,9 +122,9 @@ void GAME::BuildClientArea() {
     cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
     cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
     // Out of sight, so out of the focus chain too: keys never go to a box nobody sees.
-    for (QWidget* hidden : {static_cast<QWidget*>(txtMovePiece_),
-                            static_cast<QWidget*>(cmdMovePiece_),
-                            static_cast<QWidget*>(cmdTestStalemate_)}) {
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(txtMovePiece_), static_cast<QWidget*>(cmdMovePiece_),
+          static_cast<QWidget*>(cmdTestStalemate_)}) {
         hidden->setFocusPolicy(Qt::NoFocus);
     }
     connect(cmdMovePiece_, &QPushButton::clicked, this, &GAME::cmdMovePiece_Click);
