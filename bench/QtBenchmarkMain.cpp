@@ -1,6 +1,6 @@
 // The main of the benchmarks that need widgets: a QApplication (offscreen unless a platform
 // is named), quiet about what the offscreen platform cannot do, then Google Benchmark.
-#include "../tests/support/QuietOffscreen.h" // the tests' own filter; no include path needed
+#include "tests/support/QuietOffscreen.h"
 
 #include <QApplication>
 

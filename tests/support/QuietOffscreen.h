@@ -3,6 +3,7 @@
 // before; installing it twice changes nothing.
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 namespace quorrin::testing {
