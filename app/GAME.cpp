@@ -22,6 +22,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSettings>
 
 namespace quorrin {
 
@@ -78,6 +79,9 @@ GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
     brdChessboard1_->ReadProperties(
         SettingsPropertyStore(statePath, QStringLiteral("brdChessboard1")));
     brdChessboard1_->SetExtentTwips(6135, 6135);
+    mnuBoardTurn_->setChecked(QSettings(statePath, QSettings::IniFormat)
+                                  .value(QStringLiteral("GAME/TurnBoardAfterEachMove"), false)
+                                  .toBool());
 
     // The layout is fixed by design: the window keeps the size of its client area and menus.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -159,6 +163,12 @@ void GAME::BuildMenus() {
         named(mnuBoard->addAction(QStringLiteral("Highlight Move")), "mnuBoardHighlight");
     mnuBoardHighlight_->setCheckable(true);
     connect(mnuBoardHighlight_, &QAction::triggered, this, &GAME::mnuBoardHighlight_Click);
+    named(mnuBoard->addSeparator(), "sepBoardTurn");
+    mnuBoardTurn_ =
+        named(mnuBoard->addAction(QStringLiteral("Turn Board After Each Move")), "mnuBoardTurn");
+    mnuBoardTurn_->setCheckable(true);
+    connect(mnuBoardTurn_, &QAction::triggered, this,
+            [this] { TurnToSideToMove(brdChessboard1_->State().WhitesTurn); });
     mnuGame->addMenu(mnuBoard);
 
     QMenu* mnuActions = menu(QStringLiteral("Actions"), "mnuActions");
@@ -233,6 +243,7 @@ void GAME::Form_Load() {
 void GAME::mnuGameNew_Click() {
     if (brdChessboard1_->NewGame()) {
         ClearMoveLists();
+        TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
     }
 }
 
@@ -247,6 +258,13 @@ void GAME::mnuBoardLock_Click() {
 
 void GAME::mnuBoardHighlight_Click() {
     brdChessboard1_->setHighlightMove(mnuBoardHighlight_->isChecked());
+}
+
+void GAME::TurnToSideToMove(bool whiteToMove) {
+    // Through the property, so that the store and PropertyChanged see an ordinary write.
+    if (mnuBoardTurn_->isChecked()) {
+        brdChessboard1_->setSideView(whiteToMove ? 0 : 1);
+    }
 }
 
 void GAME::mnuActionsUndo_Click() {
@@ -279,6 +297,7 @@ void GAME::cmdMovePiece_Click() {
 void GAME::cmdTestStalemate_Click() {
     if (brdChessboard1_->NewGame(TestLayout, true)) {
         ClearMoveLists();
+        TurnToSideToMove(true);
     }
 }
 
@@ -286,6 +305,7 @@ void GAME::brdChessboard1_PieceMovement(bool bWhite, const QString& sFrom, const
     QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
     list->addItem(sFrom + QLatin1Char('-') + sTo);
     list->scrollToBottom();
+    TurnToSideToMove(!bWhite);
     PlaySound(QStringLiteral("click.wav"));
 }
 
@@ -318,6 +338,7 @@ void GAME::brdChessboard1_MoveUndo(bool bWhite) {
         delete list->takeItem(list->count() - 1);
         list->scrollToBottom();
     }
+    TurnToSideToMove(bWhite);
 }
 
 void GAME::PlaySound(const QString& fileName) {

@@ -23,7 +23,8 @@ class GAME final : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The window's saved state, compiled into the program: the board's six properties.
+    // The window's saved state, compiled into the program: the board's six properties, and
+    // the window's own options under "GAME/" (TurnBoardAfterEachMove, off when absent).
     static inline const QString SavedStatePath = QStringLiteral(":/state/GAME.ini");
 
     // Builds the window and its board, lets the board read its saved properties from the INI
@@ -44,6 +45,8 @@ private:
     void mnuBoardView_Click();
     void mnuBoardLock_Click();
     void mnuBoardHighlight_Click();
+    // With "Turn Board After Each Move" checked, shows the side to move at the bottom.
+    void TurnToSideToMove(bool whiteToMove);
     void mnuActionsUndo_Click();
     void mnuFileQuit_Click();
     void mnuaboutchess_Click();
@@ -77,6 +80,7 @@ private:
 
     QAction* mnuBoardLock_ = nullptr;
     QAction* mnuBoardHighlight_ = nullptr;
+    QAction* mnuBoardTurn_ = nullptr;
     QMenu* mnuWhitePawnPromotion_ = nullptr;
     QMenu* mnuBlackPawnPromotion_ = nullptr;
 

@@ -81,7 +81,8 @@ void DesignTest::gameWindowAndMenusAsDesigned() {
         QStringLiteral("client: 0,0 %1x%2").arg(Px(9915)).arg(Px(6495)),
         QStringLiteral("back colour: #404040"), QStringLiteral("icon: set"),
         "menus: Game[New Game, -, Board[Reverse Board, Drag-and-Drop (check), Highlight Move "
-        "(check)], Actions[Undo Last Move], -, Quit], Help (hidden)[], Reclaim Piece (hidden)"
+        "(check), -, Turn Board After Each Move (check)], Actions[Undo Last Move], -, Quit], Help "
+        "(hidden)[], Reclaim Piece (hidden)"
         "[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden)[Queen, Rook, Bishop, Knight], "
         "About[About Quorrin]"};
 

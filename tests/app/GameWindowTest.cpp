@@ -6,6 +6,7 @@
 #include "engine/Notation.h"
 
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace quorrin;
@@ -20,6 +21,7 @@ private slots:
     void promotionPopupHandsOverChoiceOrPreviousValue();
     void checkMarksFollowSavedStateAndReachTheBoard();
     void reverseBoardOnlyWritesZeroOrOne();
+    void turnBoardAfterEachMoveShowsTheSideToMove();
     void aboutBoxOutlivesTheGameWindowButNotQuit();
 };
 
@@ -129,6 +131,24 @@ void GameWindowTest::reverseBoardOnlyWritesZeroOrOne() {
         views.append(game.Board.SideView());
     }
     QCOMPARE(views, (QList<qint32>{0, 1, 0, 1}));
+}
+
+void GameWindowTest::turnBoardAfterEachMoveShowsTheSideToMove() {
+    const QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("GAME.ini"));
+    QSettings(ini, QSettings::IniFormat).setValue("GAME/TurnBoardAfterEachMove", true);
+    GameUnderTest game(ini);
+    QSignalSpy writes(&game.Board, &brdChessboard::PropertyChanged);
+    QList<qint32> views;
+    // Unchecked, the board stays as it is; checked again, it turns at once.
+    for (const char* step : {"e2e4", "e7e5", "mnuActionsUndo", "mnuGameNew", "e2e4", "mnuBoardTurn",
+                             "e7e5", "mnuBoardView", "mnuBoardTurn", "cmdTestStalemate"}) {
+        game.Run({step});
+        views.append(game.Board.SideView());
+    }
+    QCOMPARE(views, (QList<qint32>{1, 0, 1, 0, 1, 1, 1, 0, 0, 0}));
+    QCOMPARE(writes.count(), 8);
+    QVERIFY(!GameUnderTest().Window.findChild<QAction*>("mnuBoardTurn")->isChecked());
 }
 
 void GameWindowTest::aboutBoxOutlivesTheGameWindowButNotQuit() {
