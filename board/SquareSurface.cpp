@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorrin {
 
@@ -21,12 +22,23 @@ SquareSurface::SquareSurface(int index, brdChessboard* board)
 
 void SquareSurface::Place(const QRect& rect) {
     setGeometry(rect);
-    if (image_.size() != rect.size()) {
-        // Allocated here rather than in resizeEvent: a hidden widget gets that event late.
-        image_ = QImage(rect.size(), QImage::Format_RGB32);
-        image_.fill(Qt::black);
-        shown_.reset();
+    // Allocated here rather than in resizeEvent: a hidden widget gets that event late.
+    Reallocate();
+}
+
+bool SquareSurface::Reallocate() {
+    // Below 1 the picture stays at normal density and Qt shrinks it.
+    const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio - 1e-6)),
+                       static_cast<int>(std::ceil(height() * ratio - 1e-6)));
+    if (image_.size() == pixels && qFuzzyCompare(image_.devicePixelRatio(), ratio)) {
+        return false;
     }
+    image_ = QImage(pixels, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(Qt::black);
+    shown_.reset();
+    return true;
 }
 
 void SquareSurface::Show(const Look& look, const PieceArtwork& artwork) {
@@ -38,36 +50,48 @@ void SquareSurface::Show(const Look& look, const PieceArtwork& artwork) {
 
     const int width = image_.width();
     const int height = image_.height();
+    const qreal ratio = image_.devicePixelRatio();
     if (look.frame) {
+        // One logical pixel wide: as many device pixels as the ratio, at least one.
+        const int thickness = std::clamp(qRound(ratio), 1, std::min(width, height));
         const QRgb frame = *look.frame;
-        auto* top = reinterpret_cast<QRgb*>(image_.scanLine(0));
-        auto* bottom = reinterpret_cast<QRgb*>(image_.scanLine(height - 1));
-        std::fill(top, top + width, frame);
-        std::fill(bottom, bottom + width, frame);
-        for (int y = 1; y < height - 1; ++y) {
+        for (int y = 0; y < height; ++y) {
             auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-            line[0] = frame;
-            line[width - 1] = frame;
+            if (y < thickness || y >= height - thickness) {
+                std::fill(line, line + width, frame);
+            } else {
+                std::fill(line, line + thickness, frame);
+                std::fill(line + width - thickness, line + width, frame);
+            }
         }
     }
 
     if (look.piece) {
+        const PieceArtwork::Density& density = artwork.At(ratio);
         // Truncating division: the extra pixel of an odd margin falls right and below.
-        const QPoint at((width - PieceArtwork::CellPixels) / 2,
-                        (height - PieceArtwork::CellPixels) / 2);
-        const QRect cell = PieceArtwork::Cell(*look.piece);
-        QPainter painter(&image_);
+        const QPoint at((width - density.cell) / 2, (height - density.cell) / 2);
+        const QRect cell = density.Cell(*look.piece);
+        // The layers are composed pixel for pixel, so paint through a view of the picture's
+        // memory that has no device pixel ratio of its own.
+        QImage pixels(image_.bits(), width, height, image_.bytesPerLine(), image_.format());
+        QPainter painter(&pixels);
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        painter.drawImage(at, artwork.AndLayer(), cell);
+        painter.drawImage(at, density.andLayer, cell);
         painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        painter.drawImage(at, artwork.OrLayer(), cell);
+        painter.drawImage(at, density.orLayer, cell);
     }
     update();
 }
 
-void SquareSurface::paintEvent(QPaintEvent* event) {
+void SquareSurface::paintEvent(QPaintEvent*) {
+    // Shown at another device pixel ratio than the picture was made for (the window went to
+    // a screen of another density): the same look is composed again at the new one.
+    const std::optional<Look> look = shown_;
+    if (Reallocate() && look) {
+        Show(*look, *brdChessboardPrivate::Of(*board_).artwork_);
+    }
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    painter.drawImage(QPointF(0, 0), image_);
 }
 
 void SquareSurface::mousePressEvent(QMouseEvent* event) {

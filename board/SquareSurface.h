@@ -37,17 +37,19 @@ public:
     }
 
     int Index() const { return index_; }
-    // The picture, square-pixel sized and Format_RGB32.
+    // The picture, Format_RGB32, in device pixels: the square's size times the device pixel
+    // ratio it is shown at (rounded up), which is also the picture's devicePixelRatio.
     const QImage& Image() const { return image_; }
 
-    // Moves the surface to rect (pixels in the board). A new size gives a fresh picture that
-    // shows nothing until the next Show.
+    // Moves the surface to rect (logical pixels in the board). A new size or device pixel
+    // ratio gives a fresh picture that shows nothing until the next Show.
     void Place(const QRect& rect);
 
-    // Composes the look onto the picture: background, frame on the outermost pixels, then
-    // the piece's cell of the AND layer ANDed and of the OR layer ORed in, centred (an odd
-    // margin puts the extra pixel right and below; a square under 32 pixels cuts the piece).
-    // Does nothing when the picture already shows exactly this look.
+    // Composes the look onto the picture in device pixels: background, frame on the outermost
+    // logical pixel (ratio device pixels, rounded), then the piece's cell of the AND layer
+    // ANDed and of the OR layer ORed in at the ratio's density, centred (an odd margin puts the
+    // extra pixel right and below; a square smaller than a cell cuts the piece). Does nothing
+    // when the picture already shows exactly this look.
     void Show(const Look& look, const PieceArtwork& artwork);
 
 protected:
@@ -56,6 +58,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // A fresh picture for the current size and device pixel ratio; true when it is new.
+    bool Reallocate();
+
     brdChessboard* board_;
     int index_;
     QImage image_;

@@ -37,7 +37,7 @@ void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button
     DragFromSquare_ = static_cast<SquareIndex>(index);
     releaseUnheard_ = false;
     tmrDrag_->start();
-    const QCursor& pointer = artwork_->Cursor(square.Piece.Kind);
+    const QCursor& pointer = artwork_->Cursor(square.Piece.Kind, q.devicePixelRatioF());
     if (carrying_) {
         QGuiApplication::changeOverrideCursor(pointer);
     } else {

@@ -33,29 +33,34 @@ inline QImage Picture(const brdChessboard& board, const char* name) {
     return BoardTestAccess::Surface(board, name)->Image();
 }
 
-// Background, a frame on the outermost pixels, then the piece cell ANDed and ORed in at offset.
+// Background, a frame frameWidth pixels wide on the outermost pixels, then the piece cell
+// (as high as the layers) ANDed and ORed in at offset.
 inline QImage ExpectedSquare(QSize size, QRgb background, std::optional<QRgb> frame,
-                             std::optional<int> piece, QPoint offset) {
+                             std::optional<int> piece, QPoint offset, const QImage& andLayer,
+                             const QImage& orLayer, int frameWidth) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(background);
-    for (int i = 0; frame && i < size.width(); ++i) {
-        for (const QPoint edge : {QPoint(i, 0), QPoint(i, size.height() - 1), QPoint(0, i),
-                                  QPoint(size.width() - 1, i)}) {
-            image.setPixel(edge, *frame);
-        }
-    }
-    const auto artwork = PieceArtwork::Shared();
-    for (int y = 0; piece && y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const QPoint at = offset + QPoint(x, y);
-            if (image.rect().contains(at)) {
-                image.setPixel(at,
-                               (image.pixel(at) & artwork->AndLayer().pixel(*piece * 32 + x, y)) |
-                                   artwork->OrLayer().pixel(*piece * 32 + x, y));
+    const QRect inside = image.rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth);
+    const int cell = andLayer.height();
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            QRgb pixel = frame && !inside.contains(x, y) ? *frame : background;
+            const QPoint at = QPoint(x, y) - offset;
+            if (piece && at.x() >= 0 && at.x() < cell && at.y() >= 0 && at.y() < cell) {
+                pixel = (pixel & andLayer.pixel(*piece * cell + at.x(), at.y())) |
+                        orLayer.pixel(*piece * cell + at.x(), at.y());
             }
+            image.setPixel(x, y, pixel);
         }
     }
     return image;
+}
+
+// The same at normal density, with the board's own piece layers and a one-pixel frame.
+inline QImage ExpectedSquare(QSize size, QRgb background, std::optional<QRgb> frame,
+                             std::optional<int> piece, QPoint offset) {
+    const auto artwork = PieceArtwork::Shared();
+    return ExpectedSquare(size, background, frame, piece, offset, artwork->AndLayer(),
+                          artwork->OrLayer(), 1);
 }
 
 // Whether a square shows its colour, its piece centred and, when framed, the frame.

@@ -46,24 +46,26 @@ QImage LoadChecked(const QDir& assets, const Expected& expected, QStringList& fa
 
 // Every cell holds a piece, and the outermost row and columns of each cell are left to
 // the square so that neighbouring pieces never touch.
-void CheckCells(const QImage& andLayer, QStringList& faults) {
+void CheckCells(const QImage& andLayer, const QString& name, QStringList& faults) {
     const QImage mask = andLayer.convertToFormat(QImage::Format_RGB32);
+    const int cell = mask.height();
     for (int code = 0; code < PieceCount; ++code) {
         bool covered = false;
         bool marginClear = true;
-        for (int y = 0; y < CellSize; ++y) {
-            for (int x = 0; x < CellSize; ++x) {
-                const bool inside = (mask.pixel(code * CellSize + x, y) & White) == 0;
+        for (int y = 0; y < cell; ++y) {
+            for (int x = 0; x < cell; ++x) {
+                const bool inside = (mask.pixel(code * cell + x, y) & White) == 0;
                 covered = covered || inside;
-                const bool margin = x == 0 || x == CellSize - 1 || y == 0 || y == CellSize - 1;
+                const bool margin = x == 0 || x == cell - 1 || y == 0 || y == cell - 1;
                 marginClear = marginClear && !(inside && margin);
             }
         }
         if (!covered) {
-            faults << QStringLiteral("pieces-and.png: cell %1 is empty").arg(code);
+            faults << QStringLiteral("%1: cell %2 is empty").arg(name).arg(code);
         }
         if (!marginClear) {
-            faults << QStringLiteral("pieces-and.png: the piece in cell %1 touches its border")
+            faults << QStringLiteral("%1: the piece in cell %2 touches its border")
+                          .arg(name)
                           .arg(code);
         }
     }
@@ -89,38 +91,50 @@ void CheckIcon(const QImage& icon, const QString& name, QStringList& faults) {
 
 QStringList CheckArtwork(const QDir& assets) {
     QStringList faults;
-    const QSize strip(CellSize * PieceCount, CellSize);
-    const QImage andLayer =
-        LoadChecked(assets, {QStringLiteral("pieces-and.png"), strip, false}, faults);
-    const QImage orLayer =
-        LoadChecked(assets, {QStringLiteral("pieces-or.png"), strip, false}, faults);
-    if (!andLayer.isNull() && !orLayer.isNull()) {
-        const QString fault = CheckLayers(andLayer, orLayer);
-        if (!fault.isEmpty()) {
-            faults << fault;
-        } else {
-            CheckCells(andLayer, faults);
+    for (const int scale : Scales) {
+        const int cell = CellSize * scale;
+        const QSize strip(cell * PieceCount, cell);
+        const QString andName = ScaledName(QStringLiteral("pieces-and.png"), scale);
+        const QImage andLayer = LoadChecked(assets, {andName, strip, false}, faults);
+        const QImage orLayer = LoadChecked(
+            assets, {ScaledName(QStringLiteral("pieces-or.png"), scale), strip, false}, faults);
+        if (!andLayer.isNull() && !orLayer.isNull()) {
+            const QString fault = CheckLayers(andLayer, orLayer);
+            if (!fault.isEmpty()) {
+                faults << QStringLiteral("%1: %2").arg(andName, fault);
+            } else {
+                CheckCells(andLayer, andName, faults);
+            }
         }
-    }
 
-    for (int code = 0; code < PieceCount; ++code) {
-        const QString name = QStringLiteral("icons/piece-%1.png").arg(code, 2, 10, QChar('0'));
-        const QImage icon = LoadChecked(assets, {name, QSize(CellSize, CellSize), true}, faults);
-        if (!icon.isNull()) {
-            CheckIcon(icon, name, faults);
+        for (int code = 0; code < PieceCount; ++code) {
+            const QString name = ScaledName(
+                QStringLiteral("icons/piece-%1.png").arg(code, 2, 10, QChar('0')), scale);
+            const QImage icon = LoadChecked(assets, {name, QSize(cell, cell), true}, faults);
+            if (!icon.isNull()) {
+                CheckIcon(icon, name, faults);
+            }
         }
     }
 
     const Expected others[] = {{QStringLiteral("background.png"), QSize(800, 600), false},
                                {QStringLiteral("quorrin-32.png"), QSize(32, 32), true},
-                               {QStringLiteral("quorrin-256.png"), QSize(256, 256), true},
-                               {QStringLiteral("about-ok.png"), QSize(222, 79), false}};
+                               {QStringLiteral("quorrin-32@2x.png"), QSize(64, 64), true},
+                               {QStringLiteral("quorrin-256.png"), QSize(256, 256), true}};
     for (const Expected& expected : others) {
         LoadChecked(assets, expected, faults);
     }
-    for (int n = 1; n <= 7; ++n) {
-        LoadChecked(assets, {QStringLiteral("about-deco-%1.png").arg(n), QSize(24, 24), false},
-                    faults);
+    for (int scale = 1; scale <= 2; ++scale) {
+        LoadChecked(
+            assets,
+            {ScaledName(QStringLiteral("about-ok.png"), scale), QSize(222, 79) * scale, false},
+            faults);
+        for (int n = 1; n <= 7; ++n) {
+            LoadChecked(assets,
+                        {ScaledName(QStringLiteral("about-deco-%1.png").arg(n), scale),
+                         QSize(24, 24) * scale, false},
+                        faults);
+        }
     }
     return faults;
 }

@@ -23,25 +23,34 @@ QRgb OverColour(QRgb premultiplied, const QColor& under) {
 
 } // namespace
 
+QString ScaledName(const QString& name, int scale) {
+    if (scale == 1) {
+        return name;
+    }
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return name.left(dot) + QStringLiteral("@%1x").arg(scale) + name.mid(dot);
+}
+
 PieceLayers SplitIntoLayers(const QList<QImage>& pieces, const QList<QColor>& edgeColours) {
+    const int cell = pieces.isEmpty() ? CellSize : pieces[0].width();
     PieceLayers layers;
-    layers.andLayer = QImage(CellSize * PieceCount, CellSize, QImage::Format_RGB32);
-    layers.orLayer = QImage(CellSize * PieceCount, CellSize, QImage::Format_RGB32);
+    layers.andLayer = QImage(cell * PieceCount, cell, QImage::Format_RGB32);
+    layers.orLayer = QImage(cell * PieceCount, cell, QImage::Format_RGB32);
     layers.andLayer.fill(OpaqueWhite);
     layers.orLayer.fill(OpaqueBlack);
 
     for (int code = 0; code < PieceCount && code < pieces.size(); ++code) {
         const QImage piece = pieces[code].convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < CellSize; ++y) {
+        for (int y = 0; y < cell; ++y) {
             const auto* in = reinterpret_cast<const QRgb*>(piece.constScanLine(y));
             auto* andLine = reinterpret_cast<QRgb*>(layers.andLayer.scanLine(y));
             auto* orLine = reinterpret_cast<QRgb*>(layers.orLayer.scanLine(y));
-            for (int x = 0; x < CellSize; ++x) {
+            for (int x = 0; x < cell; ++x) {
                 if (qAlpha(in[x]) < HalfCovered) {
                     continue;
                 }
-                andLine[code * CellSize + x] = OpaqueBlack;
-                orLine[code * CellSize + x] = OverColour(in[x], edgeColours.value(code));
+                andLine[code * cell + x] = OpaqueBlack;
+                orLine[code * cell + x] = OverColour(in[x], edgeColours.value(code));
             }
         }
     }
@@ -49,8 +58,8 @@ PieceLayers SplitIntoLayers(const QList<QImage>& pieces, const QList<QColor>& ed
 }
 
 QString CheckLayers(const QImage& andLayer, const QImage& orLayer) {
-    const QSize expected(CellSize * PieceCount, CellSize);
-    if (andLayer.size() != expected || orLayer.size() != expected) {
+    const QSize expected(andLayer.height() * PieceCount, andLayer.height());
+    if (expected.isEmpty() || andLayer.size() != expected || orLayer.size() != expected) {
         return QStringLiteral("the layers must be %1 x %2 pixels")
             .arg(expected.width())
             .arg(expected.height());
@@ -84,7 +93,8 @@ QImage ComposeOnSquare(const PieceLayers& layers, int code, const QColor& square
                        const QPoint& offset) {
     QImage result(squareSize, squareSize, QImage::Format_RGB32);
     result.fill(square);
-    const QRect cell(code * CellSize, 0, CellSize, CellSize);
+    const int side = layers.andLayer.height();
+    const QRect cell(code * side, 0, side, side);
     QPainter painter(&result);
     painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     painter.drawImage(offset, layers.andLayer, cell);

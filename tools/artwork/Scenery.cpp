@@ -29,13 +29,15 @@ int Channel(double value) {
     return std::clamp(static_cast<int>(std::lround(value)), 0, 255);
 }
 
-// Runs `draw` on a transparent width x height picture, drawn larger and averaged down.
-template <typename Draw> QImage Smooth(int width, int height, Draw draw) {
-    QImage large(width * Supersample, height * Supersample, QImage::Format_ARGB32_Premultiplied);
+// Runs `draw` on a transparent width x height picture (in units of `scale` pixels), drawn
+// larger and averaged down.
+template <typename Draw> QImage Smooth(int width, int height, int scale, Draw draw) {
+    QImage large(width * scale * Supersample, height * scale * Supersample,
+                 QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::transparent);
     QPainter painter(&large);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(Supersample, Supersample);
+    painter.scale(Supersample * scale, Supersample * scale);
     draw(painter);
     painter.end();
     return BoxDownsample(large, Supersample);
@@ -85,7 +87,7 @@ QImage Scenery::Background() const {
 }
 
 QImage Scenery::Emblem(int size) const {
-    return Smooth(size, size, [&](QPainter& painter) {
+    return Smooth(size, size, 1, [&](QPainter& painter) {
         const qreal unit = size / 32.0;
         const QRectF tile(unit * 0.5, unit * 0.5, size - unit, size - unit);
         QPainterPath outline;
@@ -125,10 +127,10 @@ QImage Scenery::Emblem(int size) const {
     });
 }
 
-QImage Scenery::OkButton() const {
+QImage Scenery::OkButton(int scale) const {
     constexpr int Width = 222;
     constexpr int Height = 79;
-    const QImage button = Smooth(Width, Height, [&](QPainter& painter) {
+    const QImage button = Smooth(Width, Height, scale, [&](QPainter& painter) {
         const QRectF face(6, 5, Width - 12, Height - 13);
         const qreal radius = 16;
 
@@ -175,21 +177,21 @@ QImage Scenery::OkButton() const {
     return OnWhite(button);
 }
 
-QImage Scenery::Decoration(int n) const {
+QImage Scenery::Decoration(int n, int scale) const {
     constexpr int Size = 24;
     // White's first rank from a1 to g1: rook, knight, bishop, queen, king, bishop, knight.
     constexpr int Codes[7] = {8, 9, 10, 7, 6, 10, 9};
     const int index = std::clamp(n, 1, 7) - 1;
     const QColor square = index % 2 == 0 ? DarkSquare : LightSquare; // a1 is dark
 
-    const QImage tile = Smooth(Size, Size, [&](QPainter& painter) {
+    const QImage tile = Smooth(Size, Size, scale, [&](QPainter& painter) {
         QPainterPath shape;
         shape.addRoundedRect(QRectF(0.5, 0.5, Size - 1, Size - 1), 3, 3);
         painter.fillPath(shape, square);
     });
     QImage result = OnWhite(tile);
     QPainter painter(&result);
-    painter.drawImage(0, 0, PiecePainter(glyphs_).Render(Codes[index], Size));
+    painter.drawImage(0, 0, PiecePainter(glyphs_).Render(Codes[index], Size * scale));
     return result;
 }
 

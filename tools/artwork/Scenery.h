@@ -21,11 +21,11 @@ public:
     // The program's emblem, a white knight on a small blue board, `size` pixels square with a
     // transparent surround.
     QImage Emblem(int size) const;
-    // 222 x 79, opaque: a rounded "OK" button on white.
-    QImage OkButton() const;
-    // 24 x 24, opaque, n = 1..7: one square of a board's first rank with its white piece,
-    // so that the seven in a row read as a1 to g1.
-    QImage Decoration(int n) const;
+    // 222 x 79 units of `scale` pixels, opaque: a rounded "OK" button on white.
+    QImage OkButton(int scale = 1) const;
+    // 24 x 24 units of `scale` pixels, opaque, n = 1..7: one square of a board's first rank
+    // with its white piece, so that the seven in a row read as a1 to g1.
+    QImage Decoration(int n, int scale = 1) const;
 
 private:
     const PieceGlyphs& glyphs_;

@@ -1,5 +1,6 @@
-// Generates Quorrin's pictures: the piece layers and drag icons, the window background, the
-// program icons and the About box images.
+// Generates Quorrin's pictures: the piece layers and drag icons (at normal, double and triple
+// density), the window background, the program icons and the About box images (the icon and the
+// About box's pictures at double density too).
 //
 //   make_artwork <assets-dir> [--preview <dir>]   write the pictures, then check them
 //   make_artwork --check <assets-dir>             only check the pictures already there
@@ -85,22 +86,33 @@ int main(int argc, char** argv) {
     }
     const PiecePainter painter(glyphs);
 
+    // Each density is drawn from the designs at its own size, never scaled from another; the
+    // normal-density pieces are kept for the preview.
+    PieceLayers layers;
     QList<QImage> icons;
-    QList<QColor> edges;
-    for (int code = 0; code < PieceCount; ++code) {
-        icons.append(painter.Render(code, CellSize));
-        edges.append(PiecePainter::EdgeColour(code));
-    }
-    const PieceLayers layers = SplitIntoLayers(icons, edges);
-    if (const QString fault = CheckLayers(layers.andLayer, layers.orLayer); !fault.isEmpty()) {
-        return Fail(fault);
-    }
-
-    bool saved = Save(layers.andLayer, assets.filePath(QStringLiteral("pieces-and.png"))) &&
-                 Save(layers.orLayer, assets.filePath(QStringLiteral("pieces-or.png")));
-    for (int code = 0; saved && code < PieceCount; ++code) {
-        const QString name = QStringLiteral("icons/piece-%1.png").arg(code, 2, 10, QChar('0'));
-        saved = Save(icons[code].convertToFormat(QImage::Format_ARGB32), assets.filePath(name));
+    bool saved = true;
+    for (const int scale : Scales) {
+        QList<QImage> scaledIcons;
+        QList<QColor> edges;
+        for (int code = 0; code < PieceCount; ++code) {
+            scaledIcons.append(painter.Render(code, CellSize * scale));
+            edges.append(PiecePainter::EdgeColour(code));
+        }
+        const PieceLayers scaled = SplitIntoLayers(scaledIcons, edges);
+        if (const QString fault = CheckLayers(scaled.andLayer, scaled.orLayer); !fault.isEmpty()) {
+            return Fail(fault);
+        }
+        auto path = [&](const QString& name) { return assets.filePath(ScaledName(name, scale)); };
+        saved = saved && Save(scaled.andLayer, path(QStringLiteral("pieces-and.png"))) &&
+                Save(scaled.orLayer, path(QStringLiteral("pieces-or.png")));
+        for (int code = 0; saved && code < PieceCount; ++code) {
+            const QString name = QStringLiteral("icons/piece-%1.png").arg(code, 2, 10, QChar('0'));
+            saved = Save(scaledIcons[code].convertToFormat(QImage::Format_ARGB32), path(name));
+        }
+        if (scale == 1) {
+            layers = scaled;
+            icons = scaledIcons;
+        }
     }
 
     Scenery scenery(glyphs);
@@ -110,11 +122,16 @@ int main(int argc, char** argv) {
     saved = saved &&
             Save(scenery.Background(), assets.filePath(QStringLiteral("background.png"))) &&
             Save(scenery.Emblem(32), assets.filePath(QStringLiteral("quorrin-32.png"))) &&
-            Save(scenery.Emblem(256), assets.filePath(QStringLiteral("quorrin-256.png"))) &&
-            Save(scenery.OkButton(), assets.filePath(QStringLiteral("about-ok.png")));
-    for (int n = 1; saved && n <= DecorationCount; ++n) {
-        saved = Save(scenery.Decoration(n),
-                     assets.filePath(QStringLiteral("about-deco-%1.png").arg(n)));
+            Save(scenery.Emblem(64), assets.filePath(QStringLiteral("quorrin-32@2x.png"))) &&
+            Save(scenery.Emblem(256), assets.filePath(QStringLiteral("quorrin-256.png")));
+    // The About box's pictures at normal and double density.
+    for (int scale = 1; saved && scale <= 2; ++scale) {
+        auto path = [&](const QString& name) { return assets.filePath(ScaledName(name, scale)); };
+        saved = Save(scenery.OkButton(scale), path(QStringLiteral("about-ok.png")));
+        for (int n = 1; saved && n <= DecorationCount; ++n) {
+            saved = Save(scenery.Decoration(n, scale),
+                         path(QStringLiteral("about-deco-%1.png").arg(n)));
+        }
     }
     if (!saved || Check(assets) != 0) {
         return 1;
