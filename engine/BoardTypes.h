@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quorrin {
@@ -79,6 +80,37 @@ enum class MoveKind : std::int32_t {
     PromotionMove = 4,
 };
 
+// The draws by rule. The first three end the game by themselves (the engine raises Draw); the
+// last two are a player's to claim (ChessEngine::ClaimableDraw).
+enum class DrawReason : std::int32_t {
+    InsufficientMaterial = 1,
+    FivefoldRepetition,
+    SeventyFiveMoveRule,
+    ThreefoldRepetition,
+    FiftyMoveRule,
+};
+
+// "insufficient-material", "fivefold-repetition", "seventy-five-move-rule",
+// "threefold-repetition", "fifty-move-rule"; empty for any other value.
+std::string_view DrawReasonName(DrawReason eReason);
+
+// What the rules for draws need to know about a position of the game: kept for the position
+// a game starts from and for the position after each move, so that taking a move back needs
+// no recomputation and a repetition is found by comparing keys.
+struct PositionFacts {
+    // Equal for two positions with the same pieces on the same squares, the same side to
+    // move, the same castling rights and the same en passant capture (only when one is legal).
+    std::uint64_t Key = 0;
+    std::int32_t HalfmoveClock = 0;  // plies since the last capture or pawn move
+    SquareIndex EnPassantTarget = 0; // the square a legal en passant capture lands on, or 0
+    std::uint8_t Repetitions = 1;    // how often this position has stood, this time included
+    std::uint8_t AutomaticDraws = 0; // bit 1 << DrawReason of each automatic draw that holds
+    bool Mated = false;              // the side to move is checkmated
+    bool Stalemated = false;         // the side to move is stalemated
+
+    friend bool operator==(const PositionFacts&, const PositionFacts&) = default;
+};
+
 // Everything needed to take one move back exactly.
 struct MoveRecord {
     MoveKind Kind = MoveKind::NormalMove;
@@ -92,6 +124,8 @@ struct MoveRecord {
     SquareIndex EnPassantFile = 0;
     SquareIndex PrevLastMoveFrom = 0;
     SquareIndex PrevLastMoveTo = 0;
+    PositionFacts After;       // the position the move left
+    std::array<char, 8> San{}; // the move in standard algebraic notation, "Nbxd7+"
 
     friend bool operator==(const MoveRecord&, const MoveRecord&) = default;
 };

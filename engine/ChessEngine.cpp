@@ -50,6 +50,15 @@ bool ChessEngine::NewGame(std::string_view sLayout, bool bWhitesTurn) {
     if (busy_) {
         return false;
     }
+    PlacePieces(sLayout, bWhitesTurn);
+    FinishSetUp(0, 1);
+    for (SquareIndex k = 1; k <= 64; ++k) {
+        Draw(k, true);
+    }
+    return true;
+}
+
+void ChessEngine::PlacePieces(std::string_view sLayout, bool bWhitesTurn) {
     for (SquareIndex k = 1; k <= 64; ++k) {
         BoardSquare& square = Squares[k];
         const int kind = PieceOfCell(sLayout, k - 1);
@@ -71,10 +80,18 @@ bool ChessEngine::NewGame(std::string_view sLayout, bool bWhitesTurn) {
     MoveHistory.clear();
     LastMoveFrom = 0;
     LastMoveTo = 0;
-    for (SquareIndex k = 1; k <= 64; ++k) {
-        Draw(k, true);
-    }
-    return true;
+}
+
+void ChessEngine::FinishSetUp(std::int32_t halfmoveClock, std::int32_t fullmoveNumber) {
+    StartEnPassantOpen = EnPassantOpen;
+    StartEnPassantFile = EnPassantFile;
+    StartFullmoveNumber = fullmoveNumber;
+    StartWhitesTurn = WhitesTurn;
+    const SquareIndex king = WhitesTurn ? WhiteKingSquare : BlackKingSquare;
+    const bool mated = IsCheckmate(WhitesTurn, king);
+    const bool stalemated = !mated && IsStalemate(WhitesTurn, king);
+    Start = WorkOutFacts(WhitesTurn, halfmoveClock, 0, true, mated, stalemated);
+    startFen_ = Fen();
 }
 
 void ChessEngine::LocateKings() {

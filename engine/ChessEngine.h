@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,7 +33,33 @@ struct EngineState {
     std::vector<MoveRecord> MoveHistory; // oldest first
     SquareIndex LastMoveFrom = 0;        // the framed last move; 0 when none
     SquareIndex LastMoveTo = 0;
+    // The position the game started from: its facts, its en passant state (a game set up
+    // from a FEN may start with one open), its move number and side to move.
+    PositionFacts Start;
+    bool StartEnPassantOpen = false;
+    SquareIndex StartEnPassantFile = 0;
+    std::int32_t StartFullmoveNumber = 1;
+    bool StartWhitesTurn = true;
 };
+
+// A move read from text: square names, and the shape a pawn becomes (the number of
+// Shape::Queen, Rook, Knight or Bishop, colourless) or -1 when the move is no promotion.
+struct TextMove {
+    std::string From;
+    std::string To;
+    PieceType Promotion = -1;
+
+    // "e2e4", "e7e8n".
+    std::string Coordinates() const;
+    friend bool operator==(const TextMove&, const TextMove&) = default;
+};
+
+// The FEN of the standard start position.
+inline constexpr std::string_view StartFen =
+    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+// Why a FEN cannot be played from, in plain words; nothing when it can.
+std::optional<std::string> CheckFen(std::string_view sFen);
 
 class ChessEngine : private EngineState {
 public:
@@ -77,6 +105,42 @@ public:
 
     bool HistoryIsEmpty() const { return MoveHistory.empty(); }
 
+    // Starts a new game from a FEN (six fields, or four with the clocks taken as 0 and 1),
+    // like NewGame: history emptied, all 64 squares redrawn. Nothing on success; otherwise
+    // the reason in plain words, and the game is as it was.
+    std::optional<std::string> NewGameFromFen(std::string_view sFen);
+
+    // The current position as FEN. Castling rights come from kings and rooks that have not
+    // moved on their home squares; the en passant square is given only when an en passant
+    // capture is legal.
+    std::string Fen() const;
+    // The FEN of the position the game started from.
+    const std::string& FenAtStart() const { return startFen_; }
+
+    // Move ply of MoveHistory (0 first) in standard algebraic notation, with + or #, and in
+    // coordinates ("e2e4", "e7e8n"); empty for a ply that was not made.
+    std::string MoveSan(std::size_t ply) const;
+    std::string MoveCoordinates(std::size_t ply) const;
+
+    // Plies since the last capture or pawn move, and the number of the move to be made.
+    std::int32_t HalfmoveClock() const { return Facts().HalfmoveClock; }
+    std::int32_t FullmoveNumber() const;
+    // What the draw rules know about the current position.
+    const PositionFacts& Facts() const {
+        return MoveHistory.empty() ? Start : MoveHistory.back().After;
+    }
+
+    // The draw a player may claim now: a threefold repetition first, then the fifty-move
+    // rule; nothing when no claim is open.
+    std::optional<DrawReason> ClaimableDraw() const;
+
+    // Reads a move of the side to move: standard algebraic notation, tolerant of a missing
+    // or extra + or #, "0-0", "e8Q", "e8=Q"; or coordinates, "e2e4", "e2-e4", "Ng1-f3",
+    // "e7e8n". A pawn reaching the last row without a letter becomes a queen. Only a legal
+    // move is returned; otherwise why, in plain words ("no black knight can move to d7"),
+    // is written to *sWhy when given.
+    std::optional<TextMove> ParseMove(std::string_view sText, std::string* sWhy = nullptr) const;
+
 protected:
     // Whether the piece on from may move to to by its own movement rule, without regard to
     // its own king. In test-only mode nothing changes. In execute mode a legal move also
@@ -105,6 +169,34 @@ protected:
     bool IsStalemate(bool KingIsWhite, SquareIndex KingSquare);
 
 private:
+    // Sets up a position (cells as for NewGame) without drawing it; then, with the en passant
+    // state and the flags of the caller in place, FinishSetUp works out the facts of the start.
+    void PlacePieces(std::string_view sLayout, bool bWhitesTurn);
+    void FinishSetUp(std::int32_t halfmoveClock, std::int32_t fullmoveNumber);
+    // The facts of the position on the board with the side sideToMove to move, halfmoveClock
+    // plies after the last capture or pawn move. Whether material is insufficient is worked
+    // out again only when materialChanged; otherwise it is taken from previousDraws.
+    PositionFacts WorkOutFacts(bool sideToMove, std::int32_t halfmoveClock,
+                               std::uint8_t previousDraws, bool materialChanged, bool mated,
+                               bool stalemated);
+    std::uint64_t PositionKey(bool sideToMove, SquareIndex enPassantTarget) const;
+    // The en passant square a legal capture of the side sideToMove would land on, or 0.
+    SquareIndex LegalEnPassantTarget(bool sideToMove);
+    bool InsufficientMaterial() const;
+    // How often the position with key has stood among the last plies positions, this one
+    // included, counting only those with the same side to move.
+    int Repetitions(std::uint64_t key, std::int32_t plies) const;
+    // Whether the move from..to is legal for the piece on from (its own king not left
+    // attacked). Tried on the board and taken back; nothing changes.
+    bool IsLegal(SquareIndex from, SquareIndex to);
+    // The squares (bit square - 1) of pieces of kind, other than except, that may legally
+    // move to to.
+    std::uint64_t LegalOrigins(PieceType kind, SquareIndex to, SquareIndex except);
+    // Writes the notation of the move just made (the last record, landing on to) into its
+    // record; rivals are the other pieces that could have made it (LegalOrigins before it).
+    void WriteSan(SquareIndex to, std::uint64_t rivals, bool check, bool mate);
+    std::optional<TextMove> ReadMove(std::string_view text, std::string& why);
+
     // Whether the side has a move that does not leave its king (on kingSquare, 0 for none)
     // attacked. Every candidate is tried on the board with TrialIsSafe.
     bool HasLegalMove(bool sideIsWhite, SquareIndex kingSquare);
@@ -171,6 +263,7 @@ private:
         bool& busy_;
     };
 
+    std::string startFen_;
     BoardEvents* events_;
     SquareDrawer* drawer_;
     bool busy_ = false;

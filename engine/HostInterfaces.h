@@ -8,10 +8,10 @@
 
 namespace quorrin {
 
-// What the host hears about the game. Events are raised synchronously, in this order of
-// declaration, while the engine is inside MovePiece or UndoLastMove; every side flag is
-// true for White. The engine refuses re-entrant calls while a handler runs: MovePiece and
-// UndoLastMove return false and NewGame does nothing (see ChessEngine).
+// What the host hears about the game. Events are raised synchronously, the six first in this
+// order of declaration and Draw after those of its move, while the engine is inside MovePiece or
+// UndoLastMove; every side flag is true for White. The engine refuses re-entrant calls while a
+// handler runs: MovePiece and UndoLastMove return false and NewGame does nothing (see ChessEngine).
 class BoardEvents {
 public:
     virtual ~BoardEvents() = default;
@@ -31,6 +31,10 @@ public:
     virtual void Stalemate() {}
     // A move of the side bWhite was taken back.
     virtual void MoveUndo([[maybe_unused]] bool bWhite) {}
+    // The move just made drew the game by rule: insufficient material, a fivefold repetition
+    // or the seventy-five-move rule. Raised after the events of the move, only when the move
+    // neither mates nor stalemates, and only on the move that makes the rule hold.
+    virtual void Draw([[maybe_unused]] DrawReason eReason) {}
 };
 
 // The drawing surface. The engine asks for a square to be redrawn whenever it changes it;

@@ -90,14 +90,15 @@ bool ChessEngine::TakeBackLastMove() {
     }
 
     // The en passant state after the move before, exactly: the file too, also when closed,
-    // since the next record copies it.
+    // since the next record copies it. Before the first move it is the start's, which only
+    // a game set up from a FEN may have open.
     if (MoveHistory.size() >= 2) {
         const MoveRecord& previous = MoveHistory[MoveHistory.size() - 2];
         EnPassantOpen = previous.EnPassantOpen;
         EnPassantFile = previous.EnPassantFile;
     } else {
-        EnPassantOpen = false;
-        EnPassantFile = 0;
+        EnPassantOpen = StartEnPassantOpen;
+        EnPassantFile = StartEnPassantFile;
     }
 
     Draw(LastMoveFrom, false);

@@ -29,6 +29,12 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
         return false;
     }
     BusyScope scope(busy_);
+    // The other pieces that could make the same move, which its notation must tell apart.
+    const PieceType moverKind = Squares[from].Piece.Kind;
+    const Shape moverShape = ShapeOf(moverKind);
+    const std::uint64_t rivals = moverShape == Shape::Pawn || moverShape == Shape::King
+                                     ? 0
+                                     : LegalOrigins(moverKind, to, from);
     if (!CheckMoveRule(from, to, false)) {
         return false;
     }
@@ -49,12 +55,13 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
         return false;
     }
 
+    const bool promoted = PromotionPending;
     if (PromotionPending) {
         PieceType choice = 0;
         events_->PawnPromotion(PromotionIsWhite, choice);
-        BoardSquare& promoted = Squares[PromotionSquare];
-        promoted.Occupied = true;
-        promoted.Piece =
+        BoardSquare& promotedSquare = Squares[PromotionSquare];
+        promotedSquare.Occupied = true;
+        promotedSquare.Piece =
             PieceState{CorrectedPromotion(choice, PromotionIsWhite), PromotionIsWhite, true};
         Draw(PromotionSquare, true);
     }
@@ -62,6 +69,21 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
     const bool opponentIsWhite = !moverIsWhite;
     const SquareIndex opponentKing = opponentIsWhite ? WhiteKingSquare : BlackKingSquare;
     const bool opponentAttacked = IsSquareAttacked(opponentIsWhite, opponentKing);
+    // The verdicts are settled before any event, so that every handler sees the move's
+    // record complete; the tests try moves on the board and leave no trace.
+    const bool mate = opponentAttacked && IsCheckmate(opponentIsWhite, opponentKing);
+    const bool stalemate = !opponentAttacked && IsStalemate(opponentIsWhite, opponentKing);
+
+    // The facts of the new position, and the notation of the move. Working out the facts
+    // tries moves, which may move the history, so the record is looked up afterwards.
+    const PositionFacts before =
+        MoveHistory.size() >= 2 ? MoveHistory[MoveHistory.size() - 2].After : Start;
+    const bool resets = moverShape == Shape::Pawn || MoveHistory.back().ToOccupied;
+    const PositionFacts after =
+        WorkOutFacts(opponentIsWhite, resets ? 0 : before.HalfmoveClock + 1, before.AutomaticDraws,
+                     resets || promoted, mate, stalemate);
+    MoveHistory.back().After = after;
+    WriteSan(to, rivals, opponentAttacked, mate);
 
     Draw(LastMoveFrom, false);
     Draw(LastMoveTo, false);
@@ -75,9 +97,19 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
         events_->PieceCapture(capturedKind);
     }
     if (opponentAttacked) {
-        events_->KingInCheck(opponentIsWhite, IsCheckmate(opponentIsWhite, opponentKing));
-    } else if (IsStalemate(opponentIsWhite, opponentKing)) {
+        events_->KingInCheck(opponentIsWhite, mate);
+    } else if (stalemate) {
         events_->Stalemate();
+    }
+    // A draw by rule is announced once, on the move that brings it about: the first rule
+    // (in the order of DrawReason) that holds now and did not before.
+    const unsigned fresh = after.AutomaticDraws & ~before.AutomaticDraws;
+    if (fresh != 0 && !mate && !stalemate) {
+        int reason = 1;
+        while ((fresh & (1U << reason)) == 0) {
+            ++reason;
+        }
+        events_->Draw(static_cast<DrawReason>(reason));
     }
     WhitesTurn = !WhitesTurn;
     return true;

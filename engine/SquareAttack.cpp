@@ -1,10 +1,16 @@
 // Whether a square is attacked: could a piece of the other colour capture on it?
 #include "BoardGeometry.h"
 #include "ChessEngine.h"
+#include "EngineInternals.h"
 
 namespace quorrin {
 
 bool ChessEngine::IsSquareAttacked(bool ownerIsWhite, SquareIndex square) const {
+    return SquareIsAttacked(Squares, ownerIsWhite, square);
+}
+
+bool SquareIsAttacked(const std::array<BoardSquare, 65>& Squares, bool ownerIsWhite,
+                      SquareIndex square) {
     if (!IsBoardSquare(square)) {
         return false;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/BoardTypes.h"
+#include "engine/ChessEngine.h"
 #include "engine/LayoutText.h"
 
 #include <optional>
@@ -30,6 +31,47 @@ inline std::optional<bool> ParseSide(std::string_view text) {
         return false;
     }
     return std::nullopt;
+}
+
+// Sets up the engine from the arguments from argv[at] on: a FEN (one argument, with spaces),
+// "start" (optionally followed by w or b), or a layout followed by w or b. Moves at past
+// them. Returns what is wrong, or nothing when the engine is set up.
+inline std::optional<std::string> SetUpStart(ChessEngine& engine, int argc, char** argv, int& at) {
+    if (at >= argc) {
+        return std::string("the start position is missing");
+    }
+    const std::string_view first = argv[at];
+    if (first.find(' ') != std::string_view::npos) {
+        ++at;
+        if (auto why = engine.NewGameFromFen(first)) {
+            return "the FEN cannot be played from: " + *why;
+        }
+        return std::nullopt;
+    }
+    const auto layout = ParseLayout(first);
+    const auto side = at + 1 < argc ? ParseSide(argv[at + 1]) : std::nullopt;
+    if (!layout || (!side && first != "start")) {
+        return std::string("the start must be 'start', a FEN in quotes, or a layout (128 "
+                           "characters or a diagram) followed by w or b");
+    }
+    at += side ? 2 : 1;
+    engine.NewGame(*layout, side.value_or(true));
+    return std::nullopt;
+}
+
+// A coordinate move with an optional promotion letter: "e2e4", "e7e8n".
+inline bool IsMoveText(std::string_view move) {
+    return move.size() == 4 ||
+           (move.size() == 5 && std::string_view("qrbn").find(move[4]) != std::string_view::npos);
+}
+
+// The host's answer for a promotion letter (none: 0, a queen), in the colour given.
+inline PieceType PromotionAnswer(std::string_view move, bool white) {
+    if (move.size() < 5) {
+        return 0;
+    }
+    const std::string_view letters = "qrnb"; // queen 1, rook 2, knight 3, bishop 4
+    return static_cast<PieceType>(letters.find(move[4]) + 1) + (white ? 6 : 0);
 }
 
 } // namespace quorrin::tools

@@ -1,4 +1,4 @@
-// trace LAYOUT|start w|b MOVE...
+// trace LAYOUT|start w|b MOVE...   or   trace "FEN" MOVE...
 // Plays moves ("e2e4", "e7e8n" with the promotion answer, or "undo") and prints each call
 // with the events it raised, in order: a readable view of the engine's event stream. A
 // promotion shows the answer given: the piece code of the letter, 0 (a queen) without one.
@@ -48,44 +48,28 @@ void PrintCall(const std::string& call, bool result, EventRecorder& events) {
     events.lines.clear();
 }
 
-// The host's answer for a promotion letter, in the colour of the side to move.
-PieceType PromotionAnswer(char letter, bool white) {
-    const std::string_view letters = "qrnb"; // queen 1, rook 2, knight 3, bishop 4
-    const std::size_t at = letters.find(letter);
-    return static_cast<PieceType>(at + 1) + (white ? 6 : 0);
-}
-
-bool IsMoveText(std::string_view move) {
-    return move.size() == 4 ||
-           (move.size() == 5 && std::string_view("qrbn").find(move[4]) != std::string_view::npos);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: trace LAYOUT|start w|b MOVE...   (MOVE: e2e4, e7e8q, undo)\n");
+    EventRecorder events;
+    ChessEngine engine(&events);
+    int first = 1;
+    if (auto why = tools::SetUpStart(engine, argc, argv, first)) {
+        std::fprintf(stderr,
+                     "usage: trace LAYOUT|start w|b MOVE...  or  trace \"FEN\" MOVE...   "
+                     "(MOVE: e2e4, e7e8q, undo)\ntrace: %s\n",
+                     why->c_str());
         return 2;
     }
-    const auto layout = tools::ParseLayout(argv[1]);
-    const auto white = tools::ParseSide(argv[2]);
-    if (!layout || !white) {
-        std::fprintf(stderr, "trace: expected a layout ('start', 128 characters or a diagram) "
-                             "and the side to move (w or b)\n");
-        return 2;
-    }
-    for (int i = 3; i < argc; ++i) {
+    for (int i = first; i < argc; ++i) {
         const std::string_view move = argv[i];
-        if (move != "undo" && !IsMoveText(move)) {
+        if (move != "undo" && !tools::IsMoveText(move)) {
             std::fprintf(stderr, "trace: '%s' is not a move (e2e4, e7e8q) or 'undo'\n", argv[i]);
             return 2;
         }
     }
 
-    EventRecorder events;
-    ChessEngine engine(&events);
-    engine.NewGame(*layout, *white);
-    for (int i = 3; i < argc; ++i) {
+    for (int i = first; i < argc; ++i) {
         const std::string_view move = argv[i];
         if (move == "undo") {
             const bool done = engine.UndoLastMove();
@@ -94,8 +78,7 @@ int main(int argc, char** argv) {
         }
         const std::string from(move.substr(0, 2));
         const std::string to(move.substr(2, 2));
-        events.promotionAnswer =
-            move.size() == 5 ? PromotionAnswer(move[4], engine.SideTurn() == 0) : 0;
+        events.promotionAnswer = tools::PromotionAnswer(move, engine.SideTurn() == 0);
         const bool made = engine.MovePiece(from, to);
         PrintCall("MovePiece " + from + " " + to, made, events);
     }

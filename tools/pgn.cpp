@@ -1,0 +1,90 @@
+// pgn FILE [--game N]
+//   Imports game N (1 for the first) of a PGN file and prints its moves one a line as
+//   "MOVE SAN", then "result R" and "fen FEN"; an import that fails prints why and exits 2.
+// pgn --export START MOVE...
+//   Prints the PGN of the moves (START and MOVE as the record tool reads them).
+#include "engine/Pgn.h"
+#include "ToolArguments.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+using namespace quorrin;
+
+namespace {
+
+class Promotions final : public BoardEvents {
+public:
+    PieceType answer = 0;
+    void PawnPromotion(bool, PieceType& eChoice) override { eChoice = answer; }
+};
+
+int Export(int argc, char** argv) {
+    Promotions host;
+    ChessEngine engine(&host);
+    int at = 2;
+    if (auto why = tools::SetUpStart(engine, argc, argv, at)) {
+        std::fprintf(stderr, "pgn: %s\n", why->c_str());
+        return 2;
+    }
+    for (; at < argc; ++at) {
+        const std::string move = argv[at];
+        host.answer = tools::PromotionAnswer(move, engine.SideTurn() == 0);
+        if (!tools::IsMoveText(move) || !engine.MovePiece(move.substr(0, 2), move.substr(2, 2))) {
+            std::fprintf(stderr, "pgn: '%s' is not a legal move here\n", move.c_str());
+            return 2;
+        }
+    }
+    std::fputs(WritePgn(engine, {}).c_str(), stdout);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::string_view(argv[1]) == "--export") {
+        return Export(argc, argv);
+    }
+    int number = 1;
+    const bool picked = argc == 4 && std::string_view(argv[2]) == "--game";
+    if (picked) {
+        const std::string_view text = argv[3];
+        const auto parsed = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (parsed.ec != std::errc() || parsed.ptr != text.data() + text.size() || number < 1) {
+            number = 0;
+        }
+    }
+    if ((argc != 2 && !picked) || number < 1) {
+        std::fprintf(stderr, "usage: pgn FILE [--game N]   or   pgn --export START MOVE...\n");
+        return 2;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "pgn: cannot read %s\n", argv[1]);
+        return 2;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    const PgnFile file = ReadPgn(content.str());
+    if (!file.Error.empty()) {
+        std::fprintf(stderr, "%s\n", file.Error.c_str());
+        return 2;
+    }
+    if (static_cast<std::size_t>(number) > file.Games.size()) {
+        std::fprintf(stderr, "pgn: the file holds %zu games, not %d\n", file.Games.size(), number);
+        return 2;
+    }
+    const PgnImport game = ImportPgnGame(file.Games[static_cast<std::size_t>(number) - 1]);
+    if (!game.Error.empty()) {
+        std::fprintf(stderr, "%s\n", game.Error.c_str());
+        return 2;
+    }
+    for (std::size_t i = 0; i < game.Moves.size(); ++i) {
+        std::printf("%s %s\n", game.Moves[i].Coordinates().c_str(), game.San[i].c_str());
+    }
+    std::printf("result %s\nfen %s\n", game.Result.c_str(), game.FinalFen.c_str());
+    return 0;
+}
