@@ -76,6 +76,15 @@ const EngineState& brdChessboard::State() const {
     return d_func()->engine_.State();
 }
 
+const ChessEngine& brdChessboard::Engine() const {
+    return d_func()->engine_;
+}
+
+QString brdChessboard::NewGameFromFen(const QString& sFen) {
+    const std::optional<std::string> refused = d_func()->engine_.NewGameFromFen(sFen.toStdString());
+    return refused ? QString::fromStdString(*refused) : QString();
+}
+
 void brdChessboard::About() {
     const QString name = objectName().isEmpty() ? QStringLiteral("brdChessboard") : objectName();
     QMessageBox box(QMessageBox::Information, QStringLiteral("About ") + name,
@@ -107,6 +116,10 @@ void brdChessboardPrivate::Stalemate() {
 
 void brdChessboardPrivate::MoveUndo(bool bWhite) {
     emit q.MoveUndo(bWhite);
+}
+
+void brdChessboardPrivate::Draw(DrawReason eReason) {
+    emit q.Draw(static_cast<int>(eReason));
 }
 
 } // namespace quorrin

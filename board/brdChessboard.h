@@ -83,6 +83,8 @@ public:
 
     // Read-only view of the position, for hosts and tests.
     const EngineState& State() const;
+    // The rules engine itself, read-only: notation, FEN, draw claims, move parsing.
+    const ChessEngine& Engine() const;
 
 public slots:
     // The game, as the engine offers it. A call made from a handler of one of the signals
@@ -92,6 +94,9 @@ public slots:
                  bool bWhitesTurn = true);
     bool MovePiece(const QString& sFrom, const QString& sTo);
     bool UndoLastMove();
+    // Sets up the position of a FEN record as a new game; returns "" when done, otherwise why
+    // not (the game on the board is then untouched).
+    QString NewGameFromFen(const QString& sFen);
 
     // A modal message box about the component.
     void About();
@@ -106,6 +111,9 @@ signals:
     void PawnPromotion(bool bWhite, int& eChoice);
     void Stalemate();
     void MoveUndo(bool bWhite);
+    // The move just made drew the game by rule (eReason: a DrawReason value; after the
+    // events of the move, and only when it neither mated nor stalemated).
+    void Draw(int eReason);
 
     // A property was written (its name, e.g. "SideView").
     void PropertyChanged(const QString& name);

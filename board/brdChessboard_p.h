@@ -40,6 +40,7 @@ public:
     void PawnPromotion(bool bWhite, PieceType& eChoice) override;
     void Stalemate() override;
     void MoveUndo(bool bWhite) override;
+    void Draw(DrawReason eReason) override;
 
     // Redraws one square from the position: colour, last-move frame, piece.
     void DrawSquare(SquareIndex square, bool showHighlight) override;
