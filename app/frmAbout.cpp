@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
@@ -27,6 +28,26 @@ template <typename Label> Label* PlaceLabel(Label* label, const char* name, cons
     label->setObjectName(QLatin1String(name));
     label->setGeometry(where);
     return label;
+}
+
+// A picture of the About box for a screen of the given device pixel ratio: the normal one at
+// ratio 1, otherwise the double-density one (Qt reads its ratio 2 from the "@2x" name), shrunk
+// or enlarged smoothly when the ratio is another.
+QPixmap Picture(const QString& name, qreal ratio) {
+    const QString path = QStringLiteral(":/images/%1.png").arg(name);
+    if (ratio <= 1) {
+        return QPixmap(path);
+    }
+    QImage sharp(QStringLiteral(":/images/%1@2x.png").arg(name));
+    if (sharp.isNull()) {
+        return QPixmap(path);
+    }
+    if (!qFuzzyCompare(ratio, sharp.devicePixelRatio())) {
+        const QSize logical = sharp.size() / sharp.devicePixelRatio();
+        sharp = sharp.scaled(logical * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        sharp.setDevicePixelRatio(ratio);
+    }
+    return QPixmap::fromImage(sharp);
 }
 
 void MakeLink(QLabel* label) {
@@ -74,7 +95,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (int i = 0; i < 7; ++i) {
         auto* image = new QLabel(this);
         image->setObjectName(QStringLiteral("imgsei%1").arg(i));
-        image->setPixmap(QPixmap(QStringLiteral(":/images/about-deco-%1.png").arg(i + 1)));
+        image->setPixmap(Picture(QStringLiteral("about-deco-%1").arg(i + 1), devicePixelRatioF()));
         image->setGeometry(Margin + i * 34, 88, 24, 24);
     }
 
@@ -112,8 +133,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* cmdOK = new QPushButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(QStringLiteral("OK"));
-    const QPixmap okPicture(QStringLiteral(":/images/about-ok.png"));
-    cmdOK->setIcon(okPicture);
+    cmdOK->setIcon(Picture(QStringLiteral("about-ok"), devicePixelRatioF()));
     cmdOK->setIconSize(QSize(222, 79));
     cmdOK->setFlat(true);
     cmdOK->setGeometry((FormWidth - 226) / 2, FormHeight - 79 - 20, 226, 83);
