@@ -1,5 +1,6 @@
 // Speed of drawing the board: a whole-board repaint, a move made and taken back on a shown
 // board, and a move dropped by the mouse from pick-up to the tick that ends the drag.
+// board_bench_2x runs the same at device pixel ratio 2.
 // Offscreen by default; run it under X11 (xvfb-run) to include the pointer grab's round trips.
 #include "board/SquareSurface.h"
 #include "board/brdChessboard_p.h"
@@ -10,6 +11,12 @@
 
 using quorrin::brdChessboard;
 using quorrin::brdChessboardPrivate;
+
+#ifdef QUORRIN_BENCH_SCALE_FACTOR
+// This build draws at a device pixel ratio above 1, as on a high-density screen. Qt reads the
+// factor when the application starts, which is after this.
+static const bool ScaleFactorSet = qputenv("QT_SCALE_FACTOR", QUORRIN_BENCH_SCALE_FACTOR);
+#endif
 
 namespace {
 
@@ -36,8 +43,23 @@ void BM_RepaintWholeBoard(benchmark::State& state) {
         shown.board.setLightSquareColor(0x00E0E0E0 ^ shade);
     }
     state.SetItemsProcessed(state.iterations() * 64);
+    state.counters["ratio"] = shown.board.devicePixelRatioF();
 }
 BENCHMARK(BM_RepaintWholeBoard)->Unit(benchmark::kMicrosecond);
+
+// The same, each recomposed board also painted by Qt into the window's backing store.
+void BM_RepaintWholeBoardPainted(benchmark::State& state) {
+    ShownBoard shown;
+    quint32 shade = 0;
+    for (auto _ : state) {
+        shade ^= 0x00010101;
+        shown.board.setDarkSquareColor(0x00808080 ^ shade);
+        shown.board.setLightSquareColor(0x00E0E0E0 ^ shade);
+        shown.board.repaint();
+    }
+    state.counters["ratio"] = shown.board.devicePixelRatioF();
+}
+BENCHMARK(BM_RepaintWholeBoardPainted)->Unit(benchmark::kMicrosecond);
 
 // A repaint that finds every square already showing what it should.
 void BM_RepaintUnchangedBoard(benchmark::State& state) {
