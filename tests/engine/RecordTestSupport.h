@@ -1,0 +1,73 @@
+// Playing games as text for the tests of notation, FEN, draws and PGN, free of any test
+// framework so that the fuzz target shares it.
+#pragma once
+
+#include "engine/CandidateTargets.h"
+#include "engine/ChessEngine.h"
+#include "engine/Notation.h"
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorrin::testing {
+
+// Answers promotions with the letter of the move being played and notes the draws raised.
+class RecordHost : public BoardEvents {
+public:
+    char promotion = 'q';
+    std::vector<DrawReason> draws;
+    void PawnPromotion(bool white, PieceType& choice) override {
+        choice = PieceOf(static_cast<Shape>(std::string_view("?qrnb").find(promotion)), white);
+    }
+    void Draw(DrawReason reason) override { draws.push_back(reason); }
+};
+
+// Makes each coordinate move of moves ("e2e4 e7e8n"; "undo" takes one back); the first one
+// refused, or "" when all were made.
+inline std::string Play(ChessEngine& engine, RecordHost& host, std::string_view moves) {
+    std::istringstream words{std::string(moves)};
+    for (std::string move; words >> move;) {
+        host.promotion = move.size() == 5 ? move[4] : 'q';
+        const bool made = move == "undo" ? engine.UndoLastMove()
+                                         : engine.MovePiece(move.substr(0, 2), move.substr(2, 2));
+        if (!made) {
+            return move;
+        }
+    }
+    return "";
+}
+
+struct LegalMove {
+    std::string coordinates; // "e7e8n"
+    std::string san;
+};
+
+// Every legal move of the side to move (each promotion piece apart), found by making every
+// candidate and taking it back.
+inline std::vector<LegalMove> LegalMoves(ChessEngine& engine, RecordHost& host) {
+    std::vector<LegalMove> moves;
+    const EngineState& state = engine.State();
+    for (SquareIndex from = 1; from <= 64; ++from) {
+        if (!state.Squares[from].Occupied ||
+            state.Squares[from].Piece.IsWhite != state.WhitesTurn) {
+            continue;
+        }
+        ForEachCandidateTarget(state, from, [&](SquareIndex to) {
+            const bool promotes = ShapeOf(state.Squares[from].Piece.Kind) == Shape::Pawn &&
+                                  (RowOf(to) == 1 || RowOf(to) == 8);
+            for (const char piece : std::string_view(promotes ? "qrnb" : "-")) {
+                const std::string move = SquareIndexToName(from) + SquareIndexToName(to) +
+                                         (promotes ? std::string(1, piece) : "");
+                if (Play(engine, host, move).empty()) {
+                    moves.push_back({move, engine.MoveSan(state.MoveHistory.size() - 1)});
+                    engine.UndoLastMove();
+                }
+            }
+        });
+    }
+    return moves;
+}
+
+} // namespace quorrin::testing

@@ -1,0 +1,142 @@
+// Moves as text: the notation of each kind of move, reading it back in every tolerated form
+// and refusing with a reason; in random games every legal move's notation is unique and
+// reads back as that move, and the FEN of every position sets up the same game.
+#include "RecordTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+namespace quorrin::testing {
+namespace {
+
+// A game from a FEN ("start" for the standard one) with coordinate moves played.
+void Begin(ChessEngine& engine, RecordHost& host, std::string_view fen, std::string_view moves) {
+    ASSERT_EQ(engine.NewGameFromFen(fen == "start" ? StartFen : fen), std::nullopt) << fen;
+    ASSERT_EQ(Play(engine, host, moves), "") << fen << " " << moves;
+}
+
+struct SanCase {
+    std::string_view fen, before, move, san;
+};
+
+TEST(MoveText, EveryKindOfMoveIsWrittenAndReadBack) {
+    const SanCase cases[] = {
+        {"start", "", "g1f3", "Nf3"},
+        {"4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", "", "b1d2", "Nbd2"},
+        {"4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "", "a1a3", "R1a3"},
+        {"4k3/8/8/8/8/Q7/8/Q1Q1K3 w - - 0 1", "", "a1b2", "Qa1b2"},
+        {"4k3/8/8/3q4/8/5N2/8/1N5K w - - 0 1", "", "b1d2", "Nd2"}, // the other one is pinned
+        {"start", "e2e4 d7d5", "e4d5", "exd5"},
+        {"start", "e2e4 a7a6 e4e5 d7d5", "e5d6", "exd6"},
+        {"7k/4P3/8/8/8/8/8/K7 w - - 0 1", "", "e7e8q", "e8=Q+"},
+        {"7k/4P3/8/8/8/8/8/K7 w - - 0 1", "", "e7e8n", "e8=N"},
+        {"7k/4P3/6K1/8/8/8/8/8 w - - 0 1", "", "e7e8r", "e8=R#"},
+        {"3r3k/4P3/8/8/8/8/8/K7 w - - 0 1", "", "e7d8b", "exd8=B"},
+        {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "", "e1g1", "O-O"},
+        {"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", "", "e8c8", "O-O-O"},
+        {"5k2/8/8/8/8/8/8/R3K2R w KQ - 0 1", "", "e1g1", "O-O+"},
+        {"start", "f2f3 e7e5 g2g4", "d8h4", "Qh4#"},
+    };
+    for (const SanCase& c : cases) {
+        RecordHost host;
+        ChessEngine engine(&host);
+        Begin(engine, host, c.fen, c.before);
+        const auto read = engine.ParseMove(c.san);
+        EXPECT_EQ(read ? read->Coordinates() : "none", c.move) << c.san;
+        ASSERT_EQ(Play(engine, host, c.move), "");
+        EXPECT_EQ(engine.MoveSan(engine.State().MoveHistory.size() - 1), c.san) << c.fen;
+        EXPECT_EQ(engine.MoveCoordinates(engine.State().MoveHistory.size() - 1), c.move);
+    }
+}
+
+TEST(MoveText, TolerantFormsAreReadAndBadOnesRefusedWithAReason) {
+    const std::pair<std::string_view, std::string_view> positions[] = {
+        {"start", ""},
+        {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", ""},
+        {"7k/4P3/8/8/8/8/8/K7 w - - 0 1", ""},
+        {"start", "e2e4"},
+        {"4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", ""},
+    };
+    const std::tuple<int, std::string_view, std::string_view> cases[] = {
+        {0, "e4", "e2e4"},
+        {0, "e2-e4", "e2e4"},
+        {0, " Ng1-f3 ", "g1f3"},
+        {0, "Nf3+", "g1f3"},
+        {0, "g1f3", "g1f3"},
+        {1, "0-0", "e1g1"},
+        {1, "O-O-O#", "e1c1"},
+        {2, "e8Q", "e7e8q"},
+        {2, "e8=Q", "e7e8q"},
+        {2, "e7e8n", "e7e8n"},
+        {2, "e8", "e7e8q"},
+        {3, "Nc6!?", "b8c6"},
+        {3, "Nbd7", "no black knight can move to d7"},
+        {4, "Nd2", "ambiguous: the white knights on b1 and f1 can both move to d2"},
+        {0, "e5", "no white pawn can move to e5"},
+        {0, "exd3", "no white pawn can move to d3"},
+        {0, "e7e5", "the black pawn on e7 cannot move: it is white's turn"},
+        {0, "e3e4", "there is no piece on e3"},
+        {0, "Bg1f3", "there is no white bishop on g1"},
+        {0, "e2e5", "the white pawn on e2 cannot move to e5"},
+        {0, "O-O", "white cannot castle king-side now"},
+        {0, "Nf3=Q", "only a pawn reaching the last rank is promoted"},
+        {0, "Nz3", "'Nz3' is not a move"},
+        {0, "", "'' is not a move"},
+    };
+    for (const auto& [position, text, expected] : cases) {
+        RecordHost host;
+        ChessEngine engine(&host);
+        Begin(engine, host, positions[position].first, positions[position].second);
+        const std::string fen = engine.Fen();
+        std::string why;
+        const auto move = engine.ParseMove(text, &why);
+        EXPECT_EQ(move ? move->Coordinates() : why, expected) << text;
+        EXPECT_EQ(engine.Fen(), fen);
+    }
+}
+
+TEST(MoveText, RandomGamesHaveUniqueNotationAndFenThatSetsUpTheSameGame) {
+    std::mt19937 random(9);
+    RecordHost host;
+    RecordHost otherHost;
+    ChessEngine engine(&host);
+    ChessEngine other(&otherHost);
+    std::size_t moves = 0;
+    for (int game = 0; game < 12; ++game) {
+        engine.NewGame();
+        std::vector<std::string> seen; // the first four FEN fields of every position so far
+        for (int ply = 0; ply < 160; ++ply) {
+            const std::string fen = engine.Fen();
+            seen.push_back(fen.substr(0, fen.rfind(' ', fen.rfind(' ') - 1)));
+            // A repetition is the same placement, side, castling and en passant as before.
+            ASSERT_EQ(engine.Facts().Repetitions,
+                      std::count(seen.begin(), seen.end(), seen.back()));
+            const auto legal = LegalMoves(engine, host);
+            ASSERT_EQ(engine.Fen(), fen);
+            std::set<std::string> names;
+            for (const LegalMove& move : legal) {
+                EXPECT_TRUE(names.insert(move.san).second) << move.san << " twice in " << fen;
+                const auto read = engine.ParseMove(move.san);
+                EXPECT_EQ(read ? read->Coordinates() : "none", move.coordinates) << fen;
+            }
+            ASSERT_EQ(other.NewGameFromFen(fen), std::nullopt) << fen;
+            ASSERT_EQ(other.Fen(), fen);
+            const auto otherLegal = LegalMoves(other, otherHost);
+            ASSERT_EQ(otherLegal.size(), legal.size()) << fen;
+            for (std::size_t i = 0; i < legal.size(); ++i) {
+                EXPECT_EQ(otherLegal[i].san, legal[i].san) << fen;
+            }
+            if (legal.empty()) {
+                break;
+            }
+            ASSERT_EQ(Play(engine, host, legal[random() % legal.size()].coordinates), "");
+            ++moves;
+        }
+    }
+    EXPECT_GT(moves, 1000u);
+}
+
+} // namespace
+} // namespace quorrin::testing
