@@ -23,6 +23,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 
 namespace quorrin {
 
@@ -174,12 +175,18 @@ void GAME::BuildMenus() {
     QMenu* mnuActions = menu(QStringLiteral("Actions"), "mnuActions");
     connect(named(mnuActions->addAction(QStringLiteral("Undo Last Move")), "mnuActionsUndo"),
             &QAction::triggered, this, &GAME::mnuActionsUndo_Click);
+    mnuActionsClaimDraw_ =
+        named(mnuActions->addAction(QStringLiteral("Claim Draw")), "mnuActionsClaimDraw");
+    mnuActionsClaimDraw_->setEnabled(false);
+    connect(mnuActionsClaimDraw_, &QAction::triggered, this, &GAME::mnuActionsClaimDraw_Click);
+    connect(mnuActions, &QMenu::aboutToShow, this, &GAME::UpdateClaimDraw);
     mnuGame->addMenu(mnuActions);
 
     named(mnuGame->addSeparator(), "sep1");
     connect(named(mnuGame->addAction(QStringLiteral("Quit")), "mnuFileQuit"), &QAction::triggered,
             this, &GAME::mnuFileQuit_Click);
     bar->addMenu(mnuGame);
+    BuildRecordMenu(bar);
 
     QMenu* mnuHelp = menu(QStringLiteral("Help"), "mnuHelp");
     bar->addMenu(mnuHelp);
@@ -232,6 +239,8 @@ void GAME::ConnectBoard() {
             Qt::DirectConnection);
     connect(brdChessboard1_, &brdChessboard::MoveUndo, this, &GAME::brdChessboard1_MoveUndo,
             Qt::DirectConnection);
+    connect(brdChessboard1_, &brdChessboard::Draw, this, &GAME::brdChessboard1_Draw,
+            Qt::DirectConnection);
 }
 
 void GAME::Form_Load() {
@@ -242,8 +251,7 @@ void GAME::Form_Load() {
 
 void GAME::mnuGameNew_Click() {
     if (brdChessboard1_->NewGame()) {
-        ClearMoveLists();
-        TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
+        RecordNewGame();
     }
 }
 
@@ -270,6 +278,7 @@ void GAME::TurnToSideToMove(bool whiteToMove) {
 void GAME::mnuActionsUndo_Click() {
     // The lists are trimmed by the MoveUndo answer.
     brdChessboard1_->UndoLastMove();
+    UpdateClaimDraw();
 }
 
 void GAME::mnuFileQuit_Click() {
@@ -296,22 +305,30 @@ void GAME::cmdMovePiece_Click() {
 
 void GAME::cmdTestStalemate_Click() {
     if (brdChessboard1_->NewGame(TestLayout, true)) {
-        ClearMoveLists();
-        TurnToSideToMove(true);
+        RecordNewGame();
     }
 }
 
 void GAME::brdChessboard1_PieceMovement(bool bWhite, const QString& sFrom, const QString& sTo) {
     QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
     list->addItem(sFrom + QLatin1Char('-') + sTo);
+    if (replaying_) {
+        replayMessage_.clear(); // a message belongs to the position after its own move
+        return;
+    }
     list->scrollToBottom();
     TurnToSideToMove(!bWhite);
+    // "Claim Draw" follows the position once the move is complete.
+    QTimer::singleShot(0, this, &GAME::UpdateClaimDraw);
     PlaySound(QStringLiteral("click.wav"));
 }
 
 void GAME::brdChessboard1_KingInCheck(bool bWhite, bool bCheckmate) {
     const QString side = bWhite ? QStringLiteral("White") : QStringLiteral("Black");
-    if (bCheckmate) {
+    if (replaying_) {
+        replayMessage_ =
+            side + (bCheckmate ? QStringLiteral(" checkmated") : QStringLiteral(" king in check"));
+    } else if (bCheckmate) {
         // The win sound follows once the player has closed the box.
         ShowMessage(side + QStringLiteral(" checkmated"));
         PlaySound(QStringLiteral("win.wav"));
@@ -323,13 +340,21 @@ void GAME::brdChessboard1_KingInCheck(bool bWhite, bool bCheckmate) {
 void GAME::brdChessboard1_PawnPromotion(bool bWhite, int& eChoice) {
     // A chosen item has stored its piece by the time the pop-up returns. A dismissed pop-up
     // leaves the previous value (0 the first time, -1 later), which the board makes a queen.
+    if (givenPromotion_) { // a replayed or typed move names its piece
+        eChoice = *givenPromotion_;
+        return;
+    }
     (bWhite ? mnuWhitePawnPromotion_ : mnuBlackPawnPromotion_)->exec(QCursor::pos());
     eChoice = PromotionChoice_;
     PromotionChoice_ = -1;
 }
 
 void GAME::brdChessboard1_Stalemate() {
-    ShowMessage(QStringLiteral("Stalemate"));
+    if (replaying_) {
+        replayMessage_ = QStringLiteral("Stalemate");
+    } else {
+        ShowMessage(QStringLiteral("Stalemate"));
+    }
 }
 
 void GAME::brdChessboard1_MoveUndo(bool bWhite) {

@@ -2,14 +2,21 @@
 // board's events (list entries, message boxes, sounds and the promotion pop-up).
 #pragma once
 
+#include "engine/Pgn.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+
+#include <cstddef>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace quorrin {
@@ -58,6 +65,32 @@ private:
     void brdChessboard1_PawnPromotion(bool bWhite, int& eChoice);
     void brdChessboard1_Stalemate();
     void brdChessboard1_MoveUndo(bool bWhite);
+    void brdChessboard1_Draw(int eReason);
+
+    // Keeping and sharing games (GAMERecord.cpp): the "Record" menu after "Game", and
+    // "Claim Draw" at the end of "Actions".
+    void BuildRecordMenu(QMenuBar* bar);
+    void mnuRecordOpen_Click();
+    void mnuRecordSave_Click();
+    void mnuRecordCopyGame_Click();
+    void mnuRecordCopyPosition_Click();
+    void mnuRecordPaste_Click();
+    void mnuRecordEnterMove_Click();
+    void mnuActionsClaimDraw_Click();
+    // The game as PGN, with the tags of a loaded game, else "White", "Black" and today's date.
+    QString GameText() const;
+    // Loads the game (PGN) or position (FEN) in text; shows why when it cannot, leaving the
+    // game on the board as it was.
+    void LoadText(const QByteArray& text);
+    // The game to load when a file holds several: asks the player; nullopt when cancelled.
+    std::optional<std::size_t> PickGame(const PgnFile& file);
+    // Replays an imported game on the board through MovePiece, silently, then shows the one
+    // message its final position deserves.
+    void ReplayGame(const PgnImport& game, std::vector<PgnTag> tags);
+    // A new game began: the record's own state starts afresh.
+    void RecordNewGame();
+    // Enables "Claim Draw" while a claim is open; forgets a claim whose move was taken back.
+    void UpdateClaimDraw();
 
     // Plays a sound file from the program's folder and returns when it has finished.
     void PlaySound(const QString& fileName);
@@ -70,6 +103,12 @@ private:
     bool SoundResult_ = false; // result of the last sound call; kept, not read
     int PromotionChoice_ = 0;  // the piece chosen in the promotion pop-up
 
+    std::vector<PgnTag> tags_;                // of the game loaded, kept when it is saved
+    std::optional<std::size_t> claimedAtPly_; // a draw was claimed with this many moves made
+    bool replaying_ = false;                  // no sounds, boxes or pop-ups meanwhile
+    std::optional<int> givenPromotion_;       // the piece a promotion becomes without a pop-up
+    QString replayMessage_;                   // the last message the replay held back
+
     ClientArea* client_ = nullptr;
     brdChessboard* brdChessboard1_ = nullptr;
     QListWidget* lstWhiteMoves_ = nullptr;
@@ -81,6 +120,7 @@ private:
     QAction* mnuBoardLock_ = nullptr;
     QAction* mnuBoardHighlight_ = nullptr;
     QAction* mnuBoardTurn_ = nullptr;
+    QAction* mnuActionsClaimDraw_ = nullptr;
     QMenu* mnuWhitePawnPromotion_ = nullptr;
     QMenu* mnuBlackPawnPromotion_ = nullptr;
 

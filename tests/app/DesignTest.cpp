@@ -81,8 +81,10 @@ void DesignTest::gameWindowAndMenusAsDesigned() {
         QStringLiteral("client: 0,0 %1x%2").arg(Px(9915)).arg(Px(6495)),
         QStringLiteral("back colour: #404040"), QStringLiteral("icon: set"),
         "menus: Game[New Game, -, Board[Reverse Board, Drag-and-Drop (check), Highlight Move "
-        "(check), -, Turn Board After Each Move (check)], Actions[Undo Last Move], -, Quit], Help "
-        "(hidden)[], Reclaim Piece (hidden)"
+        "(check), -, Turn Board After Each Move (check)], Actions[Undo Last Move, Claim Draw], -, "
+        "Quit], Record[Open Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy Game, Copy "
+        "Position, Paste Game or Position [Ctrl+V], -, Enter Move... [Ctrl+E]], Help (hidden)[], "
+        "Reclaim Piece (hidden)"
         "[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden)[Queen, Rook, Bishop, Knight], "
         "About[About Quorrin]"};
 
@@ -125,7 +127,7 @@ void DesignTest::gameWindowAndMenusAsDesigned() {
     // The two pop-ups are the ones the promotions use, White's first.
     for (const char* name : {"mnuWhitePawnPromotion", "mnuBlackPawnPromotion"}) {
         QCOMPARE(game.Window.findChild<QMenu*>(name)->menuAction(),
-                 game.Window.menuBar()->actions().at(name[3] == 'W' ? 2 : 3));
+                 game.Window.menuBar()->actions().at(name[3] == 'W' ? 3 : 4));
     }
 }
 

@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -82,6 +84,11 @@ public:
     QStringList EntriesAtSounds;
     // The caption to choose in a pop-up menu; without one, or with "", it is dismissed.
     std::function<QString(QMenu&)> PopupAnswer;
+    // What a file dialog chooses, an input box takes and a list of games picks (its row),
+    // logged as "file dialog", "input box" and "game list" (with the list's rows).
+    QString FileAnswer;
+    QString TextAnswer;
+    int PickAnswer = 0;
     GAME Window;
     brdChessboard& Board;
 
@@ -106,6 +113,19 @@ private:
                                    .arg(box->text(), box->windowTitle())
                                    .arg(box->icon()));
             box->button(QMessageBox::Ok)->click();
+        } else if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            Log.append(QStringLiteral("file dialog"));
+            files->selectFile(FileAnswer);
+            static_cast<QDialog*>(files)->accept(); // QFileDialog hides accept()
+        } else if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            Log.append(QStringLiteral("input box"));
+            input->setTextValue(TextAnswer);
+            input->accept();
+        } else if (auto* pick = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            auto* games = pick->findChild<QListWidget*>(QStringLiteral("lstGames"));
+            Log.append(QStringLiteral("game list of %1").arg(games->count()));
+            games->setCurrentRow(PickAnswer);
+            pick->accept();
         }
     }
 
