@@ -1,6 +1,8 @@
 // Creation of the board, its game commands, the relay of the engine's events, About.
 #include "board/brdChessboard.h"
 
+#include "board/BoardAccessibility.h"
+#include "board/FocusCursor.h"
 #include "board/PieceArtwork.h"
 #include "board/SquareSurface.h"
 #include "board/brdChessboard_p.h"
@@ -30,6 +32,12 @@ void brdChessboardPrivate::Create() {
     for (int k = 1; k <= 64; ++k) {
         picSquare_[k] = new SquareSurface(k, &q);
     }
+    // Made after the squares, so above them.
+    focusCursor_ = new FocusCursor(FocusCursor::Style::Cursor, &q);
+    pickedMark_ = new FocusCursor(FocusCursor::Style::Picked, &q);
+    // Click or Tab: the board takes the keys for keyboard play.
+    q.setFocusPolicy(Qt::StrongFocus);
+    InstallBoardAccessibility();
     // Until a host sizes it, the board is eight template squares a side.
     LayOutSquares();
     extentWidthTwips_ = 8 * templateWidthTwips_;
@@ -41,6 +49,10 @@ void brdChessboardPrivate::Create() {
     engine_.SetEvents(this);
     engine_.SetDrawer(this);
     engine_.NewGame(); // the start position, White to move, every square drawn
+    // What a screen reader would read now; later changes are told as they happen.
+    for (SquareIndex k = 1; k <= 64; ++k) {
+        spokenNames_[k] = SquareSpokenName(engine_.State(), k, 0);
+    }
 }
 
 brdChessboard::brdChessboard(QWidget* parent)
@@ -57,7 +69,13 @@ brdChessboard::~brdChessboard() {
 }
 
 bool brdChessboard::NewGame(const QString& sLayout, bool bWhitesTurn) {
-    return d_func()->engine_.NewGame(sLayout.toStdString(), bWhitesTurn);
+    Q_D(brdChessboard);
+    if (!d->engine_.NewGame(sLayout.toStdString(), bWhitesTurn)) {
+        return false;
+    }
+    d->PositionChanged();
+    d->Announce(NewGameAnnouncement(bWhitesTurn));
+    return true;
 }
 
 std::int32_t brdChessboard::SideTurn() const {
@@ -95,6 +113,10 @@ void brdChessboard::About() {
 
 void brdChessboardPrivate::PieceMovement(bool bWhite, const std::string& sFrom,
                                          const std::string& sTo) {
+    // The record of the move is complete by now: it is announced before the host's handlers
+    // run, whose message boxes speak for themselves.
+    PositionChanged();
+    Announce(MoveAnnouncement(engine_.State()));
     emit q.PieceMovement(bWhite, QString::fromStdString(sFrom), QString::fromStdString(sTo));
 }
 
@@ -115,6 +137,8 @@ void brdChessboardPrivate::Stalemate() {
 }
 
 void brdChessboardPrivate::MoveUndo(bool bWhite) {
+    PositionChanged();
+    Announce(UndoAnnouncement(bWhite));
     emit q.MoveUndo(bWhite);
 }
 

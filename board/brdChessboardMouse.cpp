@@ -8,13 +8,15 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
 namespace quorrin {
 
 void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button) {
+    if (IsBoardSquare(index)) {
+        MouseUsed(index);
+    }
     if (button != Qt::LeftButton || locked_ || !IsBoardSquare(index)) {
         return;
     }
@@ -74,16 +76,6 @@ void brdChessboard::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QWidget::mouseReleaseEvent(event);
-}
-
-void brdChessboard::keyPressEvent(QKeyEvent* event) {
-    Q_D(brdChessboard);
-    if (d->carrying_ && event->key() == Qt::Key_Escape) {
-        d->EndDrag();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void brdChessboard::changeEvent(QEvent* event) {

@@ -8,14 +8,17 @@
 
 #include <QPointF>
 #include <QSize>
+#include <QString>
 
 #include <array>
 #include <memory>
 
+class QKeyEvent;
 class QTimer;
 
 namespace quorrin {
 
+class FocusCursor;
 class PieceArtwork;
 class SquareSurface;
 
@@ -71,6 +74,36 @@ public:
     // Gives back the grabs and the pointer; safe to call when not carrying.
     void StopCarrying();
 
+    // Keyboard play (brdChessboardKeyboard.cpp). A key the board acts on, given the state it
+    // is in; such keys are kept from the host's shortcuts.
+    bool WantsKey(const QKeyEvent& event) const;
+    // Acts on a key; false when the key is not the board's.
+    bool KeyPress(const QKeyEvent& event);
+    // Moves the keyboard cursor to square; the screen reader hears the square when the board
+    // has the focus.
+    void SetCursor(SquareIndex square);
+    // Shows the cursor and the mark of a picked piece while the board has the focus and the
+    // keyboard is in use; hides them otherwise.
+    void ShowKeyboardMarks();
+    // A piece picked up by keyboard goes back: nothing is picked any more.
+    void PutBack();
+    // A press of any mouse button on square: the cursor goes there and hides until a key is
+    // used; a piece picked up by keyboard goes back.
+    void MouseUsed(int square);
+    // The square whose piece is in hand: picked up by keyboard or carried by the mouse; 0.
+    SquareIndex SelectedSquare() const;
+
+    // Accessibility (BoardAccessibility.cpp): the spoken announcement of what just happened,
+    // in the board's accessible description, and name changes of the squares it touched.
+    void Announce(const QString& text);
+    // The squares whose spoken names changed since they were last read say so.
+    void RefreshSpokenNames();
+    // The cursor's square becomes the accessible focus, if the board has the focus.
+    void SendCursorFocus();
+    // After a move, an undo or a new game: a piece in hand by keyboard goes back, and the
+    // squares whose spoken names changed say so.
+    void PositionChanged();
+
     brdChessboard& q;
     ChessEngine engine_;
     std::shared_ptr<const PieceArtwork> artwork_;
@@ -92,6 +125,18 @@ public:
     int extentWidthTwips_ = 0;
     int extentHeightTwips_ = 0;
     bool resizing_ = false;
+
+    // Keyboard play: the cursor's square, whether it is shown (the keyboard is in use), the
+    // square of a piece picked up by keyboard (0: none), and the two overlay marks.
+    SquareIndex cursorSquare_ = 53; // e2
+    bool keyboardInUse_ = false;
+    SquareIndex pickedSquare_ = 0;
+    FocusCursor* focusCursor_ = nullptr;
+    FocusCursor* pickedMark_ = nullptr;
+
+    // What the screen reader last heard: the announcement and each square's name (1..64).
+    QString announcement_;
+    std::array<QString, 65> spokenNames_;
 };
 
 } // namespace quorrin
