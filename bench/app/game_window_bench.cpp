@@ -4,15 +4,22 @@
 #include "GAME.h"
 #include "SoundPlayer.h"
 #include "board/brdChessboard.h"
+#include "engine/CandidateTargets.h"
 #include "engine/Notation.h"
+#include "engine/Pgn.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -76,5 +83,57 @@ void BM_DropToPaintedSquares(benchmark::State& state) {
     DropKnights(state, true);
 }
 BENCHMARK(BM_DropToPaintedSquares)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+// A game of random legal moves, plies long, whose last move gives no check and ends nothing,
+// as PGN.
+std::string RandomGame(int plies) {
+    for (std::mt19937 random(1);;) {
+        quorrin::ChessEngine engine;
+        while (static_cast<int>(engine.State().MoveHistory.size()) < plies) {
+            std::vector<std::pair<std::string, std::string>> moves;
+            const quorrin::EngineState& position = engine.State();
+            for (quorrin::SquareIndex from = 1; from <= 64; ++from) {
+                if (position.Squares[from].Occupied &&
+                    position.Squares[from].Piece.IsWhite == position.WhitesTurn) {
+                    quorrin::ForEachCandidateTarget(position, from, [&](quorrin::SquareIndex to) {
+                        moves.emplace_back(quorrin::SquareIndexToName(from),
+                                           quorrin::SquareIndexToName(to));
+                    });
+                }
+            }
+            std::shuffle(moves.begin(), moves.end(), random);
+            if (std::none_of(moves.begin(), moves.end(), [&engine](const auto& move) {
+                    return engine.MovePiece(move.first, move.second);
+                })) {
+                break;
+            }
+        }
+        const std::string last = engine.MoveSan(engine.State().MoveHistory.size() - 1);
+        if (static_cast<int>(engine.State().MoveHistory.size()) == plies &&
+            last.find_first_of("+#") == std::string::npos &&
+            quorrin::GameResult(engine) == std::string_view("*")) {
+            return quorrin::WritePgn(engine, {});
+        }
+    }
+}
+
+// "Paste Game or Position" with a 300-ply game: read, checked in a fresh engine, replayed on
+// the board with both lists filled.
+void BM_PasteGame300(benchmark::State& state) {
+    quorrin::SilentSoundPlayer sounds;
+    quorrin::GAME window(sounds);
+    window.show();
+    QApplication::clipboard()->setText(QString::fromStdString(RandomGame(300)));
+    auto* paste = window.findChild<QAction*>(QStringLiteral("mnuRecordPaste"));
+    const auto* blackList = window.findChild<QListWidget*>(QStringLiteral("lstBlackMoves"));
+    for (auto _ : state) {
+        paste->trigger();
+        QCoreApplication::processEvents();
+    }
+    if (blackList->count() != 150) {
+        state.SkipWithError("the game was not loaded");
+    }
+}
+BENCHMARK(BM_PasteGame300)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
