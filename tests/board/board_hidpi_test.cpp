@@ -1,13 +1,74 @@
-// The board on a high-density screen. CTest runs this with QT_SCALE_FACTOR 2 and 3: the layout
-// stays in logical pixels while squares, frames and pieces are composed at device resolution
-// from the pictures drawn for that density.
+// The board on high-density screens. The test runs on three offscreen screens side by side at
+// device pixel ratios 1, 2 and 3: the layout stays in logical pixels while squares, frames and
+// pieces are composed at the resolution of the screen the board is on, from the pictures drawn
+// for that density, also after the window moves to a screen of another density.
 #include "BoardTestSupport.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QScreen>
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace quorrin;
+
+namespace {
+
+QScreen* ScreenOfRatio(int ratio) {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (qFuzzyCompare(screen->devicePixelRatio(), qreal(ratio))) {
+            return screen;
+        }
+    }
+    return nullptr;
+}
+
+// Moves a shown window onto the screen of that ratio and waits until Qt has it there.
+bool MoveToRatio(QWidget& window, int ratio) {
+    window.move(ScreenOfRatio(ratio)->geometry().topLeft() + QPoint(10, 10));
+    return QTest::qWaitFor([&] { return qFuzzyCompare(window.devicePixelRatioF(), qreal(ratio)); });
+}
+
+// A picture drawn for a density, read straight from the resources.
+QImage Drawn(const QString& name, int ratio) {
+    const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+    return QImage(QStringLiteral(":/board/%1%2.png").arg(name, suffix))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The board as it should look at a ratio: every square composed from the pictures of that
+// density, with the frame as wide as the ratio and the cell centred in device pixels.
+QImage ExpectedBoard(const brdChessboard& board, int ratio, const QStringList& framed) {
+    const QImage andLayer = Drawn(QStringLiteral("pieces-and"), ratio);
+    const QImage orLayer = Drawn(QStringLiteral("pieces-or"), ratio);
+    const int side = board.SquarePixels() * ratio;
+    const int margin = (side - andLayer.height()) / 2;
+    QImage expected(board.size() * ratio, QImage::Format_RGB32);
+    QPainter painter(&expected);
+    for (int k = 1; k <= 64; ++k) {
+        const BoardSquare& square = board.State().Squares[k];
+        const QString name = QString::fromStdString(SquareIndexToName(k));
+        painter.drawImage(brdChessboardPrivate::Of(board).picSquare_[k]->pos() * ratio,
+                          test::ExpectedSquare(
+                              QSize(side, side),
+                              SquareSurface::RgbOf(square.IsDark ? board.DarkSquareColor()
+                                                                 : board.LightSquareColor()),
+                              framed.contains(name)
+                                  ? std::optional(SquareSurface::RgbOf(board.HighlightMoveColor()))
+                                  : std::nullopt,
+                              square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt,
+                              QPoint(margin, margin), andLayer, orLayer, ratio));
+    }
+    painter.end();
+    expected.setDevicePixelRatio(ratio);
+    return expected;
+}
+
+QImage Shown(brdChessboard& board) {
+    return board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
 
 class BoardHiDpiTest : public QObject {
     Q_OBJECT
@@ -19,87 +80,59 @@ private slots:
     void dragCursorIsSharp();
     void resampledDensityKeepsTheRule_data();
     void resampledDensityKeepsTheRule();
-
-private:
-    // A picture drawn for this run's density, read straight from the resources.
-    QImage Drawn(const QString& name) const {
-        return QImage(QStringLiteral(":/board/%1@%2x.png").arg(name).arg(ratio_))
-            .convertToFormat(QImage::Format_RGB32);
-    }
-
-    int ratio_ = 1;
 };
 
 void BoardHiDpiTest::initTestCase() {
-    ratio_ = qRound(qApp->devicePixelRatio());
-    if (ratio_ != 2 && ratio_ != 3) {
-        QSKIP("run with QT_SCALE_FACTOR=2 or 3");
-    }
-    PieceArtwork::Shared(); // registers the resources
+    QVERIFY(ScreenOfRatio(1) && ScreenOfRatio(2) && ScreenOfRatio(3));
 }
 
 void BoardHiDpiTest::boardAtDeviceResolution_data() {
     QTest::addColumn<int>("extent"); // twips
     QTest::addColumn<int>("pixels"); // logical pixels of a square, as at normal density
     QTest::addColumn<int>("sideView");
-    QTest::newRow("host design size") << 6135 << 51 << 0;
-    QTest::newRow("even margin, Black's view") << 8000 << 66 << 1;
-    QTest::newRow("smallest square") << 1000 << 32 << 0;
+    QTest::addColumn<int>("ratio");
+    QTest::newRow("host design size, ratio 2") << 6135 << 51 << 0 << 2;
+    QTest::newRow("even margin, Black's view, ratio 3") << 8000 << 66 << 1 << 3;
+    QTest::newRow("smallest square, ratio 2") << 1000 << 32 << 0 << 2;
 }
 
 void BoardHiDpiTest::boardAtDeviceResolution() {
     QFETCH(int, extent);
     QFETCH(int, pixels);
     QFETCH(int, sideView);
+    QFETCH(int, ratio);
     brdChessboard board;
     board.SetExtentTwips(extent, extent);
     board.setSideView(sideView);
     QVERIFY(board.MovePiece(QStringLiteral("e2"), QStringLiteral("e4")));
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
-    QCOMPARE(board.size(), QSize(8 * pixels, 8 * pixels));
+    QCOMPARE(Shown(board), ExpectedBoard(board, 1, {"e2", "e4"}));
 
-    // What Qt shows, grabbed at device resolution, against the squares composed here from
-    // the pictures of this density: the frame as wide as the ratio, the cell centred.
-    const QImage shown = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown.size(), board.size() * ratio_);
-    const QImage andLayer = Drawn(QStringLiteral("pieces-and"));
-    const QImage orLayer = Drawn(QStringLiteral("pieces-or"));
-    const int side = pixels * ratio_;
-    const QPoint offset((side - andLayer.height()) / 2, (side - andLayer.height()) / 2);
-    QImage expected(shown.size(), QImage::Format_RGB32);
-    QPainter painter(&expected);
-    for (int k = 1; k <= 64; ++k) {
-        const BoardSquare& square = board.State().Squares[k];
-        const QWidget* surface = brdChessboardPrivate::Of(board).picSquare_[k];
-        const bool framed = k == SquareNameToIndex("e2") || k == SquareNameToIndex("e4");
-        painter.drawImage(surface->pos() * ratio_,
-                          test::ExpectedSquare(
-                              QSize(side, side),
-                              SquareSurface::RgbOf(square.IsDark ? board.DarkSquareColor()
-                                                                 : board.LightSquareColor()),
-                              framed
-                                  ? std::optional(SquareSurface::RgbOf(board.HighlightMoveColor()))
-                                  : std::nullopt,
-                              square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt,
-                              offset, andLayer, orLayer, ratio_));
-    }
-    painter.end();
-    expected.setDevicePixelRatio(ratio_);
-    QCOMPARE(shown, expected);
+    // Taken to a denser screen, the same board in the same logical size is composed again.
+    QVERIFY(MoveToRatio(board, ratio));
+    QCOMPARE(board.size(), QSize(8 * pixels, 8 * pixels));
+    QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"e2", "e4"}));
+    // Moves made there are composed at that density at once, and so is the way back.
+    QVERIFY(board.MovePiece(QStringLiteral("d7"), QStringLiteral("d5")));
+    QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"d7", "d5"}));
+    QVERIFY(MoveToRatio(board, 1));
+    QCOMPARE(Shown(board), ExpectedBoard(board, 1, {"d7", "d5"}));
 }
 
 void BoardHiDpiTest::dragCursorIsSharp() {
     brdChessboard board;
     board.show();
     QVERIFY(QTest::qWaitForWindowExposed(&board));
+    QVERIFY(MoveToRatio(board, 2));
     BoardTestAccess::PickUp(board, "g1");
     QVERIFY(QApplication::overrideCursor() != nullptr);
     const QPixmap pointer = QApplication::overrideCursor()->pixmap();
-    QCOMPARE(pointer.devicePixelRatio(), qreal(ratio_));
+    QCOMPARE(pointer.devicePixelRatio(), 2.0);
     QCOMPARE(pointer.toImage().convertToFormat(QImage::Format_RGB32),
-             Drawn(QStringLiteral("icons/piece-09")));
-    QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(16, 16) * ratio_);
+             Drawn(QStringLiteral("icons/piece-09"), 2));
+    // X11 takes the hot spot in the picture's own pixels: the middle of the 64-pixel icon.
+    QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(32, 32));
     brdChessboardPrivate::Of(board).EndDrag();
 }
 
@@ -123,26 +156,47 @@ void BoardHiDpiTest::resampledDensityKeepsTheRule() {
     QCOMPARE(density.icons[WhiteKnight].size(), QSize(cell, cell));
     QCOMPARE(density.icons[WhiteKnight].devicePixelRatio(), ratio);
     QCOMPARE(&artwork->At(ratio), &density); // made once
-    for (int kind = 0; kind < PieceTypeCount; ++kind) {
-        int covered = 0;
+    auto covered = [](const QImage& andLayer, int kind) {
+        const int side = andLayer.height();
+        int count = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = kind * side; x < (kind + 1) * side; ++x) {
+                count += (andLayer.pixel(x, y) & RGB_MASK) == 0 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    for (int x = 0; x < density.andLayer.width(); ++x) {
         for (int y = 0; y < cell; ++y) {
-            for (int x = kind * cell; x < (kind + 1) * cell; ++x) {
-                const QRgb mask = density.andLayer.pixel(x, y) & RGB_MASK;
-                QVERIFY(mask == 0 || mask == RGB_MASK);
-                QVERIFY(mask == 0 || (density.orLayer.pixel(x, y) & RGB_MASK) == 0);
-                covered += mask == 0 ? 1 : 0;
-            }
+            const QRgb mask = density.andLayer.pixel(x, y) & RGB_MASK;
+            QVERIFY(mask == 0 || mask == RGB_MASK);
+            QVERIFY(mask == 0 || (density.orLayer.pixel(x, y) & RGB_MASK) == 0);
         }
-        int normal = 0;
-        for (int y = 0; y < 32; ++y) {
-            for (int x = kind * 32; x < (kind + 1) * 32; ++x) {
-                normal += (artwork->AndLayer().pixel(x, y) & RGB_MASK) == 0 ? 1 : 0;
-            }
-        }
-        const qreal share = covered / (normal * ratio * ratio);
+    }
+    for (int kind = 0; kind < PieceTypeCount; ++kind) {
+        const qreal share =
+            covered(density.andLayer, kind) / (covered(artwork->AndLayer(), kind) * ratio * ratio);
         QVERIFY2(share > 0.9 && share < 1.1, qPrintable(QString::number(share)));
     }
 }
 
-QTEST_MAIN(BoardHiDpiTest)
+int main(int argc, char** argv) {
+    // Three screens side by side, at device pixel ratios 1 (the first, primary), 2 and 3.
+    QTemporaryFile screens;
+    if (!screens.open()) {
+        return 1;
+    }
+    screens.write(R"({"screens": [
+        {"name": "normal", "x": 0, "y": 0, "width": 1000, "height": 1000},
+        {"name": "dense", "x": 1000, "y": 0, "width": 2000, "height": 2000},
+        {"name": "denser", "x": 3000, "y": 0, "width": 3000, "height": 3000}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    qputenv("QT_SCREEN_SCALE_FACTORS", "normal=1;dense=2;denser=3");
+    QApplication app(argc, argv);
+    BoardHiDpiTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "board_hidpi_test.moc"
