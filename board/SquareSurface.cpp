@@ -28,7 +28,8 @@ void SquareSurface::Place(const QRect& rect) {
 
 bool SquareSurface::Reallocate() {
     // Below 1 the picture stays at normal density and Qt shrinks it.
-    const qreal ratio = std::max<qreal>(1, devicePixelRatioF());
+    const qreal largest = qreal(LargestPicturePixels) / std::max({width(), height(), 1});
+    const qreal ratio = std::max<qreal>(1, std::min(devicePixelRatioF(), largest));
     const QSize pixels(static_cast<int>(std::ceil(width() * ratio - 1e-6)),
                        static_cast<int>(std::ceil(height() * ratio - 1e-6)));
     if (image_.size() == pixels && qFuzzyCompare(image_.devicePixelRatio(), ratio)) {

@@ -27,6 +27,11 @@ public:
         friend bool operator==(const Look&, const Look&) = default;
     };
 
+    // The side of a picture in device pixels is at most this: a square larger than that at the
+    // screen's device pixel ratio is composed at a lower ratio and enlarged by Qt when painted,
+    // so that 64 pictures never take more than 256 MB.
+    static constexpr int LargestPicturePixels = 1024;
+
     // Square surface index (1..64) of board, named "picSquare<index>".
     SquareSurface(int index, brdChessboard* board);
 
@@ -38,7 +43,8 @@ public:
 
     int Index() const { return index_; }
     // The picture, Format_RGB32, in device pixels: the square's size times the device pixel
-    // ratio it is shown at (rounded up), which is also the picture's devicePixelRatio.
+    // ratio it is shown at (rounded up), which is also the picture's devicePixelRatio; at most
+    // LargestPicturePixels a side.
     const QImage& Image() const { return image_; }
 
     // Moves the surface to rect (logical pixels in the board). A new size or device pixel

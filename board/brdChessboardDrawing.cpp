@@ -17,7 +17,7 @@ namespace {
 constexpr int SmallestSquareTwips = 480;
 // Nor larger than this many pixels: 64 pictures of that size already take 256 MB, and an
 // absurd extent from a host must not exhaust the memory.
-constexpr int LargestSquarePixels = 1024;
+constexpr int LargestSquarePixels = SquareSurface::LargestPicturePixels;
 
 } // namespace
 

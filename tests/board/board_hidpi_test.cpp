@@ -10,6 +10,8 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <climits>
+
 using namespace quorrin;
 
 namespace {
@@ -77,6 +79,7 @@ private slots:
     void initTestCase();
     void boardAtDeviceResolution_data();
     void boardAtDeviceResolution();
+    void largestSquareBounded();
     void dragCursorIsSharp();
     void resampledDensityKeepsTheRule_data();
     void resampledDensityKeepsTheRule();
@@ -118,6 +121,16 @@ void BoardHiDpiTest::boardAtDeviceResolution() {
     QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"d7", "d5"}));
     QVERIFY(MoveToRatio(board, 1));
     QCOMPARE(Shown(board), ExpectedBoard(board, 1, {"d7", "d5"}));
+}
+
+// The largest square at ratio 3 would take 2.4 GB of pictures: they stay at 1024 pixels.
+void BoardHiDpiTest::largestSquareBounded() {
+    brdChessboard board;
+    board.setScreen(ScreenOfRatio(3));
+    board.SetExtentTwips(INT_MAX, 0);
+    QCOMPARE(board.SquarePixels(), 1024);
+    QCOMPARE(test::Picture(board, "a1").size(), QSize(1024, 1024));
+    QCOMPARE(test::Picture(board, "a1").devicePixelRatio(), 1.0);
 }
 
 void BoardHiDpiTest::dragCursorIsSharp() {
@@ -193,6 +206,7 @@ int main(int argc, char** argv) {
     screens.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     qputenv("QT_SCREEN_SCALE_FACTORS", "normal=1;dense=2;denser=3");
+    qunsetenv("QT_SCALE_FACTOR"); // it would multiply all three
     QApplication app(argc, argv);
     BoardHiDpiTest test;
     QTEST_SET_MAIN_SOURCE_PATH
