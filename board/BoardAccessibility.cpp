@@ -135,7 +135,7 @@ public:
             return QStringLiteral("Chess board");
         }
         if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty()) {
-            return d().announcement_;
+            return Private().announcement_;
         }
         return QAccessibleWidget::text(t);
     }
@@ -147,11 +147,11 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         auto* square = child != nullptr ? qobject_cast<SquareSurface*>(child->object()) : nullptr;
         return square != nullptr && square->parentWidget() == widget()
-                   ? CellOf(d(), square->Index())
+                   ? CellOf(Private(), square->Index())
                    : -1;
     }
     QAccessibleInterface* focusChild() const override {
-        return widget()->hasFocus() ? Cell(d().cursorSquare_) : nullptr;
+        return widget()->hasFocus() ? Cell(Private().cursorSquare_) : nullptr;
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -160,11 +160,11 @@ public:
         if (row < 0 || row > 7 || column < 0 || column > 7) {
             return nullptr;
         }
-        return Cell(SquareAt(d(), row, column));
+        return Cell(SquareAt(Private(), row, column));
     }
-    int selectedCellCount() const override { return d().SelectedSquare() != 0 ? 1 : 0; }
+    int selectedCellCount() const override { return Private().SelectedSquare() != 0 ? 1 : 0; }
     QList<QAccessibleInterface*> selectedCells() const override {
-        const SquareIndex selected = d().SelectedSquare();
+        const SquareIndex selected = Private().SelectedSquare();
         return selected != 0 ? QList<QAccessibleInterface*>{Cell(selected)}
                              : QList<QAccessibleInterface*>{};
     }
@@ -193,9 +193,9 @@ public:
     QAccessibleInterface* RowHeader(int row) const { return rowHeaders_[row]; }
 
 private:
-    const brdChessboardPrivate& d() const { return PrivateOf(widget()); }
+    const brdChessboardPrivate& Private() const { return PrivateOf(widget()); }
     QAccessibleInterface* Cell(SquareIndex square) const {
-        return QAccessible::queryAccessibleInterface(d().picSquare_[square]);
+        return QAccessible::queryAccessibleInterface(Private().picSquare_[square]);
     }
 
     std::array<HeaderAccessible*, 8> columnHeaders_{};
@@ -218,7 +218,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
-            return SquareSpokenName(d().engine_.State(), Square(), d().SelectedSquare());
+            return SquareSpokenName(Private().engine_.State(), Square(),
+                                    Private().SelectedSquare());
         }
         return QAccessibleWidget::text(t);
     }
@@ -226,12 +227,12 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.focusable = true;
         state.selectable = true;
-        state.focused = widget()->parentWidget()->hasFocus() && d().cursorSquare_ == Square();
-        state.selected = d().SelectedSquare() == Square();
+        state.focused = widget()->parentWidget()->hasFocus() && Private().cursorSquare_ == Square();
+        state.selected = Private().SelectedSquare() == Square();
         return state;
     }
 
-    bool isSelected() const override { return d().SelectedSquare() == Square(); }
+    bool isSelected() const override { return Private().SelectedSquare() == Square(); }
     QList<QAccessibleInterface*> columnHeaderCells() const override {
         const BoardAccessible* board = Board();
         return board != nullptr ? QList<QAccessibleInterface*>{board->ColumnHeader(columnIndex())}
@@ -242,8 +243,8 @@ public:
         return board != nullptr ? QList<QAccessibleInterface*>{board->RowHeader(rowIndex())}
                                 : QList<QAccessibleInterface*>{};
     }
-    int columnIndex() const override { return CellOf(d(), Square()) % 8; }
-    int rowIndex() const override { return CellOf(d(), Square()) / 8; }
+    int columnIndex() const override { return CellOf(Private(), Square()) % 8; }
+    int rowIndex() const override { return CellOf(Private(), Square()) / 8; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
@@ -252,7 +253,7 @@ private:
     SquareIndex Square() const {
         return static_cast<SquareIndex>(static_cast<const SquareSurface*>(widget())->Index());
     }
-    const brdChessboardPrivate& d() const { return PrivateOf(widget()->parentWidget()); }
+    const brdChessboardPrivate& Private() const { return PrivateOf(widget()->parentWidget()); }
     const BoardAccessible* Board() const { return dynamic_cast<const BoardAccessible*>(parent()); }
 };
 

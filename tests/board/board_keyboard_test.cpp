@@ -25,7 +25,7 @@ struct FocusedBoard {
         active = QTest::qWaitForWindowActive(&window);
         board->setFocus(reason);
     }
-    brdChessboardPrivate& d() { return brdChessboardPrivate::Of(*board); }
+    brdChessboardPrivate& Private() { return brdChessboardPrivate::Of(*board); }
     // Keys as letters: U D L R arrows, S Space, E Enter, K keypad Enter, X Escape.
     void Keys(const QString& keys) {
         static const QHash<QChar, Qt::Key> codes{{'U', Qt::Key_Up},    {'D', Qt::Key_Down},
@@ -37,12 +37,12 @@ struct FocusedBoard {
                             key == 'K' ? Qt::KeypadModifier : Qt::NoModifier);
         }
     }
-    QString Cursor() { return QString::fromStdString(SquareIndexToName(d().cursorSquare_)); }
-    QString Picked() { return QString::fromStdString(SquareIndexToName(d().pickedSquare_)); }
+    QString Cursor() { return QString::fromStdString(SquareIndexToName(Private().cursorSquare_)); }
+    QString Picked() { return QString::fromStdString(SquareIndexToName(Private().pickedSquare_)); }
     // The square each mark covers, "" for a hidden mark.
     QString Mark(const FocusCursor* mark) {
         for (int k = 1; k <= 64 && mark->isVisible(); ++k) {
-            if (d().picSquare_[k]->geometry() == mark->geometry()) {
+            if (Private().picSquare_[k]->geometry() == mark->geometry()) {
                 return QString::fromStdString(SquareIndexToName(k));
             }
         }
@@ -176,8 +176,8 @@ void BoardKeyboardTest::keySequences() {
     QCOMPARE(shown.Picked(), picked);
     QCOMPARE(seen, moves);
     // Both marks stand where they should, and the squares show what the position holds.
-    QCOMPARE(shown.Mark(shown.d().focusCursor_), cursor);
-    QCOMPARE(shown.Mark(shown.d().pickedMark_), picked);
+    QCOMPARE(shown.Mark(shown.Private().focusCursor_), cursor);
+    QCOMPARE(shown.Mark(shown.Private().pickedMark_), picked);
     for (const char* square : {"e2", "e4", "d5", "e3"}) {
         const bool framed = SquareNameToIndex(square) == board.State().LastMoveFrom ||
                             SquareNameToIndex(square) == board.State().LastMoveTo;
@@ -191,7 +191,7 @@ void BoardKeyboardTest::keySequences() {
 void BoardKeyboardTest::cursorShowsOnlyForTheKeyboard() {
     FocusedBoard shown(Qt::MouseFocusReason);
     QVERIFY(shown.active);
-    const FocusCursor* cursor = shown.d().focusCursor_;
+    const FocusCursor* cursor = shown.Private().focusCursor_;
     QVERIFY(!cursor->isVisible());
     // A host's shortcuts on the board's keys do not fire while the board has the focus,
     // except Escape with nothing in hand.
@@ -210,9 +210,10 @@ void BoardKeyboardTest::cursorShowsOnlyForTheKeyboard() {
 
     // The last move's frame stays whole under the cursor: the rings are inside it.
     shown.Keys("SUUS"); // e2-e4, the cursor on e4
-    const QImage grab = shown.board->grab(shown.d().picSquare_[SquareNameToIndex("e4")]->geometry())
-                            .toImage()
-                            .convertToFormat(QImage::Format_RGB32);
+    const QImage grab =
+        shown.board->grab(shown.Private().picSquare_[SquareNameToIndex("e4")]->geometry())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     const QRgb blue = SquareSurface::RgbOf(shown.board->HighlightMoveColor());
     for (int i = 0; i < 51; ++i) {
         QCOMPARE(grab.pixel(i, 0), blue);
@@ -229,7 +230,7 @@ void BoardKeyboardTest::cursorShowsOnlyForTheKeyboard() {
 
     // A press of the mouse moves the cursor there and hides it; the focus leaving hides it.
     const QPoint g1 = shown.board->mapTo(
-        &shown.window, shown.d().picSquare_[SquareNameToIndex("g1")]->geometry().center());
+        &shown.window, shown.Private().picSquare_[SquareNameToIndex("g1")]->geometry().center());
     QTest::mousePress(shown.window.windowHandle(), Qt::LeftButton, {}, g1);
     QTest::mouseRelease(shown.window.windowHandle(), Qt::LeftButton, {}, g1);
     QCOMPARE(shown.Cursor(), QStringLiteral("g1"));
@@ -237,7 +238,7 @@ void BoardKeyboardTest::cursorShowsOnlyForTheKeyboard() {
     shown.Keys("S");
     QCOMPARE(shown.Mark(cursor), QStringLiteral("g1"));
     shown.board->clearFocus();
-    QVERIFY(!cursor->isVisible() && !shown.d().pickedMark_->isVisible());
+    QVERIFY(!cursor->isVisible() && !shown.Private().pickedMark_->isVisible());
 }
 
 void BoardKeyboardTest::accessibleTable() {
