@@ -182,7 +182,7 @@ PositionFacts ChessEngine::WorkOutFacts(bool sideToMove, std::int32_t halfmoveCl
     if (facts.Repetitions >= 5) {
         facts.AutomaticDraws |= Bit(DrawReason::FivefoldRepetition);
     }
-    if (halfmoveClock >= 150 && !mated) {
+    if (halfmoveClock >= 150) {
         facts.AutomaticDraws |= Bit(DrawReason::SeventyFiveMoveRule);
     }
     return facts;

@@ -4,8 +4,10 @@
 #include "EngineInternals.h"
 #include "Notation.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <vector>
 
 namespace quorrin {
 
@@ -276,15 +278,16 @@ std::optional<TextMove> ChessEngine::ReadMove(std::string_view text, std::string
             return std::nullopt;
         }
         if (std::popcount(origins) > 1) {
-            why = "ambiguous: the " + piece + "s on";
+            std::vector<std::string> names;
             for (std::uint64_t rest = origins; rest != 0; rest &= rest - 1) {
-                const bool last = (rest & (rest - 1)) == 0;
-                why += (rest == origins ? " "
-                        : last          ? " and "
-                                        : ", ") +
-                       SquareIndexToName(std::countr_zero(rest) + 1);
+                names.push_back(SquareIndexToName(std::countr_zero(rest) + 1));
             }
-            why += std::popcount(origins) == 2 ? " can both move to " : " can all move to ";
+            std::sort(names.begin(), names.end());
+            why = "ambiguous: the " + piece + "s on " + names[0];
+            for (std::size_t i = 1; i < names.size(); ++i) {
+                why += (i + 1 == names.size() ? " and " : ", ") + names[i];
+            }
+            why += names.size() == 2 ? " can both move to " : " can all move to ";
             why += toName;
             return std::nullopt;
         }
