@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev libxcb1-dev
   xvfb xauth fonts-dejavu-core
   # the real-X11 tests: input, window manager, screen read-back, their driver
-  xdotool openbox imagemagick x11-utils python3
+  xdotool openbox imagemagick x11-utils xclip python3
   # the screen-reader test: the accessibility bus, a private session bus, the AT-SPI client
   at-spi2-core dbus-daemon dbus-bin python3-pyatspi python3-gi
 )

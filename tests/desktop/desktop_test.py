@@ -2,11 +2,12 @@
 """The real quorrin program on a real X server (Xvfb), driven by real pointer and keyboard
 input (XTest through xdotool), its screen read back with ImageMagick's import.
 
-Usage: desktop_test.py PATH/TO/quorrin
+Usage: desktop_test.py PATH/TO/quorrin [CHECK...]
 Checks a short game played by dragging (Escape during a carry, captures, a check answered), a
-drop over the About box, a carry interrupted by minimising under a window manager (openbox;
-unmapping the window where none starts),
-and the move lists following a long game. Exits 77 (skipped) only when Xvfb cannot start; any sanitizer report
+drop over the About box, the move lists following a long game, a game saved, reopened in a new
+program and continued, a position pasted from another program's clipboard (xclip), and a carry
+interrupted by minimising under a window manager (openbox; unmapping the window where none
+starts). Exits 77 (skipped) only when Xvfb cannot start; any sanitizer report
 of the program fails the test.
 """
 
@@ -79,7 +80,8 @@ class Desktop:
         read, write = os.pipe()
         try:
             server = subprocess.Popen(["Xvfb", "-displayfd", str(write),
-                                       "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                       "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                                       "-noreset"],  # no reset between one program and the next
                                       pass_fds=(write,), preexec_fn=die_with_parent,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         except OSError as error:
@@ -162,6 +164,7 @@ class Game:
 
     def __init__(self, desktop, program, name):
         self.desktop = desktop
+        self.program = program
         self.errors = open(os.path.join(desktop.folder, name + ".stderr"), "w+")
         self.process = desktop.start(program, stderr=self.errors)
         self.position = dict(START)
@@ -289,7 +292,7 @@ class Game:
 def drop_over_about_box(game):
     """b) With the About box open over the board, press on b1 beside it and release over it
     where c3 lies underneath: no move; the knight is shown back on b1."""
-    game.menu(1, "Down", "Return")
+    game.menu(2, "Down", "Return")
     about = wait_for("the About box", lambda: game.windows("^About Quorrin$"))[0]
     ax, ay, aw, ah = game.desktop.geometry(about)
     inside = lambda x, y: ax <= x < ax + aw and ay <= y < ay + ah
@@ -325,11 +328,21 @@ def short_game(game):
 
 
 def lists_follow_long_game(game):
-    """d) After 32 moves a side (knights out and back) each list shows its newest entry:
-    scrolling down changes nothing, scrolling up does."""
-    for _ in range(16):
-        for move in ["g1-f3", "g8-f6", "f3-g1", "f6-g8"]:
+    """d) After 32 moves a side (knights out and back, drawn by repetition on the way) each
+    list shows its newest entry: scrolling down changes nothing, scrolling up does."""
+    for round in range(16):
+        for move in ["g1-f3", "g8-f6", "f3-g1"]:
             game.move(*move.split("-"))
+        if round != 3:
+            game.move("f6", "g8")
+            continue
+        # The start position the fifth time: drawn (the message may cover f6), and play goes on.
+        game.drag("f6", "g8")
+        wait_for("the draw message", lambda: game.windows("^Quorrin$"))
+        game.desktop.xdo("key", "Return")
+        wait_for("the draw message to close", lambda: not game.windows("^Quorrin$"))
+        game.position = dict(START)
+        game.expect_position("the start position again")
     for side, (x, y, w, h) in zip(["White", "Black"], game.lists):
         look = lambda: game.desktop.picture(x, y, w, h).data
         before = look()
@@ -338,6 +351,50 @@ def lists_follow_long_game(game):
         check(look() == before, f"{side}'s list did not show its newest entry")
         game.desktop.xdo("click", 4)
         wait_for(f"{side}'s list to scroll up", lambda: look() != before, 2)
+
+
+def record_kept_across_programs(game):
+    """e) A game saved with Ctrl+S through the file dialog, the program quit, the game opened
+    in a new program with Ctrl+O and played on; then a FEN that another program put on the
+    clipboard, pasted with Ctrl+V, is the position shown."""
+    d = game.desktop
+    path = os.path.join(d.folder, "kept.pgn")
+    for move in ["e2-e4", "e7-e5", "g1-f3"]:
+        game.move(*move.split("-"))
+
+    def through_file_dialog(program, keys, title):
+        d.xdo("windowfocus", program.window, "key", keys)
+        wait_for(f"the {title} dialog", lambda: program.windows(f"^{title}$"))
+        d.xdo("key", "ctrl+a", "type", "--delay", "5", path)
+        # The first Return may only take the completion the file name box offers.
+        for _ in range(3):
+            d.xdo("key", "Return")
+            try:
+                return wait_for(f"the {title} dialog to close",
+                                lambda: not program.windows(f"^{title}$"), 1)
+            except Failed:
+                pass
+        raise Failed(f"the {title} dialog stayed open")
+
+    through_file_dialog(game, "ctrl+s", "Save Game As")
+    wait_for("the game saved", lambda: os.path.exists(path) and "1. e4 e5 2. Nf3 *" in open(path).read())
+    game.quit()
+    saved_position = game.position
+    # The check goes on in a new program, which the driver then quits and reports on.
+    vars(game).update(vars(Game(d, game.program, "record_reopened")))
+    game.wait_until_shown()
+    game.position = saved_position
+    through_file_dialog(game, "ctrl+o", "Open Game")
+    game.expect_position("the saved game opened")
+    game.move("b8", "c6")
+    # xclip leaves a child behind that serves the clipboard until the server ends.
+    clip = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], env=d.env,
+                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    clip.communicate(b"4k3/8/8/8/8/8/8/4K2R w K - 0 1\n")
+    game.position = {"e8": "b", "e1": "w", "h1": "w"}
+    d.xdo("key", "ctrl+v")
+    game.expect_position("the pasted position")
 
 
 def carry_interrupted_by_minimising(game):
@@ -369,19 +426,19 @@ def carry_interrupted_by_minimising(game):
 
 
 # Each check runs in a program of its own; the last one under a window manager.
-CHECKS = [drop_over_about_box, short_game, lists_follow_long_game,
+CHECKS = [drop_over_about_box, short_game, lists_follow_long_game, record_kept_across_programs,
           carry_interrupted_by_minimising]
 
 
 def main():
-    program = sys.argv[1]
+    program, only = sys.argv[1], sys.argv[2:]  # the checks named after the program, else all
     started = time.monotonic()
     failures = 0
     with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
         os.chmod(folder, 0o700)
         desktop = Desktop(folder)
         try:
-            for test in CHECKS:
+            for test in [c for c in CHECKS if not only or c.__name__ in only]:
                 if test is carry_interrupted_by_minimising:
                     trouble = desktop.start_window_manager()
                     if trouble:
