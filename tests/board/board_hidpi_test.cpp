@@ -10,6 +10,7 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <array>
 #include <climits>
 
 using namespace quorrin;
@@ -169,26 +170,25 @@ void BoardHiDpiTest::resampledDensityKeepsTheRule() {
     QCOMPARE(density.icons[WhiteKnight].size(), QSize(cell, cell));
     QCOMPARE(density.icons[WhiteKnight].devicePixelRatio(), ratio);
     QCOMPARE(&artwork->At(ratio), &density); // made once
-    auto covered = [](const QImage& andLayer, int kind) {
-        const int side = andLayer.height();
-        int count = 0;
-        for (int y = 0; y < side; ++y) {
-            for (int x = kind * side; x < (kind + 1) * side; ++x) {
-                count += (andLayer.pixel(x, y) & RGB_MASK) == 0 ? 1 : 0;
-            }
-        }
-        return count;
-    };
-    for (int x = 0; x < density.andLayer.width(); ++x) {
-        for (int y = 0; y < cell; ++y) {
+    // Pixels inside the piece, per cell, at this ratio and at normal density.
+    std::array<int, PieceTypeCount> covered{};
+    std::array<int, PieceTypeCount> normal{};
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < density.andLayer.width(); ++x) {
             const QRgb mask = density.andLayer.pixel(x, y) & RGB_MASK;
             QVERIFY(mask == 0 || mask == RGB_MASK);
             QVERIFY(mask == 0 || (density.orLayer.pixel(x, y) & RGB_MASK) == 0);
+            covered[x / cell] += mask == 0 ? 1 : 0;
+        }
+    }
+    for (int y = 0; y < PieceArtwork::CellPixels; ++y) {
+        for (int x = 0; x < PieceArtwork::LayerWidth; ++x) {
+            normal[x / PieceArtwork::CellPixels] +=
+                (artwork->AndLayer().pixel(x, y) & RGB_MASK) == 0 ? 1 : 0;
         }
     }
     for (int kind = 0; kind < PieceTypeCount; ++kind) {
-        const qreal share =
-            covered(density.andLayer, kind) / (covered(artwork->AndLayer(), kind) * ratio * ratio);
+        const qreal share = covered[kind] / (normal[kind] * ratio * ratio);
         QVERIFY2(share > 0.9 && share < 1.1, qPrintable(QString::number(share)));
     }
 }
