@@ -23,6 +23,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 
 namespace quorrin {
@@ -71,6 +72,7 @@ GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
     setObjectName(QStringLiteral("GAME"));
     setWindowTitle(QStringLiteral("Quorrin "));
     setWindowIcon(QIcon(QStringLiteral(":/images/quorrin-32.png")));
+    setAccessibleName(QStringLiteral("Quorrin"));
 
     BuildClientArea();
     BuildMenus();
@@ -115,6 +117,8 @@ void GAME::BuildClientArea() {
 
     lstWhiteMoves_ = MakeMoveList("lstWhiteMoves", TwipsRect(6360, 120, 1695, 6105), client_);
     lstBlackMoves_ = MakeMoveList("lstBlackMoves", TwipsRect(8160, 120, 1695, 6105), client_);
+    lstWhiteMoves_->setAccessibleName(QStringLiteral("White's moves"));
+    lstBlackMoves_->setAccessibleName(QStringLiteral("Black's moves"));
 
     // Below the client height: these work, but a player does not see them.
     txtMovePiece_ = new QLineEdit(QStringLiteral("e2e4"), client_);
@@ -224,6 +228,12 @@ void GAME::BuildMenus() {
     connect(named(mnuabout->addAction(QStringLiteral("About Quorrin")), "mnuaboutchess"),
             &QAction::triggered, this, &GAME::mnuaboutchess_Click);
     bar->addMenu(mnuabout);
+
+    // F10 opens the first menu, so that every command can be reached without a mouse; the
+    // arrow keys walk the menus from there.
+    auto* openMenus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenus, &QShortcut::activated, this,
+            [bar, mnuGame] { bar->setActiveAction(mnuGame->menuAction()); });
 }
 
 void GAME::ConnectBoard() {

@@ -66,6 +66,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Quorrin"));
+    setAccessibleName(QStringLiteral("About Quorrin"));
     setWindowIcon(QIcon(QStringLiteral(":/images/quorrin-32.png")));
     setFixedSize(FormWidth, FormHeight);
     setAutoFillBackground(true);

@@ -63,7 +63,7 @@ private slots:
     void gameWindowAndMenusAsDesigned();
     void aboutBoxAsDesignedWithItsLinks();
     void entryComesBeforeItsSoundAndListsShowTheNewest();
-    void focusNeverLandsOnListsOrHiddenControls();
+    void focusNeverLandsOnListsOrHiddenControls(); // and F10 reaches the menus
 };
 
 void DesignTest::gameWindowAndMenusAsDesigned() {
@@ -75,18 +75,23 @@ void DesignTest::gameWindowAndMenusAsDesigned() {
         QStringLiteral("client: ") + Describe(QRect(QPoint(), client->size())),
         QStringLiteral("back colour: ") + client->palette().color(QPalette::Window).name(),
         QStringLiteral("icon: ") + (window.windowIcon().isNull() ? "none" : "set"),
-        QStringLiteral("menus: ") + DescribeMenu(game.Window.menuBar()->actions())};
+        QStringLiteral("menus: ") + DescribeMenu(game.Window.menuBar()->actions()),
+        QStringLiteral("read as: ") + window.accessibleName() + ", " +
+            window.findChild<QWidget*>("lstWhiteMoves")->accessibleName() + ", " +
+            window.findChild<QWidget*>("lstBlackMoves")->accessibleName()};
     QStringList expected = {
         QStringLiteral("caption: Quorrin "),
         QStringLiteral("client: 0,0 %1x%2").arg(Px(9915)).arg(Px(6495)),
-        QStringLiteral("back colour: #404040"), QStringLiteral("icon: set"),
+        QStringLiteral("back colour: #404040"),
+        QStringLiteral("icon: set"),
         "menus: Game[New Game, -, Board[Reverse Board, Drag-and-Drop (check), Highlight Move "
         "(check), -, Turn Board After Each Move (check)], Actions[Undo Last Move, Claim Draw], -, "
         "Quit], Record[Open Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy Game, Copy "
         "Position, Paste Game or Position [Ctrl+V], -, Enter Move... [Ctrl+E]], Help (hidden)[], "
         "Reclaim Piece (hidden)"
         "[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden)[Queen, Rook, Bishop, Knight], "
-        "About[About Quorrin]"};
+        "About[About Quorrin]",
+        QStringLiteral("read as: Quorrin, White's moves, Black's moves")};
 
     struct Control {
         const char* name;
@@ -236,6 +241,9 @@ void DesignTest::focusNeverLandsOnListsOrHiddenControls() {
         const auto* list = game.Window.findChild<QListWidget*>(QLatin1String(name));
         QVERIFY(list->selectedItems().isEmpty() && list->currentItem() == nullptr);
     }
+    // Without a mouse, F10 opens the first menu.
+    QTest::keyClick(&game.Window, Qt::Key_F10);
+    QCOMPARE(game.Window.menuBar()->activeAction()->text(), QStringLiteral("Game"));
 }
 
 QTEST_MAIN(DesignTest)
