@@ -132,7 +132,7 @@ void brdChessboardPrivate::MouseUsed(int square) {
 }
 
 SquareIndex brdChessboardPrivate::SelectedSquare() const {
-    return pickedSquare_ != 0 ? pickedSquare_ : (carrying_ ? DragFromSquare_ : SquareIndex{0});
+    return pickedSquare_;
 }
 
 void brdChessboardPrivate::PositionChanged() {

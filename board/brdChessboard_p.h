@@ -90,7 +90,7 @@ public:
     // A press of any mouse button on square: the cursor goes there and hides until a key is
     // used; a piece picked up by keyboard goes back.
     void MouseUsed(int square);
-    // The square whose piece is in hand: picked up by keyboard or carried by the mouse; 0.
+    // The square of the piece picked up by keyboard; 0 when none.
     SquareIndex SelectedSquare() const;
 
     // Accessibility (BoardAccessibility.cpp): the spoken announcement of what just happened,
