@@ -56,7 +56,9 @@ std::optional<std::string> ReadPlacement(std::string_view placement, std::string
         const bool isLetter =
             c != 0 && std::string_view("KQRNBPkqrnbp").find(c) != std::string_view::npos;
         if (!isDigit && !isLetter) {
-            return "'" + std::string(1, c) +
+            std::string why(1, '\'');
+            why += c;
+            return why +
                    "' is neither a piece letter (KQRBNP, kqrbnp) nor a count of empty squares";
         }
         files += isDigit ? c - '0' : 1;

@@ -249,11 +249,12 @@ PgnSummary Summarize(const PgnGame& game) {
         number = std::max(1, std::atoi(fen.c_str() + last + 1));
     }
     for (std::size_t i = 0; i < game.Moves.size() && i < 6; ++i) {
-        if (white || i == 0) {
-            summary.FirstMoves +=
-                (i == 0 ? "" : " ") + std::to_string(number) + (white ? ". " : "... ");
-        } else {
+        if (i > 0) {
             summary.FirstMoves += ' ';
+        }
+        if (white || i == 0) {
+            summary.FirstMoves += std::to_string(number);
+            summary.FirstMoves += white ? ". " : "... ";
         }
         summary.FirstMoves += game.Moves[i].Text;
         number += white ? 0 : 1;

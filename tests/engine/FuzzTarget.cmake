@@ -49,3 +49,25 @@ add_test(NAME engine_fuzz
          WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(engine_fuzz PROPERTIES
   ENVIRONMENT "${QUORRIN_TEST_ENVIRONMENT}" LABELS fuzz TIMEOUT 120)
+
+# The FEN and PGN readers, seeded with the PGN files of the tests.
+set(records_fuzzer ${CMAKE_CURRENT_BINARY_DIR}/fuzz_records)
+add_custom_command(
+  OUTPUT ${records_fuzzer}
+  COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
+          -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR}
+          ${engine_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp -o ${records_fuzzer}
+  DEPENDS ${engine_sources} ${engine_headers} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp
+          ${CMAKE_CURRENT_SOURCE_DIR}/RecordTestSupport.h
+  COMMENT "Building the FEN and PGN fuzz target with clang++"
+  VERBATIM)
+add_custom_target(records_fuzzer ALL DEPENDS ${records_fuzzer})
+
+set(records_corpus ${CMAKE_CURRENT_BINARY_DIR}/records_corpus)
+file(MAKE_DIRECTORY ${records_corpus})
+add_test(NAME records_fuzz
+         COMMAND ${records_fuzzer} -max_total_time=20 -seed=1 ${records_corpus}
+                 ${CMAKE_CURRENT_SOURCE_DIR}/data
+         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(records_fuzz PROPERTIES
+  ENVIRONMENT "${QUORRIN_TEST_ENVIRONMENT}" LABELS fuzz TIMEOUT 120)

@@ -1,0 +1,112 @@
+// Speed of the game record: FEN of a position, a move read from its notation, the draw rules'
+// share of a move as the game grows, and a 300-ply game read from PGN and played headless.
+#include "engine/CandidateTargets.h"
+#include "engine/ChessEngine.h"
+#include "engine/Notation.h"
+#include "engine/Pgn.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+using namespace quorrin;
+
+namespace {
+
+constexpr std::string_view Kiwipete =
+    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
+
+void FenOfAPosition(benchmark::State& state) {
+    ChessEngine engine;
+    engine.NewGameFromFen(Kiwipete);
+    engine.MovePiece("e1", "g1");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine.Fen());
+    }
+}
+BENCHMARK(FenOfAPosition)->Repetitions(5)->ReportAggregatesOnly();
+
+// Reading a move that names its origin by file, as "Nbd2"-like moves of real games do.
+void MoveReadFromNotation(benchmark::State& state) {
+    ChessEngine engine;
+    engine.NewGameFromFen(Kiwipete);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine.ParseMove("Ncb5"));
+    }
+}
+BENCHMARK(MoveReadFromNotation)->Repetitions(5)->ReportAggregatesOnly();
+
+// A move and its undo after range(0) plies of knights going back and forth, then (range(1)
+// = 1) a pawn move, or (0) none: with a pawn move the draw rules look back one ply whatever
+// the game's length; without one they look back over every ply since the start.
+void MoveAfterLongGame(benchmark::State& state) {
+    ChessEngine engine;
+    const char* shuffle[] = {"g1", "f3", "g8", "f6", "f3", "g1", "f6", "g8"};
+    for (int ply = 0; ply < state.range(0); ++ply) {
+        engine.MovePiece(shuffle[2 * (ply % 4)], shuffle[2 * (ply % 4) + 1]);
+    }
+    const bool pawnMove = state.range(1) == 1;
+    if (pawnMove) {
+        engine.MovePiece("e2", "e3");
+    }
+    const std::string from = pawnMove ? "b8" : "b1";
+    const std::string to = pawnMove ? "c6" : "c3";
+    for (auto _ : state) {
+        engine.MovePiece(from, to);
+        engine.UndoLastMove();
+    }
+    state.counters["halfmove_clock"] = engine.HalfmoveClock() + 1;
+}
+BENCHMARK(MoveAfterLongGame)
+    ->ArgsProduct({{0, 100, 400, 1000}, {0, 1}})
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// A game of 300 plies of random legal moves, as PGN.
+std::string LongGame() {
+    std::mt19937 random(3);
+    while (true) {
+        ChessEngine engine;
+        for (int ply = 0; ply < 300; ++ply) {
+            std::vector<std::pair<SquareIndex, SquareIndex>> legal;
+            const EngineState& s = engine.State();
+            for (SquareIndex from = 1; from <= 64; ++from) {
+                if (s.Squares[from].Occupied && s.Squares[from].Piece.IsWhite == s.WhitesTurn) {
+                    ForEachCandidateTarget(s, from, [&](SquareIndex to) {
+                        if (engine.MovePiece(SquareIndexToName(from), SquareIndexToName(to))) {
+                            engine.UndoLastMove();
+                            legal.emplace_back(from, to);
+                        }
+                    });
+                }
+            }
+            if (legal.empty()) {
+                break;
+            }
+            const auto [from, to] = legal[random() % legal.size()];
+            engine.MovePiece(SquareIndexToName(from), SquareIndexToName(to));
+        }
+        if (engine.State().MoveHistory.size() == 300) {
+            return WritePgn(engine, {});
+        }
+    }
+}
+
+void ImportOf300PlyGame(benchmark::State& state) {
+    const std::string text = LongGame();
+    std::size_t plies = 0;
+    for (auto _ : state) {
+        const PgnFile file = ReadPgn(text);
+        const PgnImport game = ImportPgnGame(file.Games.at(0));
+        plies = game.Moves.size();
+        benchmark::DoNotOptimize(game.FinalFen);
+    }
+    state.counters["plies"] = static_cast<double>(plies);
+}
+BENCHMARK(ImportOf300PlyGame)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+} // namespace
