@@ -95,10 +95,11 @@ int CastlingRights(const EngineState& state) {
 
 std::uint64_t ChessEngine::PositionKey(bool sideToMove, SquareIndex enPassantTarget) const {
     std::uint64_t key = sideToMove ? 0 : Keys.blackToMove;
+    // Without a branch per square: an empty square adds the key of its stale piece masked out.
     for (SquareIndex k = 1; k <= 64; ++k) {
-        if (Squares[k].Occupied) {
-            key ^= Keys.pieces[k][Squares[k].Piece.Kind];
-        }
+        const BoardSquare& square = Squares[k];
+        const auto kind = static_cast<std::size_t>(square.Piece.Kind) % PieceTypeCount;
+        key ^= Keys.pieces[k][kind] & (std::uint64_t{0} - std::uint64_t{square.Occupied});
     }
     key ^= Keys.castling[CastlingRights(*this)];
     if (enPassantTarget != 0) {

@@ -1,5 +1,6 @@
 // Moves as text: the standard algebraic notation of each move made, and reading a move that
 // a person or a game file wrote, in that notation or in coordinates.
+#include "BoardGeometry.h"
 #include "ChessEngine.h"
 #include "EngineInternals.h"
 #include "Notation.h"
@@ -70,10 +71,35 @@ bool ChessEngine::IsLegal(SquareIndex from, SquareIndex to) {
 
 std::uint64_t ChessEngine::LegalOrigins(PieceType kind, SquareIndex to, SquareIndex except) {
     std::uint64_t origins = 0;
-    for (SquareIndex from = 1; from <= 64; ++from) {
+    auto consider = [&](SquareIndex from) {
         if (from != except && Squares[from].Occupied && Squares[from].Piece.Kind == kind &&
             CheckMoveRule(from, to, true) && IsLegal(from, to)) {
             origins |= std::uint64_t{1} << (from - 1);
+        }
+    };
+    // A knight or a sliding piece can only come from a square it would reach from to; kings
+    // and pawns are looked for everywhere.
+    const Shape shape = ShapeOf(kind);
+    if (shape == Shape::Knight) {
+        const geometry::Jumps& jumps = geometry::Board.knight[to];
+        for (int i = 0; i < jumps.length; ++i) {
+            consider(jumps.squares[i]);
+        }
+    } else if (shape == Shape::Rook || shape == Shape::Bishop || shape == Shape::Queen) {
+        const int first = shape == Shape::Bishop ? geometry::FirstDiagonal : 0;
+        const int last = shape == Shape::Rook ? geometry::FirstDiagonal - 1 : 7;
+        for (int d = first; d <= last; ++d) {
+            const geometry::Ray& ray = geometry::Board.rays[to][d];
+            for (int i = 0; i < ray.length; ++i) {
+                if (Squares[ray.squares[i]].Occupied) {
+                    consider(ray.squares[i]);
+                    break;
+                }
+            }
+        }
+    } else {
+        for (SquareIndex from = 1; from <= 64; ++from) {
+            consider(from);
         }
     }
     return origins;
