@@ -353,6 +353,55 @@ def lists_follow_long_game(game):
         wait_for(f"{side}'s list to scroll up", lambda: look() != before, 2)
 
 
+def keyboard_only_game(game):
+    """f) A game to mate with the keyboard alone: Tab to the board, arrows and Space to move,
+    Return for the mate's message; then F10 and the arrows to take the mate back and to turn
+    the board."""
+    d = game.desktop
+    cursor = ["e2"]  # where the board's cursor starts
+
+    def keys(*names):
+        d.xdo("key", "--delay", "20", *names)
+
+    def walk(to, turned=False):
+        df = ord(to[0]) - ord(cursor[0][0])
+        dr = int(to[1]) - int(cursor[0][1])
+        right, up = ("Left", "Down") if turned else ("Right", "Up")
+        left, down = ("Right", "Up") if turned else ("Left", "Down")
+        steps = [right] * max(df, 0) + [left] * max(-df, 0) + [up] * max(dr, 0) + [down] * max(-dr, 0)
+        if steps:
+            keys(*steps)
+        cursor[0] = to
+
+    def key_move(origin, target, turned=False):
+        piece = game.position.pop(origin)
+        game.position[target] = piece
+        walk(origin, turned)
+        keys("space")
+        walk(target, turned)
+        keys("space")
+
+    d.xdo("windowfocus", game.window)
+    keys("Tab")
+    for move in ["f2-f3", "e7-e5", "g2-g4"]:
+        key_move(*move.split("-"))
+        game.expect_position(f"{move} played by keys")
+    key_move("d8", "h4")
+    wait_for("the mate message", lambda: game.windows("^Quorrin$"))
+    keys("Return")
+    wait_for("the mate message to close", lambda: not game.windows("^Quorrin$"))
+    game.expect_position("the mate on the board")
+    # Game > Actions > Undo Last Move, then Game > Board > Reverse Board. Without a window
+    # manager nobody gives the window its focus back after the message box: the test does.
+    d.xdo("windowfocus", game.window)
+    keys("F10", "Down", "Down", "Down", "Right", "Return")
+    game.position["d8"] = game.position.pop("h4")
+    game.expect_position("the mate taken back")
+    keys("F10", "Down", "Down", "Right", "Return")
+    # Turned, the bottom right corner shows a8's rook.
+    wait_for("the board turned", lambda: game.board(["h1"]) == {"h1": "b"}, 2)
+
+
 def record_kept_across_programs(game):
     """e) A game saved with Ctrl+S through the file dialog, the program quit, the game opened
     in a new program with Ctrl+O and played on; then a FEN that another program put on the
@@ -365,7 +414,8 @@ def record_kept_across_programs(game):
     def through_file_dialog(program, keys, title):
         d.xdo("windowfocus", program.window, "key", keys)
         wait_for(f"the {title} dialog", lambda: program.windows(f"^{title}$"))
-        d.xdo("key", "ctrl+a", "type", "--delay", "5", path)
+        time.sleep(0.3)  # keys typed while the dialog is still setting up can go astray
+        d.xdo("key", "ctrl+a", "type", "--delay", "20", path)
         # The first Return may only take the completion the file name box offers.
         for _ in range(3):
             d.xdo("key", "Return")
@@ -426,8 +476,8 @@ def carry_interrupted_by_minimising(game):
 
 
 # Each check runs in a program of its own; the last one under a window manager.
-CHECKS = [drop_over_about_box, short_game, lists_follow_long_game, record_kept_across_programs,
-          carry_interrupted_by_minimising]
+CHECKS = [drop_over_about_box, short_game, lists_follow_long_game, keyboard_only_game,
+          record_kept_across_programs, carry_interrupted_by_minimising]
 
 
 def main():
