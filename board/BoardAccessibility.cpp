@@ -57,7 +57,7 @@ public:
     bool isValid() const override { return board_ != nullptr; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
-        return board_ != nullptr ? board_->windowHandle() : nullptr;
+        return board_ != nullptr ? board_->window()->windowHandle() : nullptr;
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
