@@ -28,13 +28,13 @@ QString Describe(const QRect& r) {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-// The menu tree: "caption (hidden) (check) [shortcut]" per item, "-" for a separator, a
+// The menu tree: "caption (hidden name) (check) [shortcut]" per item, "-" for a separator, a
 // submenu's items in brackets after its caption.
 QString DescribeMenu(const QList<QAction*>& actions) {
     QStringList items;
     for (const QAction* action : actions) {
         QString item = action->isSeparator() ? QStringLiteral("-") : action->text();
-        item += action->isVisible() ? "" : " (hidden)";
+        item += action->isVisible() ? "" : " (hidden " + action->objectName() + ")";
         item += action->isCheckable() ? " (check)" : "";
         item += action->shortcut().isEmpty() ? "" : " [" + action->shortcut().toString() + "]";
         item += action->menu() ? "[" + DescribeMenu(action->menu()->actions()) + "]" : "";
@@ -62,78 +62,69 @@ class DesignTest : public QObject {
 private slots:
     void gameWindowAndMenusAsDesigned();
     void aboutBoxAsDesignedWithItsLinks();
-    void entryComesBeforeItsSoundAndListsShowTheNewest();
-    void focusNeverLandsOnListsOrHiddenControls(); // and F10 reaches the menus
+    void listsShowTheNewestEntryAndNeverTakeTheFocus(); // and F10 reaches the menus
 };
 
 void DesignTest::gameWindowAndMenusAsDesigned() {
     GameUnderTest game;
-    QWidget& window = game.Window;
-    auto* client = window.findChild<QWidget*>(QStringLiteral("ClientArea"));
-    QStringList actual = {
-        QStringLiteral("caption: ") + window.windowTitle(),
-        QStringLiteral("client: ") + Describe(QRect(QPoint(), client->size())),
-        QStringLiteral("back colour: ") + client->palette().color(QPalette::Window).name(),
-        QStringLiteral("icon: ") + (window.windowIcon().isNull() ? "none" : "set"),
-        QStringLiteral("menus: ") + DescribeMenu(game.Window.menuBar()->actions()),
-        QStringLiteral("read as: ") + window.accessibleName() + ", " +
-            window.findChild<QWidget*>("lstWhiteMoves")->accessibleName() + ", " +
-            window.findChild<QWidget*>("lstBlackMoves")->accessibleName()};
-    QStringList expected = {
-        QStringLiteral("caption: Quorrin "),
-        QStringLiteral("client: 0,0 %1x%2").arg(Px(9915)).arg(Px(6495)),
-        QStringLiteral("back colour: #404040"),
-        QStringLiteral("icon: set"),
-        "menus: Game[New Game, -, Board[Reverse Board, Drag-and-Drop (check), Highlight Move "
-        "(check), -, Turn Board After Each Move (check)], Actions[Undo Last Move, Claim Draw], -, "
-        "Quit], Record[Open Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy Game, Copy "
-        "Position, Paste Game or Position [Ctrl+V], -, Enter Move... [Ctrl+E]], Help (hidden)[], "
-        "Reclaim Piece (hidden)"
-        "[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden)[Queen, Rook, Bishop, Knight], "
-        "About[About Quorrin]",
-        QStringLiteral("read as: Quorrin, White's moves, Black's moves")};
-
-    struct Control {
-        const char* name;
-        int left, top, width, height;
-        const char* text; // the hidden controls' text, the lists' colour
-    };
-    // The board is 6135 twips as designed and squares itself to 8 whole squares of 51 pixels.
-    const Control controls[] = {{"brdChessboard1", 120, 120, 6120, 6120, ""},
-                                {"lstWhiteMoves", 6360, 120, 1695, 6105, "#e0e0e0"},
-                                {"lstBlackMoves", 8160, 120, 1695, 6105, "#e0e0e0"},
-                                {"txtMovePiece", 3480, 6840, 615, 375, "e2e4"},
-                                {"cmdMovePiece", 4200, 6840, 1095, 375, "Move Piece"},
-                                {"cmdTestStalemate", 360, 6840, 1335, 375, "Test Stalemate"}};
-    for (const Control& c : controls) {
-        auto* widget = window.findChild<QWidget*>(QLatin1String(c.name));
-        QString text = widget->property("text").toString();
-        if (auto* list = qobject_cast<QListWidget*>(widget)) {
-            text = list->palette().color(QPalette::Base).name();
-        }
-        actual.append(QStringLiteral("%1: %2 %3").arg(c.name, Describe(widget->geometry()), text));
-        expected.append(QStringLiteral("%1: %2 %3")
-                            .arg(c.name,
-                                 Describe(QRect(Px(c.left), Px(c.top), Px(c.width), Px(c.height))),
-                                 c.text));
-    }
-    // Line1: white, two pixels wide, from (120, 6360) to (9840, 6360) twips.
+    QMainWindow& window = game.Window;
+    auto* client = game.Find(QStringLiteral("ClientArea"));
+    // Line1: white, two pixels wide, from (120, 6360) to (9840, 6360) twips; the rows it is on.
     const QImage picture = client->grab().toImage();
-    QStringList rows;
+    QStringList line1;
     for (int y = Px(6360) - 3; y <= Px(6360) + 2; ++y) {
         const auto white = [&](int x) { return picture.pixel(x, y) == qRgb(255, 255, 255); };
         if (white(Px(120)) && white(Px(9840) - 1) && !white(Px(120) - 1) && !white(Px(9840))) {
-            rows << QString::number(y);
+            line1 << QString::number(y);
         }
     }
-    actual.append(QStringLiteral("Line1: ") + rows.join(QLatin1Char(' ')));
-    expected.append(QStringLiteral("Line1: %1 %2").arg(Px(6360) - 1).arg(Px(6360)));
-    QCOMPARE(actual, expected);
-    // The two pop-ups are the ones the promotions use, White's first.
-    for (const char* name : {"mnuWhitePawnPromotion", "mnuBlackPawnPromotion"}) {
-        QCOMPARE(game.Window.findChild<QMenu*>(name)->menuAction(),
-                 game.Window.menuBar()->actions().at(name[3] == 'W' ? 3 : 4));
+    // The caption, client area, back colour, icon, menus (the hidden ones by name, the two
+    // promotion pop-ups White's first), the names read out, and Line1.
+    QStringList actual = {window.windowTitle(),
+                          Describe(QRect(QPoint(), client->size())),
+                          client->palette().color(QPalette::Window).name(),
+                          window.windowIcon().isNull() ? "no icon" : "icon",
+                          DescribeMenu(window.menuBar()->actions()),
+                          window.accessibleName(),
+                          game.Lists()[0]->accessibleName(),
+                          game.Lists()[1]->accessibleName(),
+                          line1.join(QLatin1Char(' '))};
+    QStringList expected = {
+        "Quorrin ",
+        Describe(QRect(0, 0, Px(9915), Px(6495))),
+        "#404040",
+        "icon",
+        "Game[New Game, -, Board[Reverse Board, Drag-and-Drop (check), Highlight Move (check), -, "
+        "Turn Board After Each Move (check)], Actions[Undo Last Move, Claim Draw], -, Quit], "
+        "Record[Open Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy Game, Copy Position, "
+        "Paste Game or Position [Ctrl+V], -, Enter Move... [Ctrl+E]], Help (hidden mnuHelp)[], "
+        "Reclaim Piece (hidden mnuWhitePawnPromotion)[Queen, Rook, Bishop, Knight], Reclaim Piece "
+        "(hidden mnuBlackPawnPromotion)[Queen, Rook, Bishop, Knight], About[About Quorrin]",
+        "Quorrin",
+        "White's moves",
+        "Black's moves",
+        QStringLiteral("%1 %2").arg(Px(6360) - 1).arg(Px(6360))};
+
+    // Places in twips; the hidden controls' text, the lists' colour. The board is 6135 twips
+    // as designed and squares itself to 8 whole squares of 51 pixels.
+    const std::tuple<const char*, QRect, const char*> controls[] = {
+        {"brdChessboard1", {120, 120, 6120, 6120}, ""},
+        {"lstWhiteMoves", {6360, 120, 1695, 6105}, "#e0e0e0"},
+        {"lstBlackMoves", {8160, 120, 1695, 6105}, "#e0e0e0"},
+        {"txtMovePiece", {3480, 6840, 615, 375}, "e2e4"},
+        {"cmdMovePiece", {4200, 6840, 1095, 375}, "Move Piece"},
+        {"cmdTestStalemate", {360, 6840, 1335, 375}, "Test Stalemate"}};
+    for (const auto& [name, twips, text] : controls) {
+        auto* widget = game.Find(QLatin1String(name));
+        auto* list = qobject_cast<QListWidget*>(widget);
+        actual << Describe(widget->geometry()) + ' ' +
+                      (list ? list->palette().color(QPalette::Base).name()
+                            : widget->property("text").toString());
+        expected << Describe(QRect(Px(twips.x()), Px(twips.y()), Px(twips.width()),
+                                   Px(twips.height()))) +
+                        ' ' + text;
     }
+    QCOMPARE(actual, expected);
 }
 
 void DesignTest::aboutBoxAsDesignedWithItsLinks() {
@@ -142,13 +133,8 @@ void DesignTest::aboutBoxAsDesignedWithItsLinks() {
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "Open");
     GameUnderTest game;
     game.Run({"mnuaboutchess"});
-    QPointer<QWidget> about;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QStringLiteral("frmAbout")) {
-            about = window;
-        }
-    }
-    QVERIFY(about != nullptr);
+    QVERIFY(TopLevels("frmAbout").size() == 1);
+    const QPointer<QWidget> about = TopLevels("frmAbout").first();
     const auto label = [&about](const char* name) {
         const auto* found = about->findChild<QLabel*>(QLatin1String(name));
         return found->toolTip().isEmpty() ? found->text()
@@ -186,7 +172,7 @@ void DesignTest::aboutBoxAsDesignedWithItsLinks() {
                                              "(About brdChessboard1, icon 1)"));
 }
 
-void DesignTest::entryComesBeforeItsSoundAndListsShowTheNewest() {
+void DesignTest::listsShowTheNewestEntryAndNeverTakeTheFocus() {
     GameUnderTest game;
     game.Window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&game.Window));
@@ -195,12 +181,11 @@ void DesignTest::entryComesBeforeItsSoundAndListsShowTheNewest() {
         knights += {"g1f3", "g8f6", "f3g1", "f6g8"};
     }
     game.Run(knights.mid(0, 2));
-    QCOMPARE(game.EntriesAtSounds, (QStringList{"g1-f3 |", "g1-f3 | g8-f6"}));
+    QCOMPARE(game.EntriesAtSounds, (QStringList{"g1-f3 |", "g1-f3 | g8-f6"})); // entry first
 
     // Each list shows its newest entry, after a move as after an undo.
     const auto newestShown = [&game] {
-        for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
-            const auto* list = game.Window.findChild<QListWidget*>(QLatin1String(name));
+        for (const auto* list : game.Lists()) {
             const QRect newest = list->visualItemRect(list->item(list->count() - 1));
             if (!list->viewport()->rect().contains(newest)) {
                 return false;
@@ -209,24 +194,19 @@ void DesignTest::entryComesBeforeItsSoundAndListsShowTheNewest() {
         return true;
     };
     game.Run(knights.mid(2));
-    const auto* white = game.Window.findChild<QListWidget*>(QStringLiteral("lstWhiteMoves"));
-    QVERIFY(white->verticalScrollBar()->maximum() > 0); // more entries than rows
+    QVERIFY(game.Lists()[0]->verticalScrollBar()->maximum() > 0); // more entries than rows
     QVERIFY(newestShown());
     // Scrolled back to the first moves, each undo shows the last remaining entry again.
-    for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
-        game.Window.findChild<QListWidget*>(QLatin1String(name))->scrollToTop();
+    for (auto* list : game.Lists()) {
+        list->scrollToTop();
     }
     game.Run({"mnuActionsUndo", "mnuActionsUndo"});
     QVERIFY(newestShown());
-}
 
-void DesignTest::focusNeverLandsOnListsOrHiddenControls() {
-    GameUnderTest game;
-    game.Window.show();
-    game.Run({"e2e4", "f7f6", "d1h5"}); // a check, and its message box closed
+    // After a check's message box, the window active again gives the focus to its first
+    // focusable control, then Tab walks them all.
+    game.Run({"mnuGameNew", "e2e4", "f7f6", "d1h5"});
     QCOMPARE(game.Log.last(), QStringLiteral("message Black king in check"));
-    // The window active again gives the focus to its first focusable control, then Tab walks
-    // them all.
     game.Window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&game.Window));
     const QStringList untouchable = {"lstWhiteMoves", "lstBlackMoves", "txtMovePiece",
@@ -237,8 +217,7 @@ void DesignTest::focusNeverLandsOnListsOrHiddenControls() {
         QVERIFY2(!untouchable.contains(name), qPrintable(name));
         QTest::keyClick(&game.Window, Qt::Key_Tab);
     }
-    for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
-        const auto* list = game.Window.findChild<QListWidget*>(QLatin1String(name));
+    for (const auto* list : game.Lists()) {
         QVERIFY(list->selectedItems().isEmpty() && list->currentItem() == nullptr);
     }
     // Without a mouse, F10 opens the first menu.

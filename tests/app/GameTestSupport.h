@@ -45,18 +45,23 @@ public:
         return true;
     }
 
+    // The window's part of that name: Find<QAction>("mnuGameNew").
+    template <typename Part = QWidget> Part* Find(const QString& name) const {
+        return Window.findChild<Part*>(name);
+    }
+
     // Each step names a menu command ("mnu...") or a button ("cmd...") to use, or else is a
     // move to type and send with "Move Piece".
     void Run(const QStringList& steps) const {
         for (QString step : steps) {
             if (!step.startsWith("mnu") && !step.startsWith("cmd")) {
-                Window.findChild<QLineEdit*>(QStringLiteral("txtMovePiece"))->setText(step);
+                Find<QLineEdit>(QStringLiteral("txtMovePiece"))->setText(step);
                 step = QStringLiteral("cmdMovePiece");
             }
-            if (auto* action = Window.findChild<QAction*>(step)) {
+            if (auto* action = Find<QAction>(step)) {
                 action->trigger();
             } else {
-                Window.findChild<QAbstractButton*>(step)->click();
+                Find<QAbstractButton>(step)->click();
             }
         }
     }
@@ -64,8 +69,7 @@ public:
     // White's entries, a bar, then Black's entries, all joined with blanks: "e2-e4 | e7-e5".
     QString Entries() const {
         QStringList texts;
-        for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
-            const auto* list = Window.findChild<QListWidget*>(QLatin1String(name));
+        for (const auto* list : Lists()) {
             for (int row = 0; row < list->count(); ++row) {
                 texts.append(list->item(row)->text());
             }
@@ -73,6 +77,11 @@ public:
         }
         texts.removeLast();
         return texts.join(QLatin1Char(' '));
+    }
+
+    QList<QListWidget*> Lists() const {
+        return {Find<QListWidget>(QStringLiteral("lstWhiteMoves")),
+                Find<QListWidget>(QStringLiteral("lstBlackMoves"))};
     }
 
     // "sound click.wav", "message Stalemate", "popup mnuWhitePawnPromotion". A sound not asked
@@ -131,5 +140,12 @@ private:
 
     QTimer answerer_;
 };
+
+// The top-level windows of that name.
+inline QWidgetList TopLevels(const QString& name) {
+    QWidgetList windows = QApplication::topLevelWidgets();
+    windows.removeIf([&name](const QWidget* window) { return window->objectName() != name; });
+    return windows;
+}
 
 } // namespace quorrin::test

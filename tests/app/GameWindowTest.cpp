@@ -20,8 +20,7 @@ private slots:
     void movesAndCommandsReachListsMessagesAndSounds();
     void promotionPopupHandsOverChoiceOrPreviousValue();
     void checkMarksFollowSavedStateAndReachTheBoard();
-    void reverseBoardOnlyWritesZeroOrOne();
-    void turnBoardAfterEachMoveShowsTheSideToMove();
+    void boardViewFollowsReverseAndTurnBoard();
     void aboutBoxOutlivesTheGameWindowButNotQuit();
 };
 
@@ -107,58 +106,45 @@ void GameWindowTest::checkMarksFollowSavedStateAndReachTheBoard() {
     const QTemporaryDir folder;
     const QString ini = folder.filePath(QStringLiteral("GAME.ini"));
     for (const bool locked : {false, true}) {
-        for (const bool highlight : {false, true}) {
-            QSettings(ini, QSettings::IniFormat).setValue("brdChessboard1/Locked", locked);
-            QSettings(ini, QSettings::IniFormat)
-                .setValue("brdChessboard1/HighlightMove", highlight);
-            const GameUnderTest game(ini);
-            // A check mark on "Drag-and-Drop" means dragging is allowed.
-            QCOMPARE(game.Window.findChild<QAction*>("mnuBoardLock")->isChecked(), !locked);
-            QCOMPARE(game.Window.findChild<QAction*>("mnuBoardHighlight")->isChecked(), highlight);
-            game.Run({"mnuBoardLock", "mnuBoardHighlight"});
-            QCOMPARE(game.Board.Locked(), !locked);
-            QCOMPARE(game.Board.HighlightMove(), !highlight);
-        }
+        QSettings(ini, QSettings::IniFormat).setValue("brdChessboard1/Locked", locked);
+        QSettings(ini, QSettings::IniFormat).setValue("brdChessboard1/HighlightMove", !locked);
+        const GameUnderTest game(ini);
+        // A check mark on "Drag-and-Drop" means dragging is allowed.
+        QCOMPARE(game.Find<QAction>("mnuBoardLock")->isChecked(), !locked);
+        QCOMPARE(game.Find<QAction>("mnuBoardHighlight")->isChecked(), !locked);
+        game.Run({"mnuBoardLock", "mnuBoardHighlight"});
+        QCOMPARE(game.Board.Locked(), !locked);
+        QCOMPARE(game.Board.HighlightMove(), locked);
     }
 }
 
-void GameWindowTest::reverseBoardOnlyWritesZeroOrOne() {
-    GameUnderTest game;
-    QList<qint32> views;
-    game.Board.setSideView(5);
-    for (int i = 0; i < 4; ++i) {
-        game.Run({"mnuBoardView"});
-        views.append(game.Board.SideView());
-    }
-    QCOMPARE(views, (QList<qint32>{0, 1, 0, 1}));
-}
-
-void GameWindowTest::turnBoardAfterEachMoveShowsTheSideToMove() {
+void GameWindowTest::boardViewFollowsReverseAndTurnBoard() {
+    QVERIFY(!GameUnderTest().Find<QAction>("mnuBoardTurn")->isChecked()); // off when not saved
     const QTemporaryDir folder;
     const QString ini = folder.filePath(QStringLiteral("GAME.ini"));
     QSettings(ini, QSettings::IniFormat).setValue("GAME/TurnBoardAfterEachMove", true);
     GameUnderTest game(ini);
+    game.Board.setSideView(5);
     QSignalSpy writes(&game.Board, &brdChessboard::PropertyChanged);
     QList<qint32> views;
-    // Unchecked, the board stays as it is; checked again, it turns at once.
-    for (const char* step : {"e2e4", "e7e5", "mnuActionsUndo", "mnuGameNew", "e2e4", "mnuBoardTurn",
-                             "e7e5", "mnuBoardView", "mnuBoardTurn", "cmdTestStalemate"}) {
+    // "Reverse Board" writes only 0 or 1. "Turn Board After Each Move" unchecked, the board
+    // stays as it is; checked again, it is written at once.
+    for (const char* step :
+         {"mnuBoardView", "mnuBoardView", "e2e4", "e7e5", "mnuActionsUndo", "mnuGameNew", "e2e4",
+          "mnuBoardTurn", "e7e5", "mnuBoardView", "mnuBoardTurn", "cmdTestStalemate"}) {
         game.Run({step});
         views.append(game.Board.SideView());
     }
-    QCOMPARE(views, (QList<qint32>{1, 0, 1, 0, 1, 1, 1, 0, 0, 0}));
-    QCOMPARE(writes.count(), 8);
-    QVERIFY(!GameUnderTest().Window.findChild<QAction*>("mnuBoardTurn")->isChecked());
+    QCOMPARE(views, (QList<qint32>{0, 1, 1, 0, 1, 0, 1, 1, 1, 0, 0, 0}));
+    QCOMPARE(writes.count(), 10);
 }
 
 void GameWindowTest::aboutBoxOutlivesTheGameWindowButNotQuit() {
     GameUnderTest game;
     game.Window.show();
     game.Run({"mnuaboutchess", "mnuaboutchess"}); // the second brings the same box forward
-    QWidgetList aboutBoxes = QApplication::topLevelWidgets();
-    aboutBoxes.removeIf([](QWidget* window) { return window->objectName() != "frmAbout"; });
-    QCOMPARE(aboutBoxes.size(), 1);
-    QWidget* about = aboutBoxes.first();
+    QCOMPARE(TopLevels("frmAbout").size(), 1);
+    QWidget* about = TopLevels("frmAbout").first();
     QVERIFY(about->isVisible() && !about->isModal());
 
     // Closing the game window by its frame leaves the About box, and the program, running;

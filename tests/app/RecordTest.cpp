@@ -16,11 +16,6 @@ QString Clipboard() {
     return QApplication::clipboard()->text();
 }
 
-QString FileText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 } // namespace
 
 class RecordTest : public QObject {
@@ -38,7 +33,9 @@ void RecordTest::savedGameOpensAndGoesOn() {
     GameUnderTest game;
     game.FileAnswer = folder.filePath(QStringLiteral("game.pgn"));
     game.Run({"e2e4", "e7e5", "g1f3", "mnuRecordSave", "mnuGameNew", "mnuRecordOpen"});
-    const QString saved = FileText(game.FileAnswer);
+    QFile file(game.FileAnswer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString saved = QString::fromUtf8(file.readAll());
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd"));
     QVERIFY2(saved.contains("[Date \"" + today +
                             "\"]\n[Round \"?\"]\n[White \"White\"]\n[Black "

@@ -9,6 +9,7 @@
 
 #include <QTimer>
 
+#include <map>
 #include <optional>
 
 namespace quorrin {
@@ -33,13 +34,27 @@ inline QImage Picture(const brdChessboard& board, const char* name) {
     return BoardTestAccess::Surface(board, name)->Image();
 }
 
-// Background, a frame frameWidth pixels wide on the outermost pixels, then the piece cell
-// (as high as the layers) ANDed and ORed in at offset.
+// A picture drawn for a density (":/board/pieces-and@2x.png" at ratio 2), read once.
+inline const QImage& Drawn(const QString& name, int ratio) {
+    static std::map<std::pair<QString, int>, QImage> read;
+    QImage& image = read[{name, ratio}];
+    if (image.isNull()) {
+        PieceArtwork::Shared(); // registers the resources
+        const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+        image = QImage(QStringLiteral(":/board/%1%2.png").arg(name, suffix))
+                    .convertToFormat(QImage::Format_RGB32);
+    }
+    return image;
+}
+
+// Background, a frame as wide as the ratio on the outermost pixels, then the piece cell drawn
+// for that density ANDed and ORed in at offset.
 inline QImage ExpectedSquare(QSize size, QRgb background, std::optional<QRgb> frame,
-                             std::optional<int> piece, QPoint offset, const QImage& andLayer,
-                             const QImage& orLayer, int frameWidth) {
+                             std::optional<int> piece, QPoint offset, int ratio = 1) {
+    const QImage& andLayer = Drawn(QStringLiteral("pieces-and"), ratio);
+    const QImage& orLayer = Drawn(QStringLiteral("pieces-or"), ratio);
     QImage image(size, QImage::Format_RGB32);
-    const QRect inside = image.rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth);
+    const QRect inside = image.rect().adjusted(ratio, ratio, -ratio, -ratio);
     const int cell = andLayer.height();
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
@@ -55,26 +70,22 @@ inline QImage ExpectedSquare(QSize size, QRgb background, std::optional<QRgb> fr
     return image;
 }
 
-// The same at normal density, with the board's own piece layers and a one-pixel frame.
-inline QImage ExpectedSquare(QSize size, QRgb background, std::optional<QRgb> frame,
-                             std::optional<int> piece, QPoint offset) {
-    const auto artwork = PieceArtwork::Shared();
-    return ExpectedSquare(size, background, frame, piece, offset, artwork->AndLayer(),
-                          artwork->OrLayer(), 1);
+// What square k should show at a ratio: its colour, its piece centred and, when framed, the
+// frame.
+inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int ratio = 1) {
+    const BoardSquare& square = board.State().Squares[k];
+    const int side = board.SquarePixels() * ratio;
+    const int margin = (side - PieceArtwork::CellPixels * ratio) / 2;
+    return ExpectedSquare(
+        QSize(side, side),
+        SquareSurface::RgbOf(square.IsDark ? board.DarkSquareColor() : board.LightSquareColor()),
+        framed ? std::optional(SquareSurface::RgbOf(board.HighlightMoveColor())) : std::nullopt,
+        square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt, QPoint(margin, margin),
+        ratio);
 }
 
-// Whether a square shows its colour, its piece centred and, when framed, the frame.
 inline bool Shows(const brdChessboard& board, const char* name, bool framed) {
-    const BoardSquare& square = board.State().Squares[SquareNameToIndex(name)];
-    const QImage picture = Picture(board, name);
-    const QSize size = picture.size();
-    const quint32 colour = square.IsDark ? board.DarkSquareColor() : board.LightSquareColor();
-    return picture ==
-           ExpectedSquare(size, SquareSurface::RgbOf(colour),
-                          framed ? std::optional(SquareSurface::RgbOf(board.HighlightMoveColor()))
-                                 : std::nullopt,
-                          square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt,
-                          QPoint((size.width() - 32) / 2, (size.height() - 32) / 2));
+    return Picture(board, name) == ExpectedSquare(board, SquareNameToIndex(name), framed);
 }
 
 } // namespace test

@@ -32,35 +32,15 @@ bool MoveToRatio(QWidget& window, int ratio) {
     return QTest::qWaitFor([&] { return qFuzzyCompare(window.devicePixelRatioF(), qreal(ratio)); });
 }
 
-// A picture drawn for a density, read straight from the resources.
-QImage Drawn(const QString& name, int ratio) {
-    const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
-    return QImage(QStringLiteral(":/board/%1%2.png").arg(name, suffix))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
 // The board as it should look at a ratio: every square composed from the pictures of that
 // density, with the frame as wide as the ratio and the cell centred in device pixels.
 QImage ExpectedBoard(const brdChessboard& board, int ratio, const QStringList& framed) {
-    const QImage andLayer = Drawn(QStringLiteral("pieces-and"), ratio);
-    const QImage orLayer = Drawn(QStringLiteral("pieces-or"), ratio);
-    const int side = board.SquarePixels() * ratio;
-    const int margin = (side - andLayer.height()) / 2;
     QImage expected(board.size() * ratio, QImage::Format_RGB32);
     QPainter painter(&expected);
     for (int k = 1; k <= 64; ++k) {
-        const BoardSquare& square = board.State().Squares[k];
         const QString name = QString::fromStdString(SquareIndexToName(k));
         painter.drawImage(brdChessboardPrivate::Of(board).picSquare_[k]->pos() * ratio,
-                          test::ExpectedSquare(
-                              QSize(side, side),
-                              SquareSurface::RgbOf(square.IsDark ? board.DarkSquareColor()
-                                                                 : board.LightSquareColor()),
-                              framed.contains(name)
-                                  ? std::optional(SquareSurface::RgbOf(board.HighlightMoveColor()))
-                                  : std::nullopt,
-                              square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt,
-                              QPoint(margin, margin), andLayer, orLayer, ratio));
+                          test::ExpectedSquare(board, k, framed.contains(name), ratio));
     }
     painter.end();
     expected.setDevicePixelRatio(ratio);
@@ -81,7 +61,6 @@ private slots:
     void boardAtDeviceResolution_data();
     void boardAtDeviceResolution();
     void largestSquareBounded();
-    void dragCursorIsSharp();
     void resampledDensityKeepsTheRule_data();
     void resampledDensityKeepsTheRule();
 };
@@ -120,6 +99,16 @@ void BoardHiDpiTest::boardAtDeviceResolution() {
     // Moves made there are composed at that density at once, and so is the way back.
     QVERIFY(board.MovePiece(QStringLiteral("d7"), QStringLiteral("d5")));
     QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"d7", "d5"}));
+    // The knight picked up there is carried by a sharp pointer. X11 takes the hot spot in the
+    // picture's own pixels: the middle of the icon.
+    BoardTestAccess::PickUp(board, "g1");
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    const QPixmap pointer = QApplication::overrideCursor()->pixmap();
+    QCOMPARE(pointer.devicePixelRatio(), qreal(ratio));
+    QCOMPARE(pointer.toImage().convertToFormat(QImage::Format_RGB32),
+             test::Drawn(QStringLiteral("icons/piece-09"), ratio));
+    QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(16, 16) * ratio);
+    brdChessboardPrivate::Of(board).EndDrag();
     QVERIFY(MoveToRatio(board, 1));
     QCOMPARE(Shown(board), ExpectedBoard(board, 1, {"d7", "d5"}));
 }
@@ -132,22 +121,6 @@ void BoardHiDpiTest::largestSquareBounded() {
     QCOMPARE(board.SquarePixels(), 1024);
     QCOMPARE(test::Picture(board, "a1").size(), QSize(1024, 1024));
     QCOMPARE(test::Picture(board, "a1").devicePixelRatio(), 1.0);
-}
-
-void BoardHiDpiTest::dragCursorIsSharp() {
-    brdChessboard board;
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
-    QVERIFY(MoveToRatio(board, 2));
-    BoardTestAccess::PickUp(board, "g1");
-    QVERIFY(QApplication::overrideCursor() != nullptr);
-    const QPixmap pointer = QApplication::overrideCursor()->pixmap();
-    QCOMPARE(pointer.devicePixelRatio(), 2.0);
-    QCOMPARE(pointer.toImage().convertToFormat(QImage::Format_RGB32),
-             Drawn(QStringLiteral("icons/piece-09"), 2));
-    // X11 takes the hot spot in the picture's own pixels: the middle of the 64-pixel icon.
-    QCOMPARE(QApplication::overrideCursor()->hotSpot(), QPoint(32, 32));
-    brdChessboardPrivate::Of(board).EndDrag();
 }
 
 void BoardHiDpiTest::resampledDensityKeepsTheRule_data() {
@@ -170,25 +143,24 @@ void BoardHiDpiTest::resampledDensityKeepsTheRule() {
     QCOMPARE(density.icons[WhiteKnight].size(), QSize(cell, cell));
     QCOMPARE(density.icons[WhiteKnight].devicePixelRatio(), ratio);
     QCOMPARE(&artwork->At(ratio), &density); // made once
-    // Pixels inside the piece, per cell, at this ratio and at normal density.
-    std::array<int, PieceTypeCount> covered{};
-    std::array<int, PieceTypeCount> normal{};
-    for (int y = 0; y < cell; ++y) {
-        for (int x = 0; x < density.andLayer.width(); ++x) {
-            const QRgb mask = density.andLayer.pixel(x, y) & RGB_MASK;
-            QVERIFY(mask == 0 || mask == RGB_MASK);
-            QVERIFY(mask == 0 || (density.orLayer.pixel(x, y) & RGB_MASK) == 0);
-            covered[x / cell] += mask == 0 ? 1 : 0;
+    // Pixels inside each piece at a density; a pixel that breaks the rule makes its piece's
+    // count hugely negative.
+    const auto covered = [](const PieceArtwork::Density& drawn) {
+        std::array<int, PieceTypeCount> pixels{};
+        for (int y = 0; y < drawn.cell; ++y) {
+            for (int x = 0; x < drawn.andLayer.width(); ++x) {
+                const QRgb mask = drawn.andLayer.pixel(x, y) & RGB_MASK;
+                const bool rule =
+                    mask == 0 || (mask == RGB_MASK && (drawn.orLayer.pixel(x, y) & RGB_MASK) == 0);
+                pixels[x / drawn.cell] += !rule ? -1000000 : mask == 0 ? 1 : 0;
+            }
         }
-    }
-    for (int y = 0; y < PieceArtwork::CellPixels; ++y) {
-        for (int x = 0; x < PieceArtwork::LayerWidth; ++x) {
-            normal[x / PieceArtwork::CellPixels] +=
-                (artwork->AndLayer().pixel(x, y) & RGB_MASK) == 0 ? 1 : 0;
-        }
-    }
+        return pixels;
+    };
+    const std::array<int, PieceTypeCount> inside = covered(density);
+    const std::array<int, PieceTypeCount> normal = covered(artwork->At(1));
     for (int kind = 0; kind < PieceTypeCount; ++kind) {
-        const qreal share = covered[kind] / (normal[kind] * ratio * ratio);
+        const qreal share = inside[kind] / (normal[kind] * ratio * ratio);
         QVERIFY2(share > 0.9 && share < 1.1, qPrintable(QString::number(share)));
     }
 }
