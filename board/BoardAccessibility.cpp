@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 
 #include <string_view>
 
@@ -372,13 +373,21 @@ QString RefusalAnnouncement(SquareIndex from, SquareIndex to) {
 
 void brdChessboardPrivate::Announce(const QString& text) {
     announcement_ = text;
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(&q, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    announcementUntold_ = true;
+    RefreshSpokenNames();
 }
 
 void brdChessboardPrivate::RefreshSpokenNames() {
+    // Told once the event being handled is done: a game replayed in one go is told once.
+    if (!QAccessible::isActive() || tellPending_) {
+        return;
+    }
+    tellPending_ = true;
+    QTimer::singleShot(0, &q, [this] { TellChanges(); });
+}
+
+void brdChessboardPrivate::TellChanges() {
+    tellPending_ = false;
     if (!QAccessible::isActive()) {
         return;
     }
@@ -390,6 +399,11 @@ void brdChessboardPrivate::RefreshSpokenNames() {
             QAccessibleEvent event(picSquare_[k], QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         }
+    }
+    if (announcementUntold_) {
+        announcementUntold_ = false;
+        QAccessibleEvent event(&q, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -99,8 +99,14 @@ const ChessEngine& brdChessboard::Engine() const {
 }
 
 QString brdChessboard::NewGameFromFen(const QString& sFen) {
-    const std::optional<std::string> refused = d_func()->engine_.NewGameFromFen(sFen.toStdString());
-    return refused ? QString::fromStdString(*refused) : QString();
+    Q_D(brdChessboard);
+    const std::optional<std::string> refused = d->engine_.NewGameFromFen(sFen.toStdString());
+    if (refused) {
+        return QString::fromStdString(*refused);
+    }
+    d->PositionChanged();
+    d->Announce(NewGameAnnouncement(d->engine_.State().WhitesTurn));
+    return {};
 }
 
 void brdChessboard::About() {

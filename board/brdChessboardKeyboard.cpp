@@ -81,12 +81,10 @@ bool brdChessboardPrivate::KeyPress(const QKeyEvent& event) {
         } else if (pickedSquare_ == cursorSquare_) {
             PutBack();
         } else {
-            // The move renames the squares it changes; a refused one only the origin.
             const SquareIndex from = pickedSquare_;
             pickedSquare_ = 0;
             ShowKeyboardMarks();
             if (!engine_.MovePiece(SquareIndexToName(from), SquareIndexToName(cursorSquare_))) {
-                RefreshSpokenNames();
                 Announce(RefusalAnnouncement(from, cursorSquare_));
             }
         }

@@ -96,8 +96,10 @@ public:
     // Accessibility (BoardAccessibility.cpp): the spoken announcement of what just happened,
     // in the board's accessible description, and name changes of the squares it touched.
     void Announce(const QString& text);
-    // The squares whose spoken names changed since they were last read say so.
+    // The squares whose spoken names changed since they were last told, and an announcement
+    // not yet told, are told once the event being handled is done.
     void RefreshSpokenNames();
+    void TellChanges();
     // The cursor's square becomes the accessible focus, if the board has the focus.
     void SendCursorFocus();
     // After a move, an undo or a new game: a piece in hand by keyboard goes back, and the
@@ -137,6 +139,8 @@ public:
     // What the screen reader last heard: the announcement and each square's name (1..64).
     QString announcement_;
     std::array<QString, 65> spokenNames_;
+    bool announcementUntold_ = false;
+    bool tellPending_ = false;
 };
 
 } // namespace quorrin

@@ -219,6 +219,8 @@ void BoardKeyboardTest::accessibleTable() {
     QCOMPARE(shown.Description(), QStringLiteral("White: pawn e2 to e4"));
     QVERIFY(shown.board->UndoLastMove());
     QCOMPARE(shown.Description(), QStringLiteral("White's move taken back"));
+    QVERIFY(shown.board->NewGameFromFen(QStringLiteral("4k3/8/8/8/8/8/8/4K3 b - - 0 1")).isEmpty());
+    QCOMPARE(shown.Description(), QStringLiteral("New game, Black to move"));
     QVERIFY(shown.board->NewGame());
     QCOMPARE(shown.Description(), QStringLiteral("New game, White to move"));
 
