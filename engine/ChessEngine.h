@@ -112,7 +112,8 @@ public:
 
     // The current position as FEN. Castling rights come from kings and rooks that have not
     // moved on their home squares; the en passant square is given only when an en passant
-    // capture is legal.
+    // capture is legal. From an event handler it is the position the move or undo left
+    // (except in PawnPromotion, raised before the move is complete).
     std::string Fen() const;
     // The FEN of the position the game started from.
     const std::string& FenAtStart() const { return startFen_; }

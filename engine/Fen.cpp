@@ -258,7 +258,8 @@ std::string ChessEngine::Fen() const {
         }
         fen += row < 8 ? '/' : ' ';
     }
-    fen += WhitesTurn ? "w " : "b ";
+    // While the host hears about a move or an undo, the turn has not passed yet.
+    fen += WhitesTurn != busy_ ? "w " : "b ";
     const int rights = CastlingRights(*this);
     for (int bit = 0; bit < 4; ++bit) {
         if ((rights >> bit) & 1) {

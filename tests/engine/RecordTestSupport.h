@@ -22,6 +22,12 @@ public:
         choice = PieceOf(static_cast<Shape>(std::string_view("?qrnb").find(promotion)), white);
     }
     void Draw(DrawReason reason) override { draws.push_back(reason); }
+    // When engine is set: the FEN it gives while the last PieceMovement is heard.
+    const ChessEngine* engine = nullptr;
+    std::string fenHeard;
+    void PieceMovement(bool, const std::string&, const std::string&) override {
+        fenHeard = engine != nullptr ? engine->Fen() : "";
+    }
 };
 
 // Makes each coordinate move of moves ("e2e4 e7e8n"; "undo" takes one back); the first one
