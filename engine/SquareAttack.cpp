@@ -9,7 +9,7 @@ bool ChessEngine::IsSquareAttacked(bool ownerIsWhite, SquareIndex square) const 
     return SquareIsAttacked(Squares, ownerIsWhite, square);
 }
 
-bool SquareIsAttacked(const std::array<BoardSquare, 65>& Squares, bool ownerIsWhite,
+bool SquareIsAttacked(const std::array<BoardSquare, 65>& squares, bool ownerIsWhite,
                       SquareIndex square) {
     if (!IsBoardSquare(square)) {
         return false;
@@ -28,7 +28,7 @@ bool SquareIsAttacked(const std::array<BoardSquare, 65>& Squares, bool ownerIsWh
         const PieceType slider = diagonalRay ? bishop : rook;
         const geometry::Ray& ray = rays[d];
         for (int i = 0; i < ray.length; ++i) {
-            const BoardSquare& met = Squares[ray.squares[i]];
+            const BoardSquare& met = squares[ray.squares[i]];
             if (!met.Occupied) {
                 continue;
             }
@@ -50,7 +50,7 @@ bool SquareIsAttacked(const std::array<BoardSquare, 65>& Squares, bool ownerIsWh
     }
     const geometry::Jumps& jumps = geometry::Board.knight[square];
     for (int i = 0; i < jumps.length; ++i) {
-        const BoardSquare& met = Squares[jumps.squares[i]];
+        const BoardSquare& met = squares[jumps.squares[i]];
         if (met.Occupied && met.Piece.Kind == knight) {
             return true;
         }
