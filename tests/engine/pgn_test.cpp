@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <random>
+#include <sstream>
 
 namespace quorrin::testing {
 namespace {
@@ -91,21 +92,18 @@ TEST(Pgn, WrittenGamesReadBackAsTheSameGames) {
             ASSERT_EQ(Play(engine, host, legal[random() % legal.size()].coordinates), "");
         }
         const std::string text = WritePgn(engine, tags);
-        std::size_t longest = 0;
-        for (std::size_t at = 0, end; at < text.size(); at = end + 1) {
-            end = text.find('\n', at);
-            longest = std::max(longest, end - at);
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LT(line.size(), 80u) << line;
         }
-        EXPECT_LT(longest, 80u);
         const PgnFile file = ReadPgn(text);
         ASSERT_EQ(file.Games.size(), 1u) << text;
         EXPECT_EQ(file.Games[0].Tag("White"), tags[0].Value);
-        EXPECT_EQ(file.Games[0].Tag("Annotator"), "Q");
         EXPECT_EQ(file.Games[0].Tag("Result"), GameResult(engine));
         const PgnImport imported = ImportPgnGame(file.Games[0]);
         ASSERT_EQ(imported.Error, "") << text;
         EXPECT_EQ(imported.FinalFen, engine.Fen()) << text;
-        for (std::size_t ply = 0; ply < imported.San.size(); ++ply) {
+        for (std::size_t ply = 0; ply < imported.Moves.size(); ++ply) {
             EXPECT_EQ(imported.Moves[ply].Coordinates(), engine.MoveCoordinates(ply));
         }
     }
