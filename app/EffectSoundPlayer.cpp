@@ -1,6 +1,6 @@
 #include "EffectSoundPlayer.h"
 
-#include "audio/WaveFile.h"
+#include "app/audio/WaveFile.h"
 
 #include <QFile>
 

@@ -5,9 +5,9 @@
 #include "SoundPlayer.h"
 #include "board/PropertyStore.h"
 #include "board/brdChessboard.h"
+#include "board/platform/Platform.h"
+#include "board/platform/WindowPlacement.h"
 #include "frmAbout.h"
-#include "platform/Platform.h"
-#include "platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QCoreApplication>

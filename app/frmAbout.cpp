@@ -3,7 +3,7 @@
 #include "AppResources.h"
 #include "ClickableLabel.h"
 #include "QuorrinVersion.h"
-#include "platform/WindowPlacement.h"
+#include "board/platform/WindowPlacement.h"
 
 #include <QDesktopServices>
 #include <QFont>

@@ -3,7 +3,7 @@
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
 #include "board/brdChessboard_p.h"
-#include "platform/Platform.h"
+#include "board/platform/Platform.h"
 
 #include <QResizeEvent>
 

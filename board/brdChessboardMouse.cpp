@@ -4,8 +4,8 @@
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
 #include "board/brdChessboard_p.h"
+#include "board/platform/Platform.h"
 #include "engine/Notation.h"
-#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 // perft LAYOUT|start w|b DEPTH [--divide]   or   perft "FEN" DEPTH [--divide]
 // Counts the move tree of a position to DEPTH through the engine's move command and undo.
 #include "ToolArguments.h"
-#include "support/PerftWalker.h"
+#include "tools/support/PerftWalker.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "audio/WaveFile.h"
+#include "app/audio/WaveFile.h"
 
 #include <algorithm>
 #include <cmath>

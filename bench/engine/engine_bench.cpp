@@ -1,8 +1,8 @@
 // Speed of the engine's public move cycle, of the attack test, and of a full perft walk.
 #include "engine/ChessEngine.h"
 #include "engine/LayoutText.h"
-#include "support/AllocationCounter.h"
-#include "support/PerftWalker.h"
+#include "tools/support/AllocationCounter.h"
+#include "tools/support/PerftWalker.h"
 
 #include <benchmark/benchmark.h>
 

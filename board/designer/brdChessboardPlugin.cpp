@@ -1,7 +1,7 @@
 #include "brdChessboardPlugin.h"
 
 #include "board/brdChessboard.h"
-#include "platform/Platform.h"
+#include "board/platform/Platform.h"
 
 #include <QIcon>
 

@@ -1,5 +1,5 @@
 // The platform layer on Qt: screen metrics and the left-button state.
-#include "platform/Platform.h"
+#include "board/platform/Platform.h"
 
 #include <QGuiApplication>
 #include <QScreen>

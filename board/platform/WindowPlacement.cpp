@@ -1,6 +1,6 @@
-#include "platform/WindowPlacement.h"
+#include "board/platform/WindowPlacement.h"
 
-#include "platform/Platform.h"
+#include "board/platform/Platform.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -2,8 +2,8 @@
 // command, not the attack test, not the checkmate and stalemate tests run after every move.
 #include "engine/ChessEngine.h"
 #include "engine/LayoutText.h"
-#include "support/AllocationCounter.h"
-#include "support/PerftWalker.h"
+#include "tools/support/AllocationCounter.h"
+#include "tools/support/PerftWalker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The sound layer: judging WAV files, returning at once when a sound cannot be played, and
 // finding the sound files.
 #include "EffectSoundPlayer.h"
-#include "audio/WaveFile.h"
+#include "app/audio/WaveFile.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

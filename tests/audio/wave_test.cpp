@@ -1,6 +1,6 @@
 // Reading WAV images: what is accepted and for how long it plays, what is refused and why, and
 // written sounds reading back as written.
-#include "audio/WaveFile.h"
+#include "app/audio/WaveFile.h"
 
 #include <gtest/gtest.h>
 

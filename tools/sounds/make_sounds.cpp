@@ -5,7 +5,7 @@
 //
 // Output is deterministic: the noise has a fixed seed.
 #include "Synthesis.h"
-#include "audio/WaveFile.h"
+#include "app/audio/WaveFile.h"
 
 #include <algorithm>
 #include <cmath>
