@@ -10,63 +10,17 @@ announced. Exits 77 (skipped) only when Xvfb, the session bus or the accessibili
 start; any sanitizer report of the program fails the test.
 """
 
-import ctypes
 import os
 import re
-import select
-import signal
 import subprocess
 import sys
 import tempfile
 import time
 
-SKIPPED = 77
+from xsession import Failed, XSession, check, skip, start_with_line
+
 PIECES = {"r": "rook", "n": "knight", "b": "bishop", "q": "queen", "k": "king", "p": "pawn"}
 START_RANKS = {8: "rnbqkbnr", 7: "pppppppp", 2: "PPPPPPPP", 1: "RNBQKBNR"}
-
-
-class Failed(Exception):
-    pass
-
-
-def check(ok, message):
-    if not ok:
-        raise Failed(message)
-
-
-def skip(message):
-    print("SKIPPED: " + message)
-    sys.exit(SKIPPED)
-
-
-def die_with_parent():
-    """Run in each child: it gets SIGTERM when this driver ends, however it ends."""
-    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
-
-
-def start_with_line(command, env, what):
-    """Starts a child that writes one line (a display number, a bus address) to the file
-    descriptor named in its command as {fd}; answers the child and the line, or skips."""
-    read, write = os.pipe()
-    try:
-        child = subprocess.Popen([part.format(fd=write) for part in command], env=env,
-                                 pass_fds=(write,), preexec_fn=die_with_parent,
-                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                 stderr=subprocess.DEVNULL)
-    except OSError as error:
-        skip(f"{what} cannot start ({error})")
-    os.close(write)
-    line = b""
-    while not line.endswith(b"\n") and select.select([read], [], [], 10)[0]:
-        chunk = os.read(read, 256)
-        line += chunk
-        if not chunk:
-            break
-    os.close(read)
-    if not line.strip():
-        child.terminate()
-        skip(f"{what} did not start")
-    return child, line.decode().strip()
 
 
 def expected_names():
@@ -80,16 +34,11 @@ def expected_names():
     return names
 
 
-class Desktop:
-    """Xvfb, a private session bus and the accessibility bus on it; the program under test."""
+class Desktop(XSession):
+    """The X server, a private session bus and the accessibility bus on it."""
 
     def __init__(self, folder):
-        self.processes = []
-        server, display = start_with_line(
-            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            os.environ, "Xvfb")
-        self.processes.append(server)
-        self.env = dict(os.environ, DISPLAY=":" + display, XDG_RUNTIME_DIR=folder, HOME=folder)
+        super().__init__(folder)
         bus, address = start_with_line(
             ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={fd}"],
             self.env, "the session bus")
@@ -110,25 +59,9 @@ class Desktop:
         # pyatspi finds the buses through the environment when it is first used.
         os.environ.update(self.env)
 
-    def start(self, *command, **kwargs):
-        process = subprocess.Popen(command, env=self.env, preexec_fn=die_with_parent,
-                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, **kwargs)
-        self.processes.append(process)
-        return process
-
-    def xdo(self, *args):
-        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
-                              text=True).stdout.split()
-
     def keys(self, *names):
         """Real key presses, a little apart, to the window with the keyboard focus."""
         self.xdo("key", "--delay", 50, *names)
-
-    def close(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-                process.wait(5)
 
 
 class Reader:

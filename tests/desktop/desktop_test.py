@@ -11,40 +11,17 @@ starts). Exits 77 (skipped) only when Xvfb cannot start; any sanitizer report
 of the program fails the test.
 """
 
-import ctypes
 import os
 import re
-import select
-import signal
 import subprocess
 import sys
 import tempfile
 import time
 
-SKIPPED = 77
+from xsession import Failed, XSession, check, wait_for
+
 LIGHT, DARK = (0xE0, 0xE0, 0xE0), (0x80, 0x80, 0x80)  # the board's default square colours
 START = {f + r: ("w" if r in "12" else "b") for f in "abcdefgh" for r in "1278"}
-
-
-class Failed(Exception):
-    pass
-
-
-def check(ok, message):
-    if not ok:
-        raise Failed(message)
-
-
-def wait_for(what, probe, timeout=5.0):
-    """Polls probe until it answers something true, which is returned."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failed("timed out waiting for " + what)
-        time.sleep(0.02)
 
 
 class Picture:
@@ -65,51 +42,14 @@ class Picture:
         return tuple(self.data[i:i + 3])
 
 
-def die_with_parent():
-    """Run in each child: it gets SIGTERM when this driver ends, however it ends."""
-    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
-
-
-class Desktop:
-    """An Xvfb server on a free display, and the tools that act on it."""
+class Desktop(XSession):
+    """The X server with a window manager when asked for, and the tools that look at it."""
 
     def __init__(self, folder):
-        self.folder = folder
-        self.processes = []
+        super().__init__(folder)
         self.managed = False  # a window manager runs
-        read, write = os.pipe()
-        try:
-            server = subprocess.Popen(["Xvfb", "-displayfd", str(write),
-                                       "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                                       "-noreset"],  # no reset between one program and the next
-                                      pass_fds=(write,), preexec_fn=die_with_parent,
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        except OSError as error:
-            print(f"SKIPPED: Xvfb cannot start ({error})")
-            sys.exit(SKIPPED)
-        os.close(write)
-        self.processes.append(server)
-        number = b""  # written in pieces, ending with a newline
-        while not number.endswith(b"\n") and select.select([read], [], [], 10)[0]:
-            chunk = os.read(read, 16)
-            number += chunk
-            if not chunk:
-                break
-        os.close(read)
-        if not number.strip().isdigit():
-            self.close()
-            print("SKIPPED: Xvfb did not start (no display number)")
-            sys.exit(SKIPPED)
         # A session bus that is not there: no bus daemon gets started for the display.
-        self.env = dict(os.environ, DISPLAY=":" + number.decode().strip(),
-                        XDG_RUNTIME_DIR=folder, HOME=folder,
-                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={folder}/no-bus")
-
-    def start(self, *command, **kwargs):
-        process = subprocess.Popen(command, env=self.env, preexec_fn=die_with_parent,
-                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, **kwargs)
-        self.processes.append(process)
-        return process
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={folder}/no-bus"
 
     def start_window_manager(self):
         """Starts openbox and waits until it manages the screen, so that the program's window
@@ -134,10 +74,6 @@ class Desktop:
         status = "running" if manager.poll() is None else f"ended with {manager.returncode}"
         return f"openbox {status}; xprop: {root()}; openbox said: {log.read()[-600:]!r}"
 
-    def xdo(self, *args):
-        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
-                              text=True).stdout.split()
-
     def windows(self, title, pid=None):  # visible windows whose caption matches a pattern
         return self.xdo("search", "--all", "--onlyvisible", *(["--pid", pid] if pid else []),
                         "--name", title)
@@ -152,11 +88,6 @@ class Desktop:
     def picture(self, x, y, w, h):
         return Picture(self.env, x, y, w, h)
 
-    def close(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-                process.wait(5)
 
 
 class Game:
