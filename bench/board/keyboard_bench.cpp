@@ -22,19 +22,20 @@ struct FocusedBoard {
         board.SetExtentTwips(6135, 6135);
         board.show();
         board.activateWindow();
-        QTest::qWaitForWindowActive(&board);
+        active = QTest::qWaitForWindowActive(&board);
         board.setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
     }
     brdChessboard board;
+    bool active = false;
 };
 
 // One arrow key (right, then left, alternately) through the shortcut check to the board; the
 // painted variant also lets Qt paint the window, the cursor's two squares included.
 void KeyMovesCursor(benchmark::State& state, bool painted) {
     FocusedBoard shown;
-    if (!shown.board.hasFocus()) {
-        state.SkipWithError("the board has no focus");
+    if (!shown.active || !shown.board.hasFocus()) {
+        state.SkipWithError("the board's window is not active or the board has no focus");
         return;
     }
     bool right = true;
