@@ -1,17 +1,11 @@
 // Helpers for the engine's unit tests: board diagrams, state comparison for GoogleTest, and a
-// journal of events and redraws.
+// journal of events and redraws (games played as text are in tests/support/EngineChecks.h).
 #pragma once
 
 #include "engine/LayoutText.h"
-#include "engine/Notation.h"
 #include "tests/support/EngineChecks.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace quorrin::testing {
 
@@ -22,16 +16,14 @@ inline std::string Layout(std::string_view diagram) {
     return layout.value_or(std::string());
 }
 
-// For EXPECT_PRED_FORMAT2: the states are the same (SameState), or a failure showing both.
-inline ::testing::AssertionResult SameStates(const char*, const char* actualText,
-                                             const EngineState& expected,
+// For EXPECT_TRUE: the states are the same (SameState), or a failure showing both.
+inline ::testing::AssertionResult SameStates(const EngineState& expected,
                                              const EngineState& actual) {
-    if (SameState(expected, actual)) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << actualText << " differs; expected:\n"
-                                         << Describe(expected) << "\nactual:\n"
-                                         << Describe(actual);
+    return SameState(expected, actual) ? ::testing::AssertionSuccess()
+                                       : ::testing::AssertionFailure()
+                                             << "expected:\n"
+                                             << Describe(expected) << "\nactual:\n"
+                                             << Describe(actual);
 }
 
 // Records events and redraw requests in call order: "e4*" is a redraw with the frame allowed,
@@ -98,10 +90,11 @@ protected:
         journal.entries.clear();
     }
 
-    // Plays "e2e4" (or "undo"); true when the engine did it.
+    // Plays "e2e4" (or "undo", or "new" for a new game); true when the engine did it.
     bool Move(std::string_view move) {
-        return move == "undo" ? engine.UndoLastMove()
-                              : engine.MovePiece(move.substr(0, 2), move.substr(2));
+        return move == "undo"  ? engine.UndoLastMove()
+               : move == "new" ? engine.NewGame()
+                               : engine.MovePiece(move.substr(0, 2), move.substr(2));
     }
 };
 

@@ -58,7 +58,7 @@ add_custom_command(
           -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR}
           ${engine_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp -o ${records_fuzzer}
   DEPENDS ${engine_sources} ${engine_headers} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp
-          ${CMAKE_CURRENT_SOURCE_DIR}/RecordTestSupport.h
+          ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
   COMMENT "Building the FEN and PGN fuzz target with clang++"
   VERBATIM)
 add_custom_target(records_fuzzer ALL DEPENDS ${records_fuzzer})

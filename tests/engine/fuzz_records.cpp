@@ -3,8 +3,8 @@
 // every game imported replays move for move through MovePiece to the same notation and
 // position, and reads back the same once written. Any failure aborts; the sanitizers catch
 // the rest.
-#include "RecordTestSupport.h"
 #include "engine/Pgn.h"
+#include "tests/support/EngineChecks.h"
 
 #include <cstdio>
 #include <cstdlib>

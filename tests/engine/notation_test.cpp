@@ -1,9 +1,10 @@
-// Moves as text: the notation of each kind of move, reading it back in every tolerated form
+// Squares, boards and moves as text: square names and indexes, board diagrams and setting up
+// a game; the notation of each kind of move, reading it back in every tolerated form
 // and refusing with a reason; in random games every legal move's notation is unique and
-// reads back as that move, and the FEN of every position sets up the same game.
-#include "RecordTestSupport.h"
-
-#include <gtest/gtest.h>
+// reads back as that move, the FEN of every position sets up the same game, and each game
+// written as PGN reads back as the same game.
+#include "EngineTestSupport.h"
+#include "engine/Pgn.h"
 
 #include <random>
 #include <set>
@@ -26,6 +27,7 @@ TEST(MoveText, EveryKindOfMoveIsWrittenAndReadBack) {
         {"start", "", "g1f3", "Nf3"},
         {"4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", "", "b1d2", "Nbd2"},
         {"4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "", "a1a3", "R1a3"},
+        {"start", "g1f3 a7a6 d2d4 a6a5", "b1d2", "Nbd2"}, // the file, though the rank differs too
         {"4k3/8/8/8/8/Q7/8/Q1Q1K3 w - - 0 1", "", "a1b2", "Qa1b2"},
         {"4k3/8/8/3q4/8/5N2/8/1N5K w - - 0 1", "", "b1d2", "Nd2"}, // the other one is pinned
         {"start", "e2e4 d7d5", "e4d5", "exd5"},
@@ -91,15 +93,19 @@ TEST(MoveText, TolerantFormsAreReadAndBadOnesRefusedWithAReason) {
     }
 }
 
-TEST(MoveText, RandomGamesHaveUniqueNotationAndFenThatSetsUpTheSameGame) {
+TEST(MoveText, RandomGamesHaveUniqueNotationAndFenAndPgnThatSetUpTheSameGame) {
     std::mt19937 random(9);
+    const std::vector<PgnTag> tags = {{"White", "Ann \"A\" \\"}, {"Annotator", "Q"}};
     RecordHost host;
     RecordHost otherHost;
     ChessEngine engine(&host);
     ChessEngine other(&otherHost);
     std::size_t moves = 0;
     for (int game = 0; game < 12; ++game) {
-        engine.NewGame();
+        // Every third game starts from a position with Black to move.
+        ASSERT_EQ(engine.NewGameFromFen(game % 3 == 2 ? "r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 7 21"
+                                                      : StartFen),
+                  std::nullopt);
         std::vector<std::string> seen; // the first four FEN fields of every position so far
         for (int ply = 0; ply < 160; ++ply) {
             const std::string fen = engine.Fen();
@@ -128,8 +134,79 @@ TEST(MoveText, RandomGamesHaveUniqueNotationAndFenThatSetsUpTheSameGame) {
             ASSERT_EQ(Play(engine, host, legal[random() % legal.size()].coordinates), "");
             ++moves;
         }
+        const std::string text = WritePgn(engine, tags);
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LT(line.size(), 80u) << line;
+        }
+        const PgnFile file = ReadPgn(text);
+        ASSERT_EQ(file.Games.size(), 1u) << text;
+        EXPECT_EQ(file.Games[0].Tag("White"), tags[0].Value);
+        EXPECT_EQ(file.Games[0].Tag("Result"), GameResult(engine));
+        const PgnImport imported = ImportPgnGame(file.Games[0]);
+        ASSERT_EQ(imported.Error, "") << text;
+        EXPECT_EQ(imported.FinalFen, engine.Fen()) << text;
+        for (std::size_t ply = 0; ply < imported.Moves.size(); ++ply) {
+            EXPECT_EQ(imported.Moves[ply].Coordinates(), engine.MoveCoordinates(ply));
+        }
     }
     EXPECT_GT(moves, 1000u);
+}
+
+using namespace std::string_view_literals;
+
+TEST(Notation, NamesIndexesAndDiagramsConvertOnlyWhenWellFormed) {
+    for (const auto& [name, index] :
+         {std::pair{"a8"sv, 1}, {"h8"sv, 8}, {"a1"sv, 57}, {"h1"sv, 64}}) {
+        EXPECT_EQ(SquareNameToIndex(name), index) << name;
+    }
+    for (int k = 1; k <= 64; ++k) {
+        EXPECT_EQ(SquareNameToIndex(SquareIndexToName(k)), k);
+    }
+    for (const std::string_view bad : {""sv, "e"sv, "e44"sv, "E2"sv, "e0"sv, "e9"sv, "i1"sv, "`1"sv,
+                                       "2e"sv, "\xE9\x34"sv, "e\0"sv}) {
+        EXPECT_EQ(SquareNameToIndex(bad), -1) << "'" << bad << "'";
+    }
+    for (const int bad : {0, -1, 65, -32768}) {
+        EXPECT_EQ(SquareIndexToName(bad), "") << bad;
+    }
+    EXPECT_EQ(SquareAt(5, 8), 61);
+    for (const auto& [file, row] : {std::pair{0, 5}, {9, 1}, {3, 0}, {3, 9}}) {
+        EXPECT_EQ(SquareAt(file, row), 0) << file << "," << row;
+    }
+    for (const std::string_view bad :
+         {""sv, "8/8/8/8/8/8/8"sv, "8/8/8/8/8/8/8/8/8"sv, "9/8/8/8/8/8/8/8"sv, "7/8/8/8/8/8/8/8"sv,
+          "ppppppppp/8/8/8/8/8/8/8"sv, "x7/8/8/8/8/8/8/8"sv}) {
+        EXPECT_FALSE(LayoutFromDiagram(bad).has_value()) << bad;
+    }
+}
+
+using NewGame = EngineTest;
+
+TEST_F(NewGame, SetsUpTheLayoutWithItsCodesColoursAndSideToMove) {
+    EXPECT_EQ(Board(state()), StartLayout);
+    for (const auto& [square, dark] : {std::pair{"a8", false}, {"h1", false}, {"a1", true}}) {
+        EXPECT_EQ(state().Squares[SquareNameToIndex(square)].IsDark, dark) << square;
+    }
+    SetUpBoard("kqrnbp2/8/8/8/8/8/8/KQRNBP2 b");
+    EXPECT_EQ(engine.SideTurn(), 1);
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(state().Squares[1 + k].Piece, (PieceState{k, false, false}));
+        EXPECT_EQ(state().Squares[57 + k].Piece, (PieceState{k + 6, true, false}));
+    }
+    // Unknown cells ("wk", "ZZ", a NUL cell), a cell cut short and missing ones are empty.
+    ASSERT_TRUE(engine.NewGame("BKwkZZ" + std::string("\0Q", 2) + "WKW"));
+    EXPECT_EQ(Board(state()), Layout("k3K3/8/8/8/8/8/8/8"));
+    ASSERT_TRUE(engine.NewGame(std::string(StartLayout) + "WQWQ junk"));
+    EXPECT_EQ(Board(state()), StartLayout);
+}
+
+TEST_F(NewGame, ForgetsTheGameBeforeAndRestoresTheRightToCastle) {
+    SetUpBoard("r3k2r/p7/8/8/8/8/P7/R3K2R w");
+    const EngineState fresh = state();
+    SetUpBoard("r3k2r/p7/8/8/8/8/P7/R3K2R w e1e2 e8e7 e2e1 e7e8 a1b1 h8g8 b1a1 g8h8 a2a4");
+    ASSERT_TRUE(engine.NewGame(Layout("r3k2r/p7/8/8/8/8/P7/R3K2R")));
+    EXPECT_TRUE(SameStates(fresh, state()));
 }
 
 } // namespace

@@ -10,11 +10,17 @@
 
 namespace quorrin::testing {
 
+// The bytes the requests are read from; 0 once they run out.
 class ByteSource {
 public:
-    virtual ~ByteSource() = default;
-    virtual bool Empty() const = 0;
-    virtual std::uint8_t Next() = 0; // any value once empty
+    ByteSource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool Empty() const { return at_ >= size_; }
+    std::uint8_t Next() { return at_ < size_ ? data_[at_++] : 0; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
 };
 
 struct ExerciseCounts {
