@@ -27,47 +27,35 @@ endif()
 get_target_property(engine_sources quorrin_engine SOURCES)
 list(TRANSFORM engine_sources PREPEND ${PROJECT_SOURCE_DIR}/engine/)
 file(GLOB engine_headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/engine/*.h)
-set(fuzzer ${CMAKE_CURRENT_BINARY_DIR}/fuzz_engine)
-add_custom_command(
-  OUTPUT ${fuzzer}
-  COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
-          -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR}
-          ${engine_sources} ${engine_check_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp
-          -o ${fuzzer}
-  DEPENDS ${engine_sources} ${engine_headers} ${engine_check_sources}
-          ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
-          ${PROJECT_SOURCE_DIR}/tests/support/EngineExercise.h
-          ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp
-  COMMENT "Building the engine fuzz target with clang++"
-  VERBATIM)
-add_custom_target(engine_fuzzer ALL DEPENDS ${fuzzer})
+# A fuzz program NAME_fuzzer built from the engine and SOURCES (HEADERS: what else it reads),
+# run as the test NAME_fuzz for 20 s from a corpus of its own and any SEEDS folders.
+function(quorrin_add_fuzz_target name what)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "SOURCES;HEADERS;SEEDS")
+  set(program ${CMAKE_CURRENT_BINARY_DIR}/fuzz_${name})
+  add_custom_command(
+    OUTPUT ${program}
+    COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
+            -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR} ${engine_sources} ${arg_SOURCES}
+            -o ${program}
+    DEPENDS ${engine_sources} ${engine_headers} ${arg_SOURCES} ${arg_HEADERS}
+    COMMENT "Building the ${what} fuzz target with clang++"
+    VERBATIM)
+  add_custom_target(${name}_fuzzer ALL DEPENDS ${program})
+  set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME ${name}_fuzz
+           COMMAND ${program} -max_total_time=20 -seed=1 ${corpus} ${arg_SEEDS}
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${name}_fuzz PROPERTIES
+    ENVIRONMENT "${QUORRIN_TEST_ENVIRONMENT}" LABELS fuzz TIMEOUT 120)
+endfunction()
 
-set(corpus ${CMAKE_CURRENT_BINARY_DIR}/fuzz_corpus)
-file(MAKE_DIRECTORY ${corpus})
-add_test(NAME engine_fuzz
-         COMMAND ${fuzzer} -max_total_time=20 -seed=1 ${corpus}
-         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-set_tests_properties(engine_fuzz PROPERTIES
-  ENVIRONMENT "${QUORRIN_TEST_ENVIRONMENT}" LABELS fuzz TIMEOUT 120)
-
+quorrin_add_fuzz_target(engine "engine"
+  SOURCES ${engine_check_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp
+  HEADERS ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
+          ${PROJECT_SOURCE_DIR}/tests/support/EngineExercise.h)
 # The FEN and PGN readers, seeded with the PGN files of the tests.
-set(records_fuzzer ${CMAKE_CURRENT_BINARY_DIR}/fuzz_records)
-add_custom_command(
-  OUTPUT ${records_fuzzer}
-  COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
-          -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR}
-          ${engine_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp -o ${records_fuzzer}
-  DEPENDS ${engine_sources} ${engine_headers} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp
-          ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
-  COMMENT "Building the FEN and PGN fuzz target with clang++"
-  VERBATIM)
-add_custom_target(records_fuzzer ALL DEPENDS ${records_fuzzer})
-
-set(records_corpus ${CMAKE_CURRENT_BINARY_DIR}/records_corpus)
-file(MAKE_DIRECTORY ${records_corpus})
-add_test(NAME records_fuzz
-         COMMAND ${records_fuzzer} -max_total_time=20 -seed=1 ${records_corpus}
-                 ${CMAKE_CURRENT_SOURCE_DIR}/data
-         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-set_tests_properties(records_fuzz PROPERTIES
-  ENVIRONMENT "${QUORRIN_TEST_ENVIRONMENT}" LABELS fuzz TIMEOUT 120)
+quorrin_add_fuzz_target(records "FEN and PGN"
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp
+  HEADERS ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
+  SEEDS ${CMAKE_CURRENT_SOURCE_DIR}/data)
