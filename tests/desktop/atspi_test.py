@@ -17,7 +17,7 @@ import sys
 import tempfile
 import time
 
-from xsession import Failed, XSession, check, skip, start_with_line
+from xsession import Failed, XSession, check, skip, start_with_line, wait_for
 
 PIECES = {"r": "rook", "n": "knight", "b": "bishop", "q": "queen", "k": "king", "p": "pawn"}
 START_RANKS = {8: "rnbqkbnr", 7: "pppppppp", 2: "PPPPPPPP", 1: "RNBQKBNR"}
@@ -84,17 +84,12 @@ class Reader:
             self.heard.append((event.type, event.detail1, repr(error)))
 
     def wait_for(self, what, probe, timeout=10.0):
-        """Runs the event loop and polls probe until it answers something true."""
-        deadline = time.monotonic() + timeout
-        while True:
+        """Polls probe until it answers something true, running the event loop meanwhile."""
+        def pumped():
             while self.context.iteration(False):
                 pass
-            value = probe()
-            if value:
-                return value
-            if time.monotonic() > deadline:
-                raise Failed("timed out waiting for " + what)
-            time.sleep(0.02)
+            return probe()
+        return wait_for(what, pumped, timeout)
 
     def application(self, pid):
         desktop = self.pyatspi.Registry.getDesktop(0)
