@@ -2,7 +2,6 @@
 // recomputing coordinates or stepping off its edge.
 #pragma once
 
-#include "BoardTypes.h"
 #include "Squares.h"
 
 #include <array>
@@ -39,6 +38,9 @@ struct Jumps {
 struct Tables {
     std::array<std::array<Ray, 8>, 65> rays{}; // [square][direction], square 0 unused
     std::array<Jumps, 65> knight{};
+    // [from][to]: the direction from one square to another on a line of the board, -1 when
+    // they share no rank, file or diagonal.
+    std::array<std::array<std::int8_t, 65>, 65> direction{};
 };
 
 constexpr Tables MakeTables() {
@@ -51,6 +53,14 @@ constexpr Tables MakeTables() {
             for (int f = file + Directions[d].file, r = row + Directions[d].row;
                  SquareAt(f, r) != NoSquare; f += Directions[d].file, r += Directions[d].row) {
                 ray.squares[ray.length++] = SquareAt(f, r);
+            }
+        }
+        for (auto& direction : t.direction[sq]) {
+            direction = -1;
+        }
+        for (int d = 0; d < 8; ++d) {
+            for (int i = 0; i < t.rays[sq][d].length; ++i) {
+                t.direction[sq][t.rays[sq][d].squares[i]] = static_cast<std::int8_t>(d);
             }
         }
         Jumps& jumps = t.knight[sq];

@@ -1,27 +1,15 @@
 // Creating the engine and setting up a position.
 #include "ChessEngine.h"
 
+#include "PositionKeys.h"
+#include "Rules.h"
+
 namespace quorrin {
 
 namespace {
 
 BoardEvents silentHost;
 NullSquareDrawer blindSurface;
-
-// The piece code of a layout cell, or -1 for "XX", an unknown cell or a missing one.
-int PieceOfCell(std::string_view layout, std::size_t cell) {
-    const std::size_t at = 2 * cell;
-    if (at + 2 > layout.size()) {
-        return -1;
-    }
-    const std::string_view code = layout.substr(at, 2);
-    for (int kind = 0; kind < PieceTypeCount; ++kind) {
-        if (PieceCodes[kind] == code) {
-            return kind;
-        }
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -50,22 +38,60 @@ bool ChessEngine::NewGame(std::string_view sLayout, bool bWhitesTurn) {
     if (busy_) {
         return false;
     }
-    PlacePieces(sLayout, bWhitesTurn);
+    PlacePieces(PlacementOfLayout(sLayout), bWhitesTurn);
     FinishSetUp(0, 1);
-    for (SquareIndex k = 1; k <= 64; ++k) {
-        Draw(k, true);
-    }
+    RedrawAll();
     return true;
 }
 
-void ChessEngine::PlacePieces(std::string_view sLayout, bool bWhitesTurn) {
+bool ChessEngine::NewGame(const FenPosition& position) {
+    if (busy_) {
+        return false;
+    }
+    PlacePieces(position.Pieces, position.WhiteToMove);
+    // A right that is not given is lost: its rook counts as moved.
+    for (int bit = 0; bit < 4; ++bit) {
+        if (!((position.Castling >> bit) & 1)) {
+            const SquareIndex king = bit < 2 ? E1 : E8;
+            const auto rook = static_cast<SquareIndex>(
+                king + (bit % 2 == 0 ? KingSideRookOffset : QueenSideRookOffset));
+            Squares[rook].Piece.HasMoved = Squares[rook].Occupied;
+        }
+    }
+    EnPassantOpen = position.EnPassant != NoSquare;
+    EnPassantFile = EnPassantOpen ? FileOf(position.EnPassant) : 0;
+    EnPassantByWhite = position.WhiteToMove;
+    FinishSetUp(position.HalfmoveClock, position.FullmoveNumber);
+    RedrawAll();
+    return true;
+}
+
+bool ChessEngine::TakeGame(const ChessEngine& source) {
+    if (busy_ || &source == this) {
+        return busy_ ? false : true;
+    }
+    static_cast<EngineState&>(*this) = source.State();
+    startFen_ = source.startFen_;
+    whiteKings_ = source.whiteKings_;
+    blackKings_ = source.blackKings_;
+    RedrawAll();
+    return true;
+}
+
+void ChessEngine::RedrawAll() {
+    for (SquareIndex k = 1; k <= 64; ++k) {
+        Draw(k, true);
+    }
+}
+
+void ChessEngine::PlacePieces(const Placement& pieces, bool bWhitesTurn) {
     for (SquareIndex k = 1; k <= 64; ++k) {
         BoardSquare& square = Squares[k];
-        const int kind = PieceOfCell(sLayout, k - 1);
-        square.Occupied = kind >= 0;
+        const PieceType kind = pieces[k - 1];
+        square.Occupied = kind != NoPiece;
         if (square.Occupied) {
             square.Piece.Kind = kind;
-            square.Piece.IsWhite = kind >= WhiteKing;
+            square.Piece.IsWhite = IsWhitePiece(kind);
         }
         square.Piece.HasMoved = false;
     }
@@ -73,6 +99,7 @@ void ChessEngine::PlacePieces(std::string_view sLayout, bool bWhitesTurn) {
     WhitesTurn = bWhitesTurn;
     EnPassantOpen = false;
     EnPassantFile = 0;
+    EnPassantByWhite = false;
     EnPassantCapture = false;
     PromotionPending = false;
     PromotionIsWhite = false;
@@ -85,12 +112,14 @@ void ChessEngine::PlacePieces(std::string_view sLayout, bool bWhitesTurn) {
 void ChessEngine::FinishSetUp(std::int32_t halfmoveClock, std::int32_t fullmoveNumber) {
     StartEnPassantOpen = EnPassantOpen;
     StartEnPassantFile = EnPassantFile;
+    StartEnPassantByWhite = EnPassantByWhite;
     StartFullmoveNumber = fullmoveNumber;
     StartWhitesTurn = WhitesTurn;
-    const SquareIndex king = WhitesTurn ? WhiteKingSquare : BlackKingSquare;
-    const bool mated = IsCheckmate(WhitesTurn, king);
-    const bool stalemated = !mated && IsStalemate(WhitesTurn, king);
-    Start = WorkOutFacts(WhitesTurn, halfmoveClock, 0, true, mated, stalemated);
+    const rules::KingSafety safety = rules::SafetyOf(*this, WhitesTurn);
+    const bool stuck = !rules::HasLegalMove(*this, WhitesTurn, safety);
+    Start = WorkOutFacts(WhitesTurn, keys::OfPosition(Squares, WhitesTurn, NoSquare), halfmoveClock,
+                         0, true, safety.inCheck, safety.inCheck && stuck,
+                         !safety.inCheck && stuck);
     startFen_ = Fen();
 }
 

@@ -1,9 +1,8 @@
-// FEN: writing the current position, and reading one into a new game after checking that a
-// game can be played from it.
+// FEN: reading a position, and writing the engine's own.
+#include "Fen.h"
+
+#include "Attacks.h"
 #include "ChessEngine.h"
-#include "EngineInternals.h"
-#include "LayoutText.h"
-#include "Notation.h"
 
 #include <charconv>
 #include <vector>
@@ -12,15 +11,9 @@ namespace quorrin {
 
 namespace {
 
-// A FEN read and found playable.
-struct FenPosition {
-    std::string layout;
-    bool whiteToMove = true;
-    int castling = 0; // bits as CastlingRights gives them
-    SquareIndex enPassant = 0;
-    std::int32_t halfmoveClock = 0;
-    std::int32_t fullmoveNumber = 1;
-};
+ReadError ErrorAbout(ReadErrorCode code, std::string_view text) {
+    return ReadError{.Code = code, .Text = std::string(text)};
+}
 
 std::vector<std::string_view> Fields(std::string_view text) {
     std::vector<std::string_view> fields;
@@ -36,44 +29,6 @@ std::vector<std::string_view> Fields(std::string_view text) {
     }
 }
 
-std::optional<std::string> ReadPlacement(std::string_view placement, std::string& layout) {
-    int rank = 8;
-    int files = 0;
-    for (const char c : placement) {
-        if (c == '/') {
-            if (files != 8) {
-                return "rank " + std::to_string(rank) + " has " + std::to_string(files) +
-                       " squares instead of 8";
-            }
-            files = 0;
-            --rank;
-            if (rank < 1) {
-                return std::string("the board has more than 8 ranks");
-            }
-            continue;
-        }
-        const bool isDigit = c >= '1' && c <= '8';
-        const bool isLetter =
-            c != 0 && std::string_view("KQRNBPkqrnbp").find(c) != std::string_view::npos;
-        if (!isDigit && !isLetter) {
-            std::string why(1, '\'');
-            why += c;
-            return why +
-                   "' is neither a piece letter (KQRBNP, kqrbnp) nor a count of empty squares";
-        }
-        files += isDigit ? c - '0' : 1;
-        if (files > 8) {
-            return "rank " + std::to_string(rank) + " has more than 8 squares";
-        }
-    }
-    if (rank != 1 || files != 8) {
-        return rank != 1 ? "the board has " + std::to_string(9 - rank) + " ranks instead of 8"
-                         : "rank 1 has " + std::to_string(files) + " squares instead of 8";
-    }
-    layout = LayoutFromDiagram(placement).value_or(std::string());
-    return std::nullopt;
-}
-
 std::optional<std::int32_t> Number(std::string_view text, std::int32_t lowest) {
     std::int32_t value = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -84,155 +39,165 @@ std::optional<std::int32_t> Number(std::string_view text, std::int32_t lowest) {
     return value;
 }
 
-std::optional<std::string> ReadFen(std::string_view fen, FenPosition& position) {
-    const auto fields = Fields(fen);
+// The castling rights that the kings and rooks of the placement allow, all unmoved.
+int PossibleCastling(const Placement& pieces) {
+    int rights = 0;
+    for (const bool white : {true, false}) {
+        const SquareIndex king = white ? E1 : E8;
+        const PieceType rook = PieceOf(Shape::Rook, white);
+        if (pieces[king - 1] == PieceOf(Shape::King, white)) {
+            rights |= pieces[king + KingSideRookOffset - 1] == rook
+                          ? (white ? WhiteKingSide : BlackKingSide)
+                          : 0;
+            rights |= pieces[king + QueenSideRookOffset - 1] == rook
+                          ? (white ? WhiteQueenSide : BlackQueenSide)
+                          : 0;
+        }
+    }
+    return rights;
+}
+
+} // namespace
+
+ReadResult<Placement> ReadPlacement(std::string_view text) {
+    Placement pieces;
+    pieces.fill(NoPiece);
+    int rank = 8;
+    int files = 0;
+    for (const char c : text) {
+        if (c == '/') {
+            if (files != 8) {
+                return ReadError{.Code = ReadErrorCode::FenRankSize, .Number = rank, .Count = files};
+            }
+            files = 0;
+            if (--rank < 1) {
+                return ReadError{.Code = ReadErrorCode::FenRankCount, .Count = 9};
+            }
+            continue;
+        }
+        const std::optional<PieceType> piece = PieceOfFenLetter(c);
+        const int empty = c >= '1' && c <= '8' ? c - '0' : 0;
+        if (!piece && empty == 0) {
+            return ErrorAbout(ReadErrorCode::FenBadCharacter, std::string_view(&c, 1));
+        }
+        if (files + std::max(empty, 1) > 8) {
+            return ReadError{.Code = ReadErrorCode::FenRankSize, .Number = rank, .Count = 9};
+        }
+        if (piece) {
+            pieces[static_cast<std::size_t>((8 - rank) * 8 + files)] = *piece;
+        }
+        files += std::max(empty, 1);
+    }
+    if (rank != 1) {
+        return ReadError{.Code = ReadErrorCode::FenRankCount, .Count = 9 - rank};
+    }
+    if (files != 8) {
+        return ReadError{.Code = ReadErrorCode::FenRankSize, .Number = 1, .Count = files};
+    }
+    return pieces;
+}
+
+ReadResult<FenPosition> ReadFen(std::string_view text) {
+    const auto fields = Fields(text);
     if (fields.size() != 4 && fields.size() != 6) {
-        return "a FEN has 6 fields (or 4, without the clocks) separated by spaces, not " +
-               std::to_string(fields.size());
+        return ReadError{.Code = ReadErrorCode::FenFieldCount,
+                         .Count = static_cast<int>(fields.size())};
     }
-    if (auto why = ReadPlacement(fields[0], position.layout)) {
-        return why;
+    FenPosition position;
+    ReadResult<Placement> placement = ReadPlacement(fields[0]);
+    if (!placement) {
+        return placement.Error();
     }
+    position.Pieces = *placement;
     if (fields[1] != "w" && fields[1] != "b") {
-        return "the side to move must be w or b, not '" + std::string(fields[1]) + "'";
+        return ErrorAbout(ReadErrorCode::FenBadSide, fields[1]);
     }
-    position.whiteToMove = fields[1] == "w";
+    position.WhiteToMove = fields[1] == "w";
 
     std::array<BoardSquare, 65> squares{};
     int kings[2] = {0, 0};
     for (SquareIndex k = 1; k <= 64; ++k) {
-        const std::string_view cell = std::string_view(position.layout).substr(2 * (k - 1), 2);
-        for (PieceType kind = 0; kind < PieceTypeCount; ++kind) {
-            if (PieceCodes[kind] == cell) {
-                squares[k].Occupied = true;
-                squares[k].Piece = PieceState{kind, kind >= WhiteKing, false};
-            }
-        }
-        const PieceState& piece = squares[k].Piece;
-        if (!squares[k].Occupied) {
+        const PieceType kind = position.Pieces[k - 1];
+        if (kind == NoPiece) {
             continue;
         }
-        if (ShapeOf(piece.Kind) == Shape::King) {
-            ++kings[piece.IsWhite ? 0 : 1];
+        squares[k].Occupied = true;
+        squares[k].Piece = PieceState{kind, IsWhitePiece(kind), false};
+        if (ShapeOf(kind) == Shape::King) {
+            ++kings[IsWhitePiece(kind) ? 0 : 1];
         }
-        if (ShapeOf(piece.Kind) == Shape::Pawn && (RowOf(k) == 1 || RowOf(k) == 8)) {
-            return "a pawn stands on " + SquareIndexToName(k) +
-                   "; pawns cannot stand on rank 1 or 8";
+        if (ShapeOf(kind) == Shape::Pawn && (RowOf(k) == 1 || RowOf(k) == 8)) {
+            return ReadError{.Code = ReadErrorCode::FenPawnOnEdgeRank, .Square = k};
         }
     }
     for (const int colour : {0, 1}) {
         if (kings[colour] != 1) {
-            return std::string(colour == 0 ? "White" : "Black") + " has " +
-                   std::to_string(kings[colour]) + " kings; each side needs exactly one";
+            return ReadError{
+                .Code = ReadErrorCode::FenKingCount, .Count = kings[colour], .White = colour == 0};
         }
     }
 
     const std::string_view rights = fields[2];
     if (rights != "-") {
-        for (std::size_t i = 0; i < rights.size(); ++i) {
-            const auto bit = std::string_view("KQkq").find(rights[i]);
-            if (bit == std::string_view::npos || (position.castling >> bit) & 1) {
-                return "the castling field '" + std::string(rights) +
-                       "' must be '-' or letters of KQkq, each at most once";
+        for (const char letter : rights) {
+            const auto bit = std::string_view("KQkq").find(letter);
+            if (letter == '\0' || bit == std::string_view::npos ||
+                (position.Castling >> bit) & 1) {
+                return ErrorAbout(ReadErrorCode::FenBadCastling, rights);
             }
-            position.castling |= 1 << bit;
+            position.Castling |= 1 << bit;
         }
     }
-    EngineState unmoved;
-    unmoved.Squares = squares;
-    const int possible = CastlingRights(unmoved);
+    const int possible = PossibleCastling(position.Pieces);
     for (int bit = 0; bit < 4; ++bit) {
-        if ((position.castling >> bit) & 1 & ~(possible >> bit)) {
-            const bool white = bit < 2;
-            const bool kingSide = bit % 2 == 0;
-            return "castling right " + std::string(1, "KQkq"[bit]) + " needs the " +
-                   (white ? "white king on e1 and a white rook on "
-                          : "black king on e8 and a black rook on ") +
-                   (kingSide ? "h" : "a") + (white ? "1" : "8");
+        if ((position.Castling >> bit) & 1 & ~(possible >> bit)) {
+            return ErrorAbout(ReadErrorCode::FenCastlingRight, std::string_view("KQkq").substr(bit, 1));
         }
     }
 
     if (fields[3] != "-") {
         const SquareIndex target = SquareNameToIndex(fields[3]);
         if (target < 1) {
-            return "the en passant field '" + std::string(fields[3]) +
-                   "' must be '-' or a square such as e3";
+            return ErrorAbout(ReadErrorCode::FenBadEnPassant, fields[3]);
         }
         // A double step of the side that just moved passed target: its pawn stands one row
         // further on, and the squares it crossed and left are empty.
-        const bool whiteMoved = !position.whiteToMove;
+        const bool whiteMoved = !position.WhiteToMove;
         const int forward = whiteMoved ? -8 : 8;
-        const SquareIndex pawn = static_cast<SquareIndex>(target + forward);
-        const SquareIndex left = static_cast<SquareIndex>(target - forward);
-        const bool made = RowOf(target) == (whiteMoved ? 6 : 3) && squares[pawn].Occupied &&
-                          squares[pawn].Piece.Kind == PieceOf(Shape::Pawn, whiteMoved) &&
+        const auto pawn = static_cast<SquareIndex>(target + forward);
+        const auto left = static_cast<SquareIndex>(target - forward);
+        const bool made = RowOf(target) == (whiteMoved ? 6 : 3) &&
+                          position.Pieces[pawn - 1] == PieceOf(Shape::Pawn, whiteMoved) &&
                           !squares[target].Occupied && !squares[left].Occupied;
         if (!made) {
-            return "no double step of " + std::string(whiteMoved ? "White" : "Black") +
-                   " could have left the en passant square " + std::string(fields[3]);
+            return ReadError{
+                .Code = ReadErrorCode::FenEnPassantTarget, .White = whiteMoved, .Square = target};
         }
-        position.enPassant = target;
+        position.EnPassant = target;
     }
 
     if (fields.size() == 6) {
         const auto clock = Number(fields[4], 0);
         const auto number = Number(fields[5], 0);
         if (!clock) {
-            return "the halfmove clock must be a whole number from 0 to 99999, not '" +
-                   std::string(fields[4]) + "'";
+            return ErrorAbout(ReadErrorCode::FenBadClock, fields[4]);
         }
         if (!number) {
-            return "the move number must be a whole number from 1 to 99999, not '" +
-                   std::string(fields[5]) + "'";
+            return ErrorAbout(ReadErrorCode::FenBadMoveNumber, fields[5]);
         }
-        position.halfmoveClock = *clock;
+        position.HalfmoveClock = *clock;
         // Some programs write 0 for the first move.
-        position.fullmoveNumber = std::max(*number, 1);
+        position.FullmoveNumber = std::max(*number, 1);
     }
 
     for (SquareIndex k = 1; k <= 64; ++k) {
         const PieceState& piece = squares[k].Piece;
         if (squares[k].Occupied && ShapeOf(piece.Kind) == Shape::King &&
-            piece.IsWhite != position.whiteToMove && SquareIsAttacked(squares, piece.IsWhite, k)) {
-            return std::string(piece.IsWhite ? "White" : "Black") +
-                   " is in check but it is not its move";
+            piece.IsWhite != position.WhiteToMove && SquareIsAttacked(squares, piece.IsWhite, k)) {
+            return ReadError{.Code = ReadErrorCode::FenOppositeCheck, .White = piece.IsWhite};
         }
     }
-    return std::nullopt;
-}
-
-} // namespace
-
-std::optional<std::string> CheckFen(std::string_view sFen) {
-    FenPosition position;
-    return ReadFen(sFen, position);
-}
-
-std::optional<std::string> ChessEngine::NewGameFromFen(std::string_view sFen) {
-    if (busy_) {
-        return std::string("a move is being made");
-    }
-    FenPosition position;
-    if (auto why = ReadFen(sFen, position)) {
-        return why;
-    }
-    PlacePieces(position.layout, position.whiteToMove);
-    // A right that is not given is lost: its rook counts as moved.
-    for (int bit = 0; bit < 4; ++bit) {
-        if (!((position.castling >> bit) & 1)) {
-            const SquareIndex king = bit < 2 ? E1 : E8;
-            const SquareIndex rook = static_cast<SquareIndex>(
-                king + (bit % 2 == 0 ? KingSideRookOffset : QueenSideRookOffset));
-            Squares[rook].Piece.HasMoved = Squares[rook].Occupied;
-        }
-    }
-    EnPassantOpen = position.enPassant != 0;
-    EnPassantFile = EnPassantOpen ? FileOf(position.enPassant) : 0;
-    FinishSetUp(position.halfmoveClock, position.fullmoveNumber);
-    for (SquareIndex k = 1; k <= 64; ++k) {
-        Draw(k, true);
-    }
-    return std::nullopt;
+    return position;
 }
 
 std::string ChessEngine::Fen() const {
@@ -250,8 +215,7 @@ std::string ChessEngine::Fen() const {
                 fen += static_cast<char>('0' + empty);
                 empty = 0;
             }
-            const char letter = ShapeLetters[static_cast<std::size_t>(ShapeOf(square.Piece.Kind))];
-            fen += square.Piece.IsWhite ? letter : static_cast<char>(letter - 'A' + 'a');
+            fen += FenLetter(square.Piece.Kind);
         }
         if (empty > 0) {
             fen += static_cast<char>('0' + empty);
@@ -259,8 +223,8 @@ std::string ChessEngine::Fen() const {
         fen += row < 8 ? '/' : ' ';
     }
     // While the host hears about a move or an undo, the turn has not passed yet.
-    fen += WhitesTurn != busy_ ? "w " : "b ";
-    const int rights = CastlingRights(*this);
+    fen += SideToMove() ? "w " : "b ";
+    const int rights = CastlingRights(Squares);
     for (int bit = 0; bit < 4; ++bit) {
         if ((rights >> bit) & 1) {
             fen += "KQkq"[bit];

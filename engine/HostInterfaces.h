@@ -2,7 +2,9 @@
 // hears about moves, and the surface that draws squares.
 #pragma once
 
-#include "BoardTypes.h"
+#include "Outcome.h"
+#include "Pieces.h"
+#include "Squares.h"
 
 #include <string>
 

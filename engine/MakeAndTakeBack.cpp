@@ -96,9 +96,11 @@ bool ChessEngine::TakeBackLastMove() {
         const MoveRecord& previous = MoveHistory[MoveHistory.size() - 2];
         EnPassantOpen = previous.EnPassantOpen;
         EnPassantFile = previous.EnPassantFile;
+        EnPassantByWhite = previous.EnPassantByWhite;
     } else {
         EnPassantOpen = StartEnPassantOpen;
         EnPassantFile = StartEnPassantFile;
+        EnPassantByWhite = StartEnPassantByWhite;
     }
 
     Draw(LastMoveFrom, false);
@@ -124,9 +126,10 @@ bool ChessEngine::UndoLastMove() {
     if (busy_) {
         return false;
     }
-    BusyScope scope(busy_);
+    BusyScope scope(*this);
     const bool done = TakeBackLastMove();
     if (done) {
+        turnPassing_ = true;
         events_->MoveUndo(!WhitesTurn);
         WhitesTurn = !WhitesTurn;
     }

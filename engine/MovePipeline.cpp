@@ -1,6 +1,12 @@
-// The move command: the one way a move enters the game.
+// The move commands: MovePiece, with the host's choice of a promoted piece, and MakeMove, with a
+// move value; both make a legal move the same way and raise its events.
 #include "ChessEngine.h"
-#include "Notation.h"
+#include "PositionKeys.h"
+#include "Rules.h"
+#include "San.h"
+
+#include <array>
+#include <cassert>
 
 namespace quorrin {
 
@@ -8,6 +14,18 @@ namespace {
 
 // A host's promotion answer, kept when it names a queen, rook, knight or bishop of the
 // pawn's colour, otherwise a queen of that colour.
+// The names of the squares, made once: the events name squares on every move.
+const std::array<std::string, 65>& SquareNames() {
+    static const std::array<std::string, 65> names = [] {
+        std::array<std::string, 65> made;
+        for (int k = 1; k <= 64; ++k) {
+            made[k] = SquareIndexToName(k);
+        }
+        return made;
+    }();
+    return names;
+}
+
 PieceType CorrectedPromotion(PieceType choice, bool white) {
     const PieceType queen = PieceOf(Shape::Queen, white);
     const PieceType bishop = PieceOf(Shape::Bishop, white);
@@ -28,62 +46,111 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
     if (!Squares[from].Occupied || Squares[from].Piece.IsWhite != WhitesTurn) {
         return false;
     }
-    BusyScope scope(busy_);
+    const std::optional<MoveKind> kind = rules::RuleAllows(*this, from, to);
+    if (!kind || !rules::KeepsKingSafe(*this, from, to, *kind)) {
+        return false;
+    }
+    BusyScope scope(*this);
+    Move move{from, to, std::nullopt};
+    if (*kind == MoveKind::PromotionMove) {
+        // The move will be made, whatever piece the host wants.
+        PieceType choice = 0;
+        events_->PawnPromotion(WhitesTurn, choice);
+        move.Promotion = ShapeOf(CorrectedPromotion(choice, WhitesTurn));
+    }
+    MakeLegalMove(move, *kind);
+    return true;
+}
+
+bool ChessEngine::MakeMove(const Move& move) {
+    if (busy_) {
+        return false;
+    }
+    const std::optional<MoveKind> kind = rules::LegalKind(*this, SideToMove(), move, Safety());
+    if (!kind) {
+        return false;
+    }
+    BusyScope scope(*this);
+    MakeLegalMove(move, *kind);
+    return true;
+}
+
+void ChessEngine::MakeLegalMove(const Move& move, MoveKind kind) {
+    const SquareIndex from = move.From;
+    const SquareIndex to = move.To;
     // The other pieces that could make the same move, which its notation must tell apart.
     const PieceType moverKind = Squares[from].Piece.Kind;
     const Shape moverShape = ShapeOf(moverKind);
     const std::uint64_t rivals = moverShape == Shape::Pawn || moverShape == Shape::King
                                      ? 0
-                                     : LegalOrigins(moverKind, to, from);
-    if (!CheckMoveRule(from, to, false)) {
-        return false;
+                                     : rules::LegalOrigins(*this, moverKind, to, from);
+    // The position key changes by what the move changes: the squares it touches, the side to
+    // move, the castling rights and the en passant capture.
+    const PositionFacts before = Facts();
+    std::array<SquareIndex, 4> touched{from, to, NoSquare, NoSquare};
+    if (kind == MoveKind::EnPassantMove) {
+        touched[2] = SquareAt(FileOf(to), RowOf(from));
+    } else if (kind == MoveKind::CastleKingSide || kind == MoveKind::CastleQueenSide) {
+        const bool kingSide = kind == MoveKind::CastleKingSide;
+        touched[2] = static_cast<SquareIndex>(from + (kingSide ? KingSideRookOffset
+                                                               : QueenSideRookOffset));
+        touched[3] = static_cast<SquareIndex>(from + (kingSide ? 1 : -1));
     }
+    // Castling rights change only when a move touches a king's or a rook's home square.
+    constexpr std::uint64_t homes = SquareBit(E1) | SquareBit(E8) | SquareBit(E1 + 3) |
+                                    SquareBit(E1 - 4) | SquareBit(E8 + 3) | SquareBit(E8 - 4);
+    const bool rightsMayChange = ((SquareBit(from) | SquareBit(to)) & homes) != 0;
+    auto touchedKeys = [&] {
+        std::uint64_t sum = rightsMayChange ? keys::OfCastling(CastlingRights(Squares)) : 0;
+        for (const SquareIndex square : touched) {
+            sum ^= square != NoSquare ? keys::OfSquare(Squares, square) : 0;
+        }
+        return sum;
+    };
+    std::uint64_t key = before.Key ^ keys::OfEnPassant(before.EnPassantTarget) ^
+                        keys::OfBlackToMove() ^ touchedKeys();
+    RecordMove(from, to, kind);
     // En passant leaves the destination empty, so it is not reported as a capture.
     const bool captured = Squares[to].Occupied;
     const PieceType capturedKind = Squares[to].Piece.Kind;
     ShiftPiece(from, to, true);
-
-    // Whether the mover's own king is left attacked does not depend on the piece a pawn
-    // becomes (it stands on the same square either way), so a refused promotion is refused
-    // before the host is asked for a piece.
-    const bool moverIsWhite = WhitesTurn;
-    if (IsSquareAttacked(moverIsWhite, moverIsWhite ? WhiteKingSquare : BlackKingSquare)) {
-        PromotionPending = false;
-        TakeBackLastMove();
-        Draw(from, true);
-        Draw(to, true);
-        return false;
-    }
+    turnPassing_ = true;
 
     const bool promoted = PromotionPending;
     if (PromotionPending) {
-        PieceType choice = 0;
-        events_->PawnPromotion(PromotionIsWhite, choice);
         BoardSquare& promotedSquare = Squares[PromotionSquare];
         promotedSquare.Occupied = true;
         promotedSquare.Piece =
-            PieceState{CorrectedPromotion(choice, PromotionIsWhite), PromotionIsWhite, true};
+            PieceState{PieceOf(move.Promotion.value_or(Shape::Queen), PromotionIsWhite),
+                       PromotionIsWhite, true};
         Draw(PromotionSquare, true);
     }
     PromotionPending = false;
+    const bool moverIsWhite = WhitesTurn;
     const bool opponentIsWhite = !moverIsWhite;
     const SquareIndex opponentKing = opponentIsWhite ? WhiteKingSquare : BlackKingSquare;
-    const bool opponentAttacked = IsSquareAttacked(opponentIsWhite, opponentKing);
+    const bool opponentAttacked =
+        kind == MoveKind::NormalMove || kind == MoveKind::PromotionMove
+            ? rules::GivesCheck(*this, from, to, opponentKing)
+            : IsSquareAttacked(opponentIsWhite, opponentKing);
+    assert(opponentAttacked == IsSquareAttacked(opponentIsWhite, opponentKing));
+    key ^= touchedKeys();
     // The verdicts are settled before any event, so that every handler sees the move's
-    // record complete; the tests try moves on the board and leave no trace.
-    const bool mate = opponentAttacked && IsCheckmate(opponentIsWhite, opponentKing);
-    const bool stalemate = !opponentAttacked && IsStalemate(opponentIsWhite, opponentKing);
+    // record complete.
+    const bool stuck =
+        !rules::HasLegalMove(*this, opponentIsWhite,
+                             rules::SafetyOf(*this, opponentIsWhite, opponentAttacked, false));
+    const bool mate = opponentAttacked && stuck;
+    const bool stalemate = !opponentAttacked && stuck;
 
-    // The facts of the new position, and the notation of the move. Working out the facts
-    // tries moves, which may move the history, so the record is looked up afterwards.
-    const PositionFacts before =
-        MoveHistory.size() >= 2 ? MoveHistory[MoveHistory.size() - 2].After : Start;
-    const bool resets = moverShape == Shape::Pawn || MoveHistory.back().ToOccupied;
+    MoveRecord& record = MoveHistory.back();
+    const bool resets = moverShape == Shape::Pawn || record.ToOccupied;
     const PositionFacts after =
-        WorkOutFacts(opponentIsWhite, resets ? 0 : before.HalfmoveClock + 1, before.AutomaticDraws,
-                     resets || promoted, mate, stalemate);
-    MoveHistory.back().After = after;
-    WriteSan(to, rivals, opponentAttacked, mate);
+        WorkOutFacts(opponentIsWhite, key, resets ? 0 : before.HalfmoveClock + 1,
+                     before.AutomaticDraws, resets || promoted, opponentAttacked, mate, stalemate);
+    assert(after.Key == keys::OfPosition(Squares, opponentIsWhite, after.EnPassantTarget));
+    record.After = after;
+    record.San = SanOf(move, kind, moverKind, record.ToOccupied, rivals, opponentAttacked, mate);
 
     Draw(LastMoveFrom, false);
     Draw(LastMoveTo, false);
@@ -92,7 +159,7 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
     Draw(from, true);
     Draw(to, true);
 
-    events_->PieceMovement(moverIsWhite, SquareIndexToName(from), SquareIndexToName(to));
+    events_->PieceMovement(moverIsWhite, SquareNames()[from], SquareNames()[to]);
     if (captured) {
         events_->PieceCapture(capturedKind);
     }
@@ -112,7 +179,7 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
         events_->Draw(static_cast<DrawReason>(reason));
     }
     WhitesTurn = !WhitesTurn;
-    return true;
+    turnPassing_ = false;
 }
 
 } // namespace quorrin

@@ -1,7 +1,8 @@
 // How each piece moves: geometry, pieces in the way, pawn steps and captures, en passant,
-// promotion and castling. Whether the mover's own king is left attacked is not judged here.
+// promotion and castling; and the execute mode that records a move and carries out its side
+// effects. Whether the mover's own king is left attacked is not judged here.
 #include "ChessEngine.h"
-#include "Notation.h"
+#include "Rules.h"
 
 #include <cstdlib>
 
@@ -14,220 +15,199 @@ struct PawnRows {
     int forward;      // row step of one move forward
     int startRow;     // row from which the double step is allowed
     int enPassantRow; // row from which a pawn can take en passant
-    int promotionRow; // row on which a pawn is promoted
 };
 
-constexpr PawnRows WhitePawnRows{-1, 7, 4, 1};
-constexpr PawnRows BlackPawnRows{+1, 2, 5, 8};
-
-// Clears EnPassantCapture on every way out of CheckMoveRule.
-class ClearOnExit {
-public:
-    explicit ClearOnExit(bool& flag) : flag_(flag) {}
-    ~ClearOnExit() { flag_ = false; }
-    ClearOnExit(const ClearOnExit&) = delete;
-    ClearOnExit& operator=(const ClearOnExit&) = delete;
-
-private:
-    bool& flag_;
-};
+constexpr PawnRows WhitePawnRows{-1, 7, 4};
+constexpr PawnRows BlackPawnRows{+1, 2, 5};
 
 int Sign(int value) {
     return (value > 0) - (value < 0);
 }
 
-} // namespace
-
 // Every square strictly between from and to (on one line) is empty.
-bool ChessEngine::PathIsClear(SquareIndex from, SquareIndex to) const {
-    const int fileStep = Sign(Squares[to].File - Squares[from].File);
-    const int rowStep = Sign(Squares[to].Row - Squares[from].Row);
+bool PathIsClear(const Board& squares, SquareIndex from, SquareIndex to) {
+    const int fileStep = Sign(FileOf(to) - FileOf(from));
+    const int rowStep = Sign(RowOf(to) - RowOf(from));
     const int stride = rowStep * 8 + fileStep;
     for (int square = from + stride; square != to; square += stride) {
-        if (Squares[square].Occupied) {
+        if (squares[square].Occupied) {
             return false;
         }
     }
     return true;
 }
 
-bool ChessEngine::CheckMoveRule(SquareIndex from, SquareIndex to, bool testOnly) {
-    ClearOnExit clearCapture(EnPassantCapture);
-    if (!IsBoardSquare(from) || !IsBoardSquare(to)) {
-        return false;
+std::optional<MoveKind> PawnRule(const EngineState& position, SquareIndex from, SquareIndex to) {
+    const BoardSquare& source = position.Squares[from];
+    const BoardSquare& target = position.Squares[to];
+    const bool white = source.Piece.IsWhite;
+    const PawnRows& rows = white ? WhitePawnRows : BlackPawnRows;
+    const int df = FileOf(to) - FileOf(from);
+    const int dr = RowOf(to) - RowOf(from);
+    const MoveKind step =
+        RowOf(to) == PromotionRow(white) ? MoveKind::PromotionMove : MoveKind::NormalMove;
+
+    if (df == 0 && dr == 2 * rows.forward && RowOf(from) == rows.startRow) {
+        const SquareIndex passed = SquareAt(FileOf(from), rows.startRow + rows.forward);
+        if (position.Squares[passed].Occupied || target.Occupied) {
+            return std::nullopt;
+        }
+        return MoveKind::NormalMove;
     }
-    const BoardSquare& source = Squares[from];
-    const BoardSquare& target = Squares[to];
+    if (df == 0 && dr == rows.forward) {
+        return target.Occupied ? std::nullopt : std::optional(step);
+    }
+    if (dr != rows.forward || std::abs(df) != 1) {
+        return std::nullopt;
+    }
+    if (target.Occupied) {
+        return step;
+    }
+    // En passant: the last move was a double step past to, and this side may answer it.
+    const bool enPassant = position.EnPassantOpen && FileOf(to) == position.EnPassantFile &&
+                           RowOf(from) == rows.enPassantRow && white == position.EnPassantByWhite;
+    return enPassant ? std::optional(MoveKind::EnPassantMove) : std::nullopt;
+}
+
+std::optional<MoveKind> CastlingRule(const EngineState& position, SquareIndex from,
+                                     SquareIndex to) {
+    const Board& squares = position.Squares;
+    const BoardSquare& king = squares[from];
+    const bool white = king.Piece.IsWhite;
+    const int homeRow = HomeRow(white);
+    if (FileOf(from) != KingHomeFile || RowOf(from) != homeRow || king.Piece.HasMoved) {
+        return std::nullopt;
+    }
+    const int toFile = FileOf(to);
+    if (RowOf(to) != homeRow || (toFile != KingSideCastleFile && toFile != QueenSideCastleFile)) {
+        return std::nullopt;
+    }
+    const bool kingSide = toFile == KingSideCastleFile;
+    const int side = kingSide ? 1 : -1;
+    const int rookSquare = from + (kingSide ? KingSideRookOffset : QueenSideRookOffset);
+    for (int between = from + side; between != rookSquare; between += side) {
+        if (squares[between].Occupied) {
+            return std::nullopt;
+        }
+    }
+    const BoardSquare& rook = squares[rookSquare];
+    if (!rook.Occupied || rook.Piece.Kind != PieceOf(Shape::Rook, white) || rook.Piece.HasMoved) {
+        return std::nullopt;
+    }
+    // A king in check may not castle, nor cross an attacked square (as if it stood there).
+    if (SquareIsAttacked(squares, white, from)) {
+        return std::nullopt;
+    }
+    const auto crossed = static_cast<SquareIndex>(from + side);
+    if (SquareIsAttacked(squares, white, crossed, Overlay{SquareBit(from), crossed})) {
+        return std::nullopt;
+    }
+    return kingSide ? MoveKind::CastleKingSide : MoveKind::CastleQueenSide;
+}
+
+} // namespace
+
+namespace rules {
+
+std::optional<MoveKind> RuleAllows(const EngineState& position, SquareIndex from, SquareIndex to) {
+    if (!IsBoardSquare(from) || !IsBoardSquare(to)) {
+        return std::nullopt;
+    }
+    const BoardSquare& source = position.Squares[from];
+    const BoardSquare& target = position.Squares[to];
     if (!source.Occupied || from == to ||
         (target.Occupied && target.Piece.IsWhite == source.Piece.IsWhite)) {
-        return false;
+        return std::nullopt;
     }
-
-    const int df = target.File - source.File;
-    const int dr = target.Row - source.Row;
+    const int df = FileOf(to) - FileOf(from);
+    const int dr = RowOf(to) - RowOf(from);
     const bool straight = df == 0 || dr == 0;
     const bool diagonal = std::abs(df) == std::abs(dr);
-    bool doubleStep = false;
-    bool promotion = false;
-    MoveKind castling = MoveKind::NormalMove;
-
+    const auto clear = [&] { return PathIsClear(position.Squares, from, to); };
     switch (ShapeOf(source.Piece.Kind)) {
     case Shape::Rook:
-        if (!straight || !PathIsClear(from, to)) {
-            return false;
-        }
-        break;
+        return straight && clear() ? std::optional(MoveKind::NormalMove) : std::nullopt;
     case Shape::Bishop:
-        if (!diagonal || !PathIsClear(from, to)) {
-            return false;
-        }
-        break;
+        return diagonal && clear() ? std::optional(MoveKind::NormalMove) : std::nullopt;
     case Shape::Queen:
-        if (!(straight || diagonal) || !PathIsClear(from, to)) {
-            return false;
-        }
-        break;
+        return (straight || diagonal) && clear() ? std::optional(MoveKind::NormalMove)
+                                                 : std::nullopt;
     case Shape::Knight:
-        if (std::abs(df * dr) != 2) {
-            return false;
-        }
-        break;
+        return std::abs(df * dr) == 2 ? std::optional(MoveKind::NormalMove) : std::nullopt;
     case Shape::Pawn:
-        if (!CheckPawnRule(from, to, testOnly, doubleStep, promotion)) {
-            return false;
-        }
-        break;
+        return PawnRule(position, from, to);
     case Shape::King:
-        if (std::abs(df) > 1 || std::abs(dr) > 1) {
-            if (!CheckCastlingRule(from, to, testOnly, castling)) {
-                return false;
-            }
+        if (std::abs(df) <= 1 && std::abs(dr) <= 1) {
+            return MoveKind::NormalMove;
         }
-        break;
+        return CastlingRule(position, from, to);
     }
+    return std::nullopt;
+}
 
-    if (testOnly) {
-        return true;
+} // namespace rules
+
+bool ChessEngine::CheckMoveRule(SquareIndex from, SquareIndex to, bool testOnly) {
+    const std::optional<MoveKind> kind = rules::RuleAllows(*this, from, to);
+    if (kind && !testOnly) {
+        RecordMove(from, to, *kind);
     }
+    return kind.has_value();
+}
 
-    // Execute mode: the move stands by its rule; record it and update en passant.
+void ChessEngine::RecordMove(SquareIndex from, SquareIndex to, MoveKind kind) {
+    const BoardSquare& source = Squares[from];
+    const bool white = source.Piece.IsWhite;
+    const bool doubleStep =
+        ShapeOf(source.Piece.Kind) == Shape::Pawn && std::abs(RowOf(to) - RowOf(from)) == 2;
     EnPassantOpen = doubleStep;
     if (doubleStep) {
-        EnPassantFile = source.File;
+        EnPassantFile = FileOf(from);
+        EnPassantByWhite = !white;
     }
+
     MoveRecord record;
-    if (EnPassantCapture) {
-        record.Kind = MoveKind::EnPassantMove;
-        record.ToSquare = SquareAt(target.File, source.Row);
+    record.Kind = kind;
+    record.ToSquare = to;
+    switch (kind) {
+    case MoveKind::EnPassantMove: {
+        // The pawn taken stands beside the capturing pawn, on the destination's file.
+        EnPassantCapture = true;
+        record.ToSquare = SquareAt(FileOf(to), RowOf(from));
         record.ToOccupied = true;
-    } else {
-        record.Kind = promotion ? MoveKind::PromotionMove : castling;
-        record.ToSquare = to;
-        record.ToOccupied = castling == MoveKind::NormalMove && target.Occupied;
+        Squares[record.ToSquare].Occupied = false;
+        Draw(record.ToSquare, true);
+        EnPassantCapture = false;
+        break;
+    }
+    case MoveKind::CastleKingSide:
+    case MoveKind::CastleQueenSide: {
+        const bool kingSide = kind == MoveKind::CastleKingSide;
+        MoveCastlingRook(kingSide, from,
+                         static_cast<SquareIndex>(from + (kingSide ? KingSideRookOffset
+                                                                   : QueenSideRookOffset)));
+        break;
+    }
+    case MoveKind::PromotionMove:
+        PromotionPending = true;
+        PromotionIsWhite = white;
+        PromotionSquare = to;
+        record.ToOccupied = Squares[to].Occupied;
+        break;
+    case MoveKind::NormalMove:
+        record.ToOccupied = Squares[to].Occupied;
+        break;
     }
     record.FromSquare = from;
     record.MovedPiece = source.Piece;
     record.CapturedPiece = Squares[record.ToSquare].Piece;
-    record.WhiteMoved = source.Piece.IsWhite;
+    record.WhiteMoved = white;
     record.EnPassantOpen = EnPassantOpen;
     record.EnPassantFile = EnPassantFile;
+    record.EnPassantByWhite = EnPassantByWhite;
     record.PrevLastMoveFrom = LastMoveFrom;
     record.PrevLastMoveTo = LastMoveTo;
     MoveHistory.push_back(record);
-    return true;
-}
-
-bool ChessEngine::CheckPawnRule(SquareIndex from, SquareIndex to, bool testOnly, bool& doubleStep,
-                                bool& promotion) {
-    const BoardSquare& source = Squares[from];
-    const BoardSquare& target = Squares[to];
-    const bool white = source.Piece.IsWhite;
-    const PawnRows& rows = white ? WhitePawnRows : BlackPawnRows;
-    const int df = target.File - source.File;
-    const int dr = target.Row - source.Row;
-
-    if (df == 0 && dr == 2 * rows.forward && source.Row == rows.startRow) {
-        const SquareIndex passed = SquareAt(source.File, rows.startRow + rows.forward);
-        if (Squares[passed].Occupied || target.Occupied) {
-            return false;
-        }
-        doubleStep = true;
-        return true;
-    }
-    if (df == 0 && dr == rows.forward) {
-        if (target.Occupied) {
-            return false;
-        }
-    } else if (dr == rows.forward && std::abs(df) == 1) {
-        if (!target.Occupied) {
-            const bool enPassant =
-                EnPassantOpen && target.File == EnPassantFile && source.Row == rows.enPassantRow;
-            if (!enPassant) {
-                return false;
-            }
-            if (!testOnly) {
-                const SquareIndex taken = SquareAt(target.File, rows.enPassantRow);
-                Squares[taken].Occupied = false;
-                Draw(taken, true);
-                EnPassantCapture = true;
-            }
-            return true;
-        }
-    } else {
-        return false;
-    }
-
-    if (target.Row == rows.promotionRow) {
-        promotion = true;
-        if (!testOnly) {
-            PromotionPending = true;
-            PromotionIsWhite = white;
-            PromotionSquare = to;
-        }
-    }
-    return true;
-}
-
-bool ChessEngine::CheckCastlingRule(SquareIndex from, SquareIndex to, bool testOnly,
-                                    MoveKind& castling) {
-    const BoardSquare& king = Squares[from];
-    const bool white = king.Piece.IsWhite;
-    const int homeRow = HomeRow(white);
-    if (IsSquareAttacked(white, from)) {
-        return false;
-    }
-    if (king.File != KingHomeFile || king.Row != homeRow || king.Piece.HasMoved) {
-        return false;
-    }
-    const int toFile = Squares[to].File;
-    if (Squares[to].Row != homeRow ||
-        (toFile != KingSideCastleFile && toFile != QueenSideCastleFile)) {
-        return false;
-    }
-    const bool kingSide = toFile == KingSideCastleFile;
-    const int side = kingSide ? 1 : -1;
-    const SquareIndex rookSquare = from + (kingSide ? KingSideRookOffset : QueenSideRookOffset);
-    for (SquareIndex between = from + side; between != rookSquare; between += side) {
-        if (Squares[between].Occupied) {
-            return false;
-        }
-    }
-    const BoardSquare& rook = Squares[rookSquare];
-    if (!rook.Occupied || rook.Piece.Kind != PieceOf(Shape::Rook, white) || rook.Piece.HasMoved) {
-        return false;
-    }
-
-    // The king may not cross an attacked square: step it there for real, look, take it back.
-    const SquareIndex crossed = from + side;
-    if (!TrialIsSafe(from, crossed, crossed)) {
-        return false;
-    }
-
-    if (!testOnly) {
-        MoveCastlingRook(kingSide, from, rookSquare);
-        castling = kingSide ? MoveKind::CastleKingSide : MoveKind::CastleQueenSide;
-    }
-    return true;
 }
 
 } // namespace quorrin

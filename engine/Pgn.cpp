@@ -12,8 +12,8 @@ namespace {
 constexpr std::array<std::string_view, 7> RosterNames = {"Event", "Site",  "Date",  "Round",
                                                          "White", "Black", "Result"};
 
-std::string Where(int line, int column) {
-    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
+ReadError At(ReadErrorCode code, int line, int column) {
+    return ReadError{.Code = code, .Line = line, .Column = column};
 }
 
 bool IsTermination(std::string_view token) {
@@ -69,11 +69,11 @@ private:
     int line_ = 1;
 };
 
-// Reads [Name "value"] with the scanner on '['; the error text when it is not one.
-std::string ReadTag(Scanner& in, PgnTag& tag) {
+// Reads [Name "value"] with the scanner on '['; the error when it is not one.
+std::optional<ReadError> ReadTag(Scanner& in, PgnTag& tag) {
     tag.Line = in.Line();
     tag.Column = in.Column();
-    const std::string malformed = Where(tag.Line, tag.Column) + "a tag must read [Name \"value\"]";
+    const ReadError malformed = At(ReadErrorCode::PgnBadTag, tag.Line, tag.Column);
     in.Take();
     in.SkipSpaces();
     while (!in.AtEnd() &&
@@ -103,7 +103,7 @@ std::string ReadTag(Scanner& in, PgnTag& tag) {
         return malformed;
     }
     in.Take();
-    return {};
+    return std::nullopt;
 }
 
 // A move symbol without its number ("12.Nf3", "12...Nf3") and annotations ("Nf3!?"); empty
@@ -171,7 +171,7 @@ PgnFile ReadPgn(std::string_view text) {
                 in.Take();
             }
             if (in.AtEnd()) {
-                file.Error = Where(line, column) + "a comment that is never closed";
+                file.Error = At(ReadErrorCode::PgnUnclosedComment, line, column);
                 return file;
             }
             in.Take();
@@ -183,7 +183,7 @@ PgnFile ReadPgn(std::string_view text) {
             in.Take();
         } else if (c == ')') {
             if (depth == 0) {
-                file.Error = Where(line, column) + "a variation closed that was never opened";
+                file.Error = At(ReadErrorCode::PgnUnopenedVariation, line, column);
                 return file;
             }
             --depth;
@@ -198,7 +198,7 @@ PgnFile ReadPgn(std::string_view text) {
                 finishGame(); // a game without a result before the next one's tags
             }
             PgnTag tag;
-            if (std::string why = ReadTag(in, tag); !why.empty()) {
+            if (std::optional<ReadError> why = ReadTag(in, tag)) {
                 file.Error = why;
                 return file;
             }
@@ -211,7 +211,8 @@ PgnFile ReadPgn(std::string_view text) {
         } else {
             const std::string_view symbol = in.Symbol();
             if (symbol.empty()) {
-                file.Error = Where(line, column) + "unexpected '" + std::string(1, c) + "'";
+                file.Error = At(ReadErrorCode::PgnUnexpectedCharacter, line, column);
+                file.Error->Text = std::string(1, c);
                 return file;
             }
             if (IsTermination(symbol)) {
@@ -228,7 +229,7 @@ PgnFile ReadPgn(std::string_view text) {
         }
     }
     if (depth > 0) {
-        file.Error = Where(openLine, openColumn) + "a variation that is never closed";
+        file.Error = At(ReadErrorCode::PgnUnclosedVariation, openLine, openColumn);
         return file;
     }
     finishGame();
@@ -263,30 +264,23 @@ PgnSummary Summarize(const PgnGame& game) {
     return summary;
 }
 
-namespace {
-
-// Answers every promotion with the piece the game text names.
-class PromotionAnswer final : public BoardEvents {
-public:
-    PieceType choice = 0;
-    void PawnPromotion(bool, PieceType& eChoice) override { eChoice = choice; }
-};
-
-} // namespace
-
 PgnImport ImportPgnGame(const PgnGame& game) {
     PgnImport result;
     result.Result = !game.Termination.empty()     ? game.Termination
                     : !game.Tag("Result").empty() ? game.Tag("Result")
                                                   : "*";
-    PromotionAnswer host;
-    ChessEngine engine(&host);
+    ChessEngine engine;
     for (const PgnTag& tag : game.Tags) {
         if (tag.Name == "FEN") {
-            if (auto why = engine.NewGameFromFen(tag.Value)) {
-                result.Error = Where(tag.Line, tag.Column) + "the FEN tag: " + *why;
+            const ReadResult<FenPosition> position = ReadFen(tag.Value);
+            if (!position) {
+                result.Error = position.Error();
+                result.Error->Line = tag.Line;
+                result.Error->Column = tag.Column;
+                result.Error->Context = ReadContext::FenTag;
                 return result;
             }
+            engine.NewGame(*position);
             if (engine.FenAtStart() != StartFen) {
                 result.StartFen = engine.FenAtStart();
             }
@@ -296,16 +290,16 @@ PgnImport ImportPgnGame(const PgnGame& game) {
     result.San.reserve(game.Moves.size());
     for (const PgnGame::Move& token : game.Moves) {
         const bool white = engine.SideTurn() == 0;
-        std::string why;
-        const auto move = engine.ParseMove(token.Text, &why);
-        if (move) {
-            host.choice =
-                move->Promotion < 0 ? 0 : PieceOf(static_cast<Shape>(move->Promotion), white);
-        }
-        if (!move || !engine.MovePiece(move->From, move->To)) {
-            result.Error = Where(token.Line, token.Column) +
-                           std::to_string(engine.FullmoveNumber()) + (white ? "." : "...") +
-                           token.Text + ": " + (move ? "refused" : why);
+        const ReadResult<Move> move = engine.ParseMove(token.Text);
+        if (!move || !engine.MakeMove(*move)) {
+            result.Error = move ? ReadError{.Code = ReadErrorCode::NotAMove, .Text = token.Text}
+                                : move.Error();
+            result.Error->Line = token.Line;
+            result.Error->Column = token.Column;
+            result.Error->Context = ReadContext::GameMove;
+            result.Error->MoveNumber = engine.FullmoveNumber();
+            result.Error->MoverIsWhite = white;
+            result.Error->MoveText = token.Text;
             return result;
         }
         result.Moves.push_back(*move);

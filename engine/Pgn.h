@@ -5,6 +5,7 @@
 
 #include "ChessEngine.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,7 +36,7 @@ struct PgnGame {
 
 struct PgnFile {
     std::vector<PgnGame> Games;
-    std::string Error; // "line 3, column 1: ..." when the text could not be read; else empty
+    std::optional<ReadError> Error; // where and why the text could not be read
 };
 
 // Reads every game of a PGN text: tag pairs with escapes, {} and ; comments, variations
@@ -56,13 +57,12 @@ PgnSummary Summarize(const PgnGame& game);
 // A game played through the rules in an engine of its own.
 struct PgnImport {
     std::string StartFen;         // the FEN tag's position, empty for the standard start
-    std::vector<TextMove> Moves;  // every move in coordinates, with its promotion piece
+    std::vector<Move> Moves;      // every move, with its promotion piece
     std::vector<std::string> San; // the same moves in standard algebraic notation
     std::string Result;           // as the game text gives it, "*" when it gives none
     std::string FinalFen;
-    // Empty on success; otherwise where and why the import stopped:
-    // "line 14, column 9: 23...Nbd7: no black knight can move to d7".
-    std::string Error;
+    // Where and why the import stopped (the move's place, number and text in the error).
+    std::optional<ReadError> Error;
 };
 PgnImport ImportPgnGame(const PgnGame& game);
 

@@ -1,8 +1,10 @@
-// Square indexes and their coordinates: the small helpers every part of the engine walks the
-// board with, and the squares the rules name.
+// Square indexes, their coordinates and their names: the small helpers every part of the engine
+// walks the board with, and the squares the rules name.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace quorrin {
 
@@ -32,6 +34,28 @@ constexpr SquareIndex SquareAt(int file, int row) {
     return static_cast<SquareIndex>((row - 1) * 8 + file);
 }
 
+// The bit of a board square in a 64-bit set of squares: bit 0 is a8, bit 63 is h1.
+constexpr std::uint64_t SquareBit(SquareIndex square) {
+    return std::uint64_t{1} << (square - 1);
+}
+
+// The index of a square name: exactly a lowercase file letter a..h followed by a rank
+// digit 1..8. Anything else, upper case included, gives -1.
+constexpr SquareIndex SquareNameToIndex(std::string_view name) {
+    if (name.size() != 2) {
+        return -1;
+    }
+    const char file = name[0];
+    const char rank = name[1];
+    if (file < 'a' || file > 'h' || rank < '1' || rank > '8') {
+        return -1;
+    }
+    return static_cast<SquareIndex>((8 - (rank - '0')) * 8 + (file - 'a' + 1));
+}
+
+// The name of a square index 1..64 ("a8" for 1, "h1" for 64); an empty string otherwise.
+std::string SquareIndexToName(int square);
+
 // The squares and steps that castling names: the kings' home squares, the files a king lands
 // on, and how far the rooks stand from their king's home square.
 inline constexpr SquareIndex E1 = SquareAt(5, 8); // 61
@@ -45,6 +69,11 @@ inline constexpr int QueenSideRookOffset = -4; // a1 from e1, a8 from e8
 // The row a side's pieces start on: 8 (rank 1) for White, 1 (rank 8) for Black.
 constexpr int HomeRow(bool white) {
     return white ? 8 : 1;
+}
+
+// The row a side's pawns are promoted on: 1 (rank 8) for White, 8 (rank 1) for Black.
+constexpr int PromotionRow(bool white) {
+    return white ? 1 : 8;
 }
 
 } // namespace quorrin

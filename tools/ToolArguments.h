@@ -1,9 +1,8 @@
 // Argument helpers shared by the command-line tools.
 #pragma once
 
-#include "engine/BoardTypes.h"
 #include "engine/ChessEngine.h"
-#include "engine/LayoutText.h"
+#include "tools/support/ReadErrorText.h"
 
 #include <optional>
 #include <string>
@@ -43,9 +42,11 @@ inline std::optional<std::string> SetUpStart(ChessEngine& engine, int argc, char
     const std::string_view first = argv[at];
     if (first.find(' ') != std::string_view::npos) {
         ++at;
-        if (auto why = engine.NewGameFromFen(first)) {
-            return "the FEN cannot be played from: " + *why;
+        const ReadResult<FenPosition> position = ReadFen(first);
+        if (!position) {
+            return "the FEN cannot be played from: " + support::DescribeError(position.Error());
         }
+        engine.NewGame(*position);
         return std::nullopt;
     }
     const auto layout = ParseLayout(first);
@@ -59,19 +60,25 @@ inline std::optional<std::string> SetUpStart(ChessEngine& engine, int argc, char
     return std::nullopt;
 }
 
-// A coordinate move with an optional promotion letter: "e2e4", "e7e8n".
-inline bool IsMoveText(std::string_view move) {
-    return move.size() == 4 ||
-           (move.size() == 5 && std::string_view("qrbn").find(move[4]) != std::string_view::npos);
+// A coordinate move with an optional promotion letter ("e2e4", "e7e8n"), legal in the engine's
+// position; a pawn reaching the last rank without a letter becomes a queen.
+inline std::optional<Move> LegalMoveOf(const ChessEngine& engine, std::string_view text) {
+    const ReadResult<Move> read = ReadCoordinates(text);
+    if (!read) {
+        return std::nullopt;
+    }
+    Move move = *read;
+    if (!move.Promotion && !engine.IsLegal(move)) {
+        move.Promotion = Shape::Queen;
+    }
+    return engine.IsLegal(move) ? std::optional(move) : std::nullopt;
 }
 
 // The host's answer for a promotion letter (none: 0, a queen), in the colour given.
 inline PieceType PromotionAnswer(std::string_view move, bool white) {
-    if (move.size() < 5) {
-        return 0;
-    }
-    const std::string_view letters = "qrnb"; // queen 1, rook 2, knight 3, bishop 4
-    return static_cast<PieceType>(letters.find(move[4]) + 1) + (white ? 6 : 0);
+    const std::optional<Shape> shape =
+        move.size() == 5 ? PromotionShapeOfLetter(move[4]) : std::nullopt;
+    return shape ? PieceOf(*shape, white) : 0;
 }
 
 } // namespace quorrin::tools

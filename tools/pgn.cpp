@@ -16,15 +16,8 @@ using namespace quorrin;
 
 namespace {
 
-class Promotions final : public BoardEvents {
-public:
-    PieceType answer = 0;
-    void PawnPromotion(bool, PieceType& eChoice) override { eChoice = answer; }
-};
-
 int Export(int argc, char** argv) {
-    Promotions host;
-    ChessEngine engine(&host);
+    ChessEngine engine;
     int at = 2;
     if (auto why = tools::SetUpStart(engine, argc, argv, at)) {
         std::fprintf(stderr, "pgn: %s\n", why->c_str());
@@ -32,8 +25,8 @@ int Export(int argc, char** argv) {
     }
     for (; at < argc; ++at) {
         const std::string move = argv[at];
-        host.answer = tools::PromotionAnswer(move, engine.SideTurn() == 0);
-        if (!tools::IsMoveText(move) || !engine.MovePiece(move.substr(0, 2), move.substr(2, 2))) {
+        const std::optional<Move> legal = tools::LegalMoveOf(engine, move);
+        if (!legal || !engine.MakeMove(*legal)) {
             std::fprintf(stderr, "pgn: '%s' is not a legal move here\n", move.c_str());
             return 2;
         }
@@ -69,8 +62,8 @@ int main(int argc, char** argv) {
     std::ostringstream content;
     content << in.rdbuf();
     const PgnFile file = ReadPgn(content.str());
-    if (!file.Error.empty()) {
-        std::fprintf(stderr, "%s\n", file.Error.c_str());
+    if (file.Error) {
+        std::fprintf(stderr, "%s\n", support::DescribeError(*file.Error).c_str());
         return 2;
     }
     if (static_cast<std::size_t>(number) > file.Games.size()) {
@@ -78,8 +71,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const PgnImport game = ImportPgnGame(file.Games[static_cast<std::size_t>(number) - 1]);
-    if (!game.Error.empty()) {
-        std::fprintf(stderr, "%s\n", game.Error.c_str());
+    if (game.Error) {
+        std::fprintf(stderr, "%s\n", support::DescribeError(*game.Error).c_str());
         return 2;
     }
     for (std::size_t i = 0; i < game.Moves.size(); ++i) {

@@ -14,9 +14,7 @@ namespace {
 
 class Host final : public BoardEvents {
 public:
-    PieceType promotionAnswer = 0;
     std::optional<DrawReason> draw;
-    void PawnPromotion(bool, PieceType& eChoice) override { eChoice = promotionAnswer; }
     void Draw(DrawReason eReason) override { draw = eReason; }
 };
 
@@ -35,7 +33,7 @@ int main(int argc, char** argv) {
     }
     for (int i = first; i < argc; ++i) {
         const std::string_view move = argv[i];
-        if (move != "undo" && !tools::IsMoveText(move)) {
+        if (move != "undo" && !ReadCoordinates(move)) {
             std::fprintf(stderr, "record: '%s' is not a move (e2e4, e7e8n) or 'undo'\n", argv[i]);
             return 2;
         }
@@ -46,8 +44,8 @@ int main(int argc, char** argv) {
         if (move == "undo") {
             std::printf("undo %s\n", engine.UndoLastMove() ? engine.Fen().c_str() : "refused");
         } else {
-            host.promotionAnswer = tools::PromotionAnswer(move, engine.SideTurn() == 0);
-            if (engine.MovePiece(move.substr(0, 2), move.substr(2, 2))) {
+            const std::optional<Move> legal = tools::LegalMoveOf(engine, move);
+            if (legal && engine.MakeMove(*legal)) {
                 const std::size_t ply = engine.State().MoveHistory.size() - 1;
                 std::printf("%s %s %s\n", move.c_str(), engine.MoveSan(ply).c_str(),
                             engine.Fen().c_str());

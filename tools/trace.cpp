@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     }
     for (int i = first; i < argc; ++i) {
         const std::string_view move = argv[i];
-        if (move != "undo" && !tools::IsMoveText(move)) {
+        if (move != "undo" && !ReadCoordinates(move)) {
             std::fprintf(stderr, "trace: '%s' is not a move (e2e4, e7e8q) or 'undo'\n", argv[i]);
             return 2;
         }

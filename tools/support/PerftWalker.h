@@ -1,5 +1,5 @@
-// Walks every legal move of a position to a fixed depth through the engine's public move
-// command and undo, counting the leaves and what happened on the last move, as in the
+// Walks every legal move of a position to a fixed depth through the engine's legal moves, its
+// move command and undo, counting the leaves and what happened on the last move, as in the
 // published perft tables.
 #pragma once
 
@@ -43,13 +43,11 @@ private:
 
     void PieceCapture(PieceType ePiece) override;
     void KingInCheck(bool bWhite, bool bCheckmate) override;
-    void PawnPromotion(bool bWhite, PieceType& eChoice) override;
     void Stalemate() override;
 
     ChessEngine& engine_;
     PerftCounts counts_;
-    bool lastPly_ = false;          // events are counted only on the last move of a line
-    PieceType promotionChoice_ = 0; // the answer given to PawnPromotion
+    bool lastPly_ = false; // events are counted only on the last move of a line
     std::function<void(const std::string&, std::uint64_t)> onRootMove_;
 };
 

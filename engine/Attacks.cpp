@@ -1,7 +1,8 @@
 // Whether a square is attacked: could a piece of the other colour capture on it?
+#include "Attacks.h"
+
 #include "BoardGeometry.h"
 #include "ChessEngine.h"
-#include "EngineInternals.h"
 
 namespace quorrin {
 
@@ -9,8 +10,8 @@ bool ChessEngine::IsSquareAttacked(bool ownerIsWhite, SquareIndex square) const 
     return SquareIsAttacked(Squares, ownerIsWhite, square);
 }
 
-bool SquareIsAttacked(const std::array<BoardSquare, 65>& squares, bool ownerIsWhite,
-                      SquareIndex square) {
+bool SquareIsAttacked(const Board& squares, bool ownerIsWhite, SquareIndex square,
+                      const Overlay& overlay) {
     if (!IsBoardSquare(square)) {
         return false;
     }
@@ -21,6 +22,15 @@ bool SquareIsAttacked(const std::array<BoardSquare, 65>& squares, bool ownerIsWh
     const PieceType bishop = PieceOf(Shape::Bishop, attackerIsWhite);
     const PieceType knight = PieceOf(Shape::Knight, attackerIsWhite);
     const PieceType pawn = PieceOf(Shape::Pawn, attackerIsWhite);
+    // The piece that stands on a square as the overlay leaves the board: -1 for none, -2 for
+    // the owner's piece laid on filled.
+    auto kindAt = [&](SquareIndex at) -> PieceType {
+        if (at == overlay.filled) {
+            return -2;
+        }
+        const BoardSquare& met = squares[at];
+        return met.Occupied && (overlay.vacated & SquareBit(at)) == 0 ? met.Piece.Kind : -1;
+    };
 
     const auto& rays = geometry::Board.rays[square];
     for (int d = 0; d < 8; ++d) {
@@ -28,11 +38,10 @@ bool SquareIsAttacked(const std::array<BoardSquare, 65>& squares, bool ownerIsWh
         const PieceType slider = diagonalRay ? bishop : rook;
         const geometry::Ray& ray = rays[d];
         for (int i = 0; i < ray.length; ++i) {
-            const BoardSquare& met = squares[ray.squares[i]];
-            if (!met.Occupied) {
+            const PieceType kind = kindAt(ray.squares[i]);
+            if (kind == -1) {
                 continue;
             }
-            const PieceType kind = met.Piece.Kind;
             if (kind == queen || kind == slider) {
                 return true;
             }
@@ -50,12 +59,29 @@ bool SquareIsAttacked(const std::array<BoardSquare, 65>& squares, bool ownerIsWh
     }
     const geometry::Jumps& jumps = geometry::Board.knight[square];
     for (int i = 0; i < jumps.length; ++i) {
-        const BoardSquare& met = squares[jumps.squares[i]];
-        if (met.Occupied && met.Piece.Kind == knight) {
+        if (kindAt(jumps.squares[i]) == knight) {
             return true;
         }
     }
     return false;
+}
+
+int CastlingRights(const Board& squares) {
+    auto unmoved = [&squares](int square, PieceType kind) {
+        const BoardSquare& s = squares[square];
+        return s.Occupied && s.Piece.Kind == kind && !s.Piece.HasMoved;
+    };
+    int rights = 0;
+    for (const bool white : {true, false}) {
+        const SquareIndex king = white ? E1 : E8;
+        const PieceType rook = PieceOf(Shape::Rook, white);
+        if (unmoved(king, PieceOf(Shape::King, white))) {
+            const int shift = white ? 0 : 2;
+            rights |= unmoved(king + KingSideRookOffset, rook) ? 1 << shift : 0;
+            rights |= unmoved(king + QueenSideRookOffset, rook) ? 2 << shift : 0;
+        }
+    }
+    return rights;
 }
 
 } // namespace quorrin

@@ -1,4 +1,4 @@
-#include "Notation.h"
+#include "Squares.h"
 
 namespace quorrin {
 

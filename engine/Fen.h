@@ -1,0 +1,44 @@
+// FEN, the one-line record of a position: reading it into a position a game can be played
+// from. (The engine writes the FEN of its own position: ChessEngine::Fen.)
+#pragma once
+
+#include "Layout.h"
+#include "ReadError.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace quorrin {
+
+// The FEN of the standard start position.
+inline constexpr std::string_view StartFen =
+    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
+// The castling rights of a position as bits.
+enum CastlingRight : int {
+    WhiteKingSide = 1,
+    WhiteQueenSide = 2,
+    BlackKingSide = 4,
+    BlackQueenSide = 8,
+};
+
+// A position read from a FEN and found playable.
+struct FenPosition {
+    Placement Pieces{};
+    bool WhiteToMove = true;
+    int Castling = 0;                   // CastlingRight bits
+    SquareIndex EnPassant = NoSquare;   // the square a double step passed, or none
+    std::int32_t HalfmoveClock = 0;
+    std::int32_t FullmoveNumber = 1;
+};
+
+// Reads a FEN: six fields separated by blanks, or four with the clocks taken as 0 and 1.
+// Refuses, with the reason, every position no game can be played from: not one king a side,
+// pawns on the first or last rank, castling rights without their king and rook at home, an
+// en passant square no double step could have left, the side not to move in check.
+ReadResult<FenPosition> ReadFen(std::string_view text);
+
+// Reads the placement field of a FEN (a board diagram) alone.
+ReadResult<Placement> ReadPlacement(std::string_view text);
+
+} // namespace quorrin

@@ -1,0 +1,131 @@
+#include "ReadErrorText.h"
+
+#include <bit>
+
+namespace quorrin::support {
+
+namespace {
+
+constexpr const char* ShapeNames[] = {"king", "queen", "rook", "knight", "bishop", "pawn"};
+
+std::string Side(bool white) {
+    return white ? "white" : "black";
+}
+
+std::string PieceName(PieceType piece) {
+    return Side(IsWhitePiece(piece)) + " " + ShapeNames[static_cast<int>(ShapeOf(piece))];
+}
+
+std::string Name(SquareIndex square) {
+    return SquareIndexToName(square);
+}
+
+std::string Squares(int count) {
+    return count > 8 ? "more than 8" : std::to_string(count);
+}
+
+std::string What(const ReadError& e) {
+    using enum ReadErrorCode;
+    const std::string quoted = "'" + e.Text + "'";
+    switch (e.Code) {
+    case FenFieldCount:
+        return "a FEN has 6 fields (or 4, without the clocks) separated by spaces, not " +
+               std::to_string(e.Count);
+    case FenRankCount:
+        return e.Count > 8 ? "the board has more than 8 ranks"
+                           : "the board has " + std::to_string(e.Count) + " ranks instead of 8";
+    case FenRankSize:
+        return "rank " + std::to_string(e.Number) + " has " + Squares(e.Count) +
+               (e.Count > 8 ? " squares" : " squares instead of 8");
+    case FenBadCharacter:
+        return quoted + " is neither a piece letter (KQRBNP, kqrbnp) nor a count of empty squares";
+    case FenBadSide:
+        return "the side to move must be w or b, not " + quoted;
+    case FenKingCount:
+        return std::string(e.White ? "White" : "Black") + " has " + std::to_string(e.Count) +
+               " kings; each side needs exactly one";
+    case FenPawnOnEdgeRank:
+        return "a pawn stands on " + Name(e.Square) + "; pawns cannot stand on rank 1 or 8";
+    case FenBadCastling:
+        return "the castling field " + quoted + " must be '-' or letters of KQkq, each at most once";
+    case FenCastlingRight: {
+        const bool white = e.Text == "K" || e.Text == "Q";
+        const bool kingSide = e.Text == "K" || e.Text == "k";
+        return "castling right " + e.Text + " needs the " +
+               (white ? "white king on e1 and a white rook on " : "black king on e8 and a black rook on ") +
+               (kingSide ? "h" : "a") + (white ? "1" : "8");
+    }
+    case FenBadEnPassant:
+        return "the en passant field " + quoted + " must be '-' or a square such as e3";
+    case FenEnPassantTarget:
+        return "no double step of " + std::string(e.White ? "White" : "Black") +
+               " could have left the en passant square " + Name(e.Square);
+    case FenBadClock:
+        return "the halfmove clock must be a whole number from 0 to 99999, not " + quoted;
+    case FenBadMoveNumber:
+        return "the move number must be a whole number from 1 to 99999, not " + quoted;
+    case FenOppositeCheck:
+        return std::string(e.White ? "White" : "Black") + " is in check but it is not its move";
+    case NotAMove:
+        return quoted + " is not a move";
+    case CannotCastle:
+        return Side(e.White) + " cannot castle " + (e.Number == 1 ? "king" : "queen") + "-side now";
+    case NoPieceOn:
+        return "there is no piece on " + Name(e.Square);
+    case NotYourTurn:
+        return "the " + PieceName(e.Piece) + " on " + Name(e.Square) + " cannot move: it is " +
+               Side(e.White) + "'s turn";
+    case NoSuchPieceOn:
+        return "there is no " + PieceName(e.Piece) + " on " + Name(e.Square);
+    case PieceCannotMoveTo:
+        return "the " + PieceName(e.Piece) + " on " + Name(e.Square) + " cannot move to " +
+               Name(e.Target);
+    case NoPieceCanMoveTo:
+        return "no " + PieceName(e.Piece) + " can move to " + Name(e.Target);
+    case AmbiguousMove: {
+        std::string squares;
+        const int count = std::popcount(e.Squares);
+        int listed = 0;
+        for (std::uint64_t rest = e.Squares; rest != 0; rest &= rest - 1, ++listed) {
+            if (listed > 0) {
+                squares += listed + 1 == count ? " and " : ", ";
+            }
+            squares += Name(static_cast<SquareIndex>(std::countr_zero(rest) + 1));
+        }
+        return "ambiguous: the " + PieceName(e.Piece) + "s on " + squares +
+               (count == 2 ? " can both move to " : " can all move to ") + Name(e.Target);
+    }
+    case NotAPromotion:
+        return "only a pawn reaching the last rank is promoted";
+    case PgnBadTag:
+        return "a tag must read [Name \"value\"]";
+    case PgnUnclosedComment:
+        return "a comment that is never closed";
+    case PgnUnclosedVariation:
+        return "a variation that is never closed";
+    case PgnUnopenedVariation:
+        return "a variation closed that was never opened";
+    case PgnUnexpectedCharacter:
+        return "unexpected " + quoted;
+    }
+    return "unreadable";
+}
+
+} // namespace
+
+std::string DescribeError(const ReadError& error) {
+    std::string text;
+    if (error.Line > 0) {
+        text = "line " + std::to_string(error.Line) + ", column " + std::to_string(error.Column) +
+               ": ";
+    }
+    if (error.Context == ReadContext::FenTag) {
+        text += "the FEN tag: ";
+    } else if (error.Context == ReadContext::GameMove) {
+        text += std::to_string(error.MoveNumber) + (error.MoverIsWhite ? "." : "...") +
+                error.MoveText + ": ";
+    }
+    return text + What(error);
+}
+
+} // namespace quorrin::support
