@@ -7,6 +7,8 @@
 #include "board/brdChessboard.h"
 #include "board/platform/Platform.h"
 #include "board/platform/WindowPlacement.h"
+#include "MoveGate.h"
+#include "engine/ChessEngine.h"
 #include "frmAbout.h"
 
 #include <QAction>
@@ -74,6 +76,7 @@ GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/quorrin-32.png")));
     setAccessibleName(QStringLiteral("Quorrin"));
 
+    gate_ = new MoveGate(this);
     BuildClientArea();
     BuildMenus();
     ConnectBoard();
@@ -251,6 +254,30 @@ void GAME::ConnectBoard() {
             Qt::DirectConnection);
     connect(brdChessboard1_, &brdChessboard::Draw, this, &GAME::brdChessboard1_Draw,
             Qt::DirectConnection);
+    connect(brdChessboard1_, &brdChessboard::GameLoaded, this, &GAME::brdChessboard1_GameLoaded);
+    connect(brdChessboard1_, &brdChessboard::BusyChanged, this,
+            &GAME::brdChessboard1_BusyChanged);
+    brdChessboard1_->SetMoveGate([this] { return gate_->Refusal(); });
+    for (const char* name : {"mnuGameNew", "mnuActionsUndo", "mnuActionsClaimDraw", "mnuRecordOpen",
+                             "mnuRecordPaste", "mnuRecordEnterMove", "cmdMovePiece",
+                             "cmdTestStalemate"}) {
+        QObject* command = findChild<QAction*>(QLatin1String(name));
+        gameCommands_.append(command != nullptr ? command
+                                                : findChild<QPushButton*>(QLatin1String(name)));
+    }
+}
+
+void GAME::brdChessboard1_BusyChanged(bool bBusy) {
+    for (QObject* command : std::as_const(gameCommands_)) {
+        if (auto* action = qobject_cast<QAction*>(command)) {
+            action->setEnabled(!bBusy);
+        } else if (auto* button = qobject_cast<QPushButton*>(command)) {
+            button->setEnabled(!bBusy);
+        }
+    }
+    if (!bBusy) {
+        UpdateClaimDraw();
+    }
 }
 
 void GAME::Form_Load() {
@@ -306,6 +333,9 @@ void GAME::mnuaboutchess_Click() {
 }
 
 void GAME::cmdMovePiece_Click() {
+    if (!gate_->IsOpen()) {
+        return;
+    }
     // Only the first two and the last two characters count: "e2e4", "e2-e4" and "e2 e4" alike.
     const QString text = txtMovePiece_->text();
     if (!brdChessboard1_->MovePiece(text.left(2), text.right(2))) {
@@ -322,10 +352,6 @@ void GAME::cmdTestStalemate_Click() {
 void GAME::brdChessboard1_PieceMovement(bool bWhite, const QString& sFrom, const QString& sTo) {
     QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
     list->addItem(sFrom + QLatin1Char('-') + sTo);
-    if (replaying_) {
-        replayMessage_.clear(); // a message belongs to the position after its own move
-        return;
-    }
     list->scrollToBottom();
     TurnToSideToMove(!bWhite);
     // "Claim Draw" follows the position once the move is complete.
@@ -333,38 +359,31 @@ void GAME::brdChessboard1_PieceMovement(bool bWhite, const QString& sFrom, const
     PlaySound(QStringLiteral("click.wav"));
 }
 
+QString GAME::CheckMessage(bool bWhite, bool bCheckmate) {
+    if (bCheckmate) {
+        return bWhite ? tr("White checkmated") : tr("Black checkmated");
+    }
+    return bWhite ? tr("White king in check") : tr("Black king in check");
+}
+
 void GAME::brdChessboard1_KingInCheck(bool bWhite, bool bCheckmate) {
-    const QString side = bWhite ? QStringLiteral("White") : QStringLiteral("Black");
-    if (replaying_) {
-        replayMessage_ =
-            side + (bCheckmate ? QStringLiteral(" checkmated") : QStringLiteral(" king in check"));
-    } else if (bCheckmate) {
+    ShowMessage(CheckMessage(bWhite, bCheckmate));
+    if (bCheckmate) {
         // The win sound follows once the player has closed the box.
-        ShowMessage(side + QStringLiteral(" checkmated"));
         PlaySound(QStringLiteral("win.wav"));
-    } else {
-        ShowMessage(side + QStringLiteral(" king in check"));
     }
 }
 
 void GAME::brdChessboard1_PawnPromotion(bool bWhite, int& eChoice) {
     // A chosen item has stored its piece by the time the pop-up returns. A dismissed pop-up
     // leaves the previous value (0 the first time, -1 later), which the board makes a queen.
-    if (givenPromotion_) { // a replayed or typed move names its piece
-        eChoice = *givenPromotion_;
-        return;
-    }
     (bWhite ? mnuWhitePawnPromotion_ : mnuBlackPawnPromotion_)->exec(QCursor::pos());
     eChoice = PromotionChoice_;
     PromotionChoice_ = -1;
 }
 
 void GAME::brdChessboard1_Stalemate() {
-    if (replaying_) {
-        replayMessage_ = QStringLiteral("Stalemate");
-    } else {
-        ShowMessage(QStringLiteral("Stalemate"));
-    }
+    ShowMessage(tr("Stalemate"));
 }
 
 void GAME::brdChessboard1_MoveUndo(bool bWhite) {

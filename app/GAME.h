@@ -21,7 +21,9 @@ class QPushButton;
 
 namespace quorrin {
 
+class ChessEngine;
 class ClientArea;
+class MoveGate;
 class SoundPlayer;
 class brdChessboard;
 class frmAbout;
@@ -66,6 +68,11 @@ private:
     void brdChessboard1_Stalemate();
     void brdChessboard1_MoveUndo(bool bWhite);
     void brdChessboard1_Draw(int eReason);
+    // A whole game came to the board at once: its moves fill the lists.
+    void brdChessboard1_GameLoaded();
+    // While a move is being made (in its pop-up, message box or sound), nothing else may
+    // change the game.
+    void brdChessboard1_BusyChanged(bool bBusy);
 
     // Keeping and sharing games (GAMERecord.cpp): the "Record" menu after "Game", and
     // "Claim Draw" at the end of "Actions".
@@ -84,9 +91,11 @@ private:
     void LoadText(const QByteArray& text);
     // The game to load when a file holds several: asks the player; nullopt when cancelled.
     std::optional<std::size_t> PickGame(const PgnFile& file);
-    // Replays an imported game on the board through MovePiece, silently, then shows the one
-    // message its final position deserves.
-    void ReplayGame(const PgnImport& game, std::vector<PgnTag> tags);
+    // Puts a game played elsewhere on the board with its tags, then shows the one message its
+    // last move deserves.
+    void AdoptGame(const ChessEngine& played, std::vector<PgnTag> tags);
+    // Makes a move through the gate: refused silently while the gate is closed.
+    bool PlayMove(const Move& move);
     // A new game began: the record's own state starts afresh.
     void RecordNewGame();
     // Enables "Claim Draw" while a claim is open; forgets a claim whose move was taken back.
@@ -96,6 +105,8 @@ private:
     void PlaySound(const QString& fileName);
     // A modal box with the text, an OK button, no icon and the title "Quorrin".
     void ShowMessage(const QString& text);
+    // "White checkmated", "Black king in check".
+    static QString CheckMessage(bool bWhite, bool bCheckmate);
     void ClearMoveLists();
 
     SoundPlayer& sounds_;
@@ -105,9 +116,9 @@ private:
 
     std::vector<PgnTag> tags_;                // of the game loaded, kept when it is saved
     std::optional<std::size_t> claimedAtPly_; // a draw was claimed with this many moves made
-    bool replaying_ = false;                  // no sounds, boxes or pop-ups meanwhile
-    std::optional<int> givenPromotion_;       // the piece a promotion becomes without a pop-up
-    QString replayMessage_;                   // the last message the replay held back
+    MoveGate* gate_ = nullptr;
+    // The commands that change the game, disabled while a move is being made.
+    QList<QObject*> gameCommands_;
 
     ClientArea* client_ = nullptr;
     brdChessboard* brdChessboard1_ = nullptr;
@@ -121,6 +132,7 @@ private:
     QAction* mnuBoardHighlight_ = nullptr;
     QAction* mnuBoardTurn_ = nullptr;
     QAction* mnuActionsClaimDraw_ = nullptr;
+    QAction* mnuRecordEnterMove_ = nullptr;
     QMenu* mnuWhitePawnPromotion_ = nullptr;
     QMenu* mnuBlackPawnPromotion_ = nullptr;
 

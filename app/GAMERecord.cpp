@@ -2,7 +2,10 @@
 // games (PGN) and positions (FEN), typing a move, the draws by rule and the claim of a draw.
 #include "GAME.h"
 
+#include "MoveGate.h"
+#include "ReadErrorText.h"
 #include "board/brdChessboard.h"
+#include "engine/ChessEngine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,13 +35,21 @@ constexpr qint64 LargestGameFile = 64 * 1024 * 1024;
 
 const QString PgnFilter = QStringLiteral("PGN games (*.pgn);;All files (*)");
 
+// The message of each draw by rule, the one place the window words them.
 QString MessageFor(DrawReason reason) {
-    static const std::array<const char*, 5> texts = {
-        "Draw by insufficient material", "Draw by fivefold repetition",
-        "Draw by the seventy-five-move rule", "Draw by threefold repetition",
-        "Draw by the fifty-move rule"};
-    const auto index = static_cast<std::size_t>(reason) - 1;
-    return index < texts.size() ? QLatin1String(texts[index]) : QString();
+    switch (reason) {
+    case DrawReason::InsufficientMaterial:
+        return GAME::tr("Draw by insufficient material");
+    case DrawReason::FivefoldRepetition:
+        return GAME::tr("Draw by fivefold repetition");
+    case DrawReason::SeventyFiveMoveRule:
+        return GAME::tr("Draw by the seventy-five-move rule");
+    case DrawReason::ThreefoldRepetition:
+        return GAME::tr("Draw by threefold repetition");
+    case DrawReason::FiftyMoveRule:
+        return GAME::tr("Draw by the fifty-move rule");
+    }
+    return {};
 }
 
 QString Text(const std::string& text) {
@@ -68,6 +79,7 @@ void GAME::BuildRecordMenu(QMenuBar* bar) {
     mnuRecord->addSeparator();
     item("Enter Move...", "mnuRecordEnterMove", &GAME::mnuRecordEnterMove_Click,
          QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuRecordEnterMove_ = mnuRecord->findChild<QAction*>(QStringLiteral("mnuRecordEnterMove"));
     bar->addMenu(mnuRecord);
 }
 
@@ -113,29 +125,31 @@ void GAME::mnuRecordPaste_Click() {
 }
 
 void GAME::mnuRecordEnterMove_Click() {
+    if (!gate_->IsOpen()) {
+        return;
+    }
     bool entered = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral("Enter Move"),
-                                               QStringLiteral("Move (Nf3, e2e4):"),
+    const QString text = QInputDialog::getText(this, tr("Enter Move"), tr("Move (Nf3, e2e4):"),
                                                QLineEdit::Normal, QString(), &entered);
     if (!entered || text.trimmed().isEmpty()) {
         return;
     }
-    const std::optional<TextMove> move =
-        brdChessboard1_->Engine().ParseMove(text.trimmed().toStdString());
-    if (!move) {
-        ShowMessage(QStringLiteral("Illegal move or bad syntax"));
-        return;
-    }
     // A typed promotion names its piece (a queen when no letter is given): no pop-up.
-    if (move->Promotion >= 0) {
-        givenPromotion_ =
-            PieceOf(static_cast<Shape>(move->Promotion), brdChessboard1_->State().WhitesTurn);
+    const ReadResult<Move> move = brdChessboard1_->Engine().ParseMove(text.trimmed().toStdString());
+    if (!move || !PlayMove(*move)) {
+        ShowMessage(tr("Illegal move or bad syntax"));
     }
-    const bool made = brdChessboard1_->MovePiece(Text(move->From), Text(move->To));
-    givenPromotion_.reset();
-    if (!made) {
-        ShowMessage(QStringLiteral("Illegal move or bad syntax"));
+}
+
+bool GAME::PlayMove(const Move& move) {
+    if (!gate_->IsOpen() || !brdChessboard1_->MakeMove(move)) {
+        return false;
     }
+    // A promotion made without the pop-up ends like one made with it.
+    if (move.Promotion) {
+        PromotionChoice_ = -1;
+    }
+    return true;
 }
 
 void GAME::mnuActionsClaimDraw_Click() {
@@ -147,10 +161,7 @@ void GAME::mnuActionsClaimDraw_Click() {
 }
 
 void GAME::brdChessboard1_Draw(int eReason) {
-    const QString text = MessageFor(static_cast<DrawReason>(eReason));
-    if (replaying_) {
-        replayMessage_ = text;
-    } else if (!text.isEmpty()) {
+    if (const QString text = MessageFor(static_cast<DrawReason>(eReason)); !text.isEmpty()) {
         ShowMessage(text);
     }
 }
@@ -195,18 +206,18 @@ void GAME::LoadText(const QByteArray& bytes) {
     const QString line = QString::fromUtf8(bytes).trimmed();
     if (!line.isEmpty() && !line.contains(QLatin1Char('\n')) && line.count(QLatin1Char('/')) == 7 &&
         !line.contains(QLatin1Char('['))) {
-        if (const QString refused = brdChessboard1_->NewGameFromFen(line); !refused.isEmpty()) {
-            ShowMessage(QStringLiteral("Not a position to play from: ") + refused);
-        } else {
+        const ReadResult<FenPosition> position = ReadFen(line.toStdString());
+        if (!position) {
+            ShowMessage(tr("Not a position to play from: ") + ReadErrorText(position.Error()));
+        } else if (brdChessboard1_->NewGame(*position)) {
             RecordNewGame();
         }
         return;
     }
     const PgnFile file = ReadPgn(text);
-    if (!file.Error.empty() || file.Games.empty()) {
-        ShowMessage(QStringLiteral("Not a game: ") + (file.Error.empty()
-                                                          ? QStringLiteral("no moves or tags found")
-                                                          : Text(file.Error)));
+    if (file.Error || file.Games.empty()) {
+        ShowMessage(tr("Not a game: ") +
+                    (file.Error ? ReadErrorText(*file.Error) : tr("no moves or tags found")));
         return;
     }
     const std::optional<std::size_t> chosen = PickGame(file);
@@ -214,12 +225,12 @@ void GAME::LoadText(const QByteArray& bytes) {
         return;
     }
     const PgnGame& game = file.Games[*chosen];
-    const PgnImport imported = ImportPgnGame(game);
-    if (!imported.Error.empty()) {
-        ShowMessage(QStringLiteral("Cannot load the game: ") + Text(imported.Error));
+    ChessEngine played;
+    if (const std::optional<ReadError> error = PlayPgnGame(game, played)) {
+        ShowMessage(tr("Cannot load the game: ") + ReadErrorText(*error));
         return;
     }
-    ReplayGame(imported, game.Tags);
+    AdoptGame(played, game.Tags);
 }
 
 std::optional<std::size_t> GAME::PickGame(const PgnFile& file) {
@@ -253,37 +264,43 @@ std::optional<std::size_t> GAME::PickGame(const PgnFile& file) {
     return static_cast<std::size_t>(games->currentRow());
 }
 
-void GAME::ReplayGame(const PgnImport& game, std::vector<PgnTag> tags) {
-    const bool started = game.StartFen.empty()
-                             ? brdChessboard1_->NewGame()
-                             : brdChessboard1_->NewGameFromFen(Text(game.StartFen)).isEmpty();
-    if (!started) {
-        ShowMessage(QStringLiteral("Cannot load the game: its position was refused"));
+void GAME::AdoptGame(const ChessEngine& played, std::vector<PgnTag> tags) {
+    if (!brdChessboard1_->LoadGame(played)) {
         return;
     }
-    RecordNewGame();
     tags_ = std::move(tags);
-    replaying_ = true;
-    replayMessage_.clear();
-    bool complete = true;
-    for (const TextMove& move : game.Moves) {
-        givenPromotion_ = PieceOf(static_cast<Shape>(std::max(move.Promotion, 1)),
-                                  brdChessboard1_->State().WhitesTurn);
-        if (!brdChessboard1_->MovePiece(Text(move.From), Text(move.To))) {
-            complete = false; // an imported game always replays; this guards a broken import
-            break;
-        }
+    // The message the game's last move gave when it was made.
+    const EngineState& state = played.State();
+    if (state.MoveHistory.empty()) {
+        return;
     }
-    replaying_ = false;
-    givenPromotion_.reset();
+    const MoveRecord& last = state.MoveHistory.back();
+    const std::optional<DrawReason> draw = played.DrawMadeBy(state.MoveHistory.size() - 1);
+    if (last.After.InCheck) {
+        ShowMessage(CheckMessage(!last.WhiteMoved, last.After.Mated));
+    } else if (last.After.Stalemated) {
+        ShowMessage(tr("Stalemate"));
+    } else if (draw) {
+        ShowMessage(MessageFor(*draw));
+    }
+}
+
+void GAME::brdChessboard1_GameLoaded() {
+    RecordNewGame();
+    const ChessEngine& engine = brdChessboard1_->Engine();
+    bool promoted = false;
+    for (std::size_t ply = 0; ply < engine.State().MoveHistory.size(); ++ply) {
+        const Move move = engine.MoveAt(ply);
+        const bool white = engine.State().MoveHistory[ply].WhiteMoved;
+        (white ? lstWhiteMoves_ : lstBlackMoves_)
+            ->addItem(QString::fromStdString(SquareIndexToName(move.From) + "-" +
+                                             SquareIndexToName(move.To)));
+        promoted = promoted || move.Promotion.has_value();
+    }
     lstWhiteMoves_->scrollToBottom();
     lstBlackMoves_->scrollToBottom();
-    UpdateClaimDraw();
-    TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
-    if (!complete) {
-        ShowMessage(QStringLiteral("Cannot load the game: a move was refused"));
-    } else if (!replayMessage_.isEmpty()) {
-        ShowMessage(replayMessage_);
+    if (promoted) {
+        PromotionChoice_ = -1;
     }
 }
 

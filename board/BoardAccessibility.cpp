@@ -3,7 +3,7 @@
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
 #include "board/brdChessboard_p.h"
-#include "engine/Notation.h"
+#include "engine/Squares.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

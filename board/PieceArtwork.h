@@ -2,7 +2,7 @@
 // twelve icons that the pointer shows while a piece is carried, at every device pixel ratio.
 #pragma once
 
-#include "engine/BoardTypes.h"
+#include "engine/Pieces.h"
 
 #include <QCursor>
 #include <QImage>

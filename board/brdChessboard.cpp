@@ -83,11 +83,46 @@ std::int32_t brdChessboard::SideTurn() const {
 }
 
 bool brdChessboard::MovePiece(const QString& sFrom, const QString& sTo) {
-    return d_func()->engine_.MovePiece(sFrom.toStdString(), sTo.toStdString());
+    Q_D(brdChessboard);
+    const brdChessboardPrivate::EngineCall call(*d);
+    return d->engine_.MovePiece(sFrom.toStdString(), sTo.toStdString());
 }
 
 bool brdChessboard::UndoLastMove() {
-    return d_func()->engine_.UndoLastMove();
+    Q_D(brdChessboard);
+    const brdChessboardPrivate::EngineCall call(*d);
+    return d->engine_.UndoLastMove();
+}
+
+bool brdChessboard::MakeMove(const Move& move) {
+    Q_D(brdChessboard);
+    const brdChessboardPrivate::EngineCall call(*d);
+    return d->engine_.MakeMove(move);
+}
+
+bool brdChessboard::NewGame(const FenPosition& position) {
+    Q_D(brdChessboard);
+    if (!d->engine_.NewGame(position)) {
+        return false;
+    }
+    d->PositionChanged();
+    d->Announce(NewGameAnnouncement(position.WhiteToMove));
+    return true;
+}
+
+bool brdChessboard::LoadGame(const ChessEngine& source) {
+    Q_D(brdChessboard);
+    if (!d->engine_.TakeGame(source)) {
+        return false;
+    }
+    d->PositionChanged();
+    d->Announce(NewGameAnnouncement(d->engine_.State().WhitesTurn));
+    emit GameLoaded();
+    return true;
+}
+
+void brdChessboard::SetMoveGate(MoveGate gate) {
+    d_func()->moveGate_ = std::move(gate);
 }
 
 const EngineState& brdChessboard::State() const {
@@ -98,17 +133,6 @@ const ChessEngine& brdChessboard::Engine() const {
     return d_func()->engine_;
 }
 
-QString brdChessboard::NewGameFromFen(const QString& sFen) {
-    Q_D(brdChessboard);
-    const std::optional<std::string> refused = d->engine_.NewGameFromFen(sFen.toStdString());
-    if (refused) {
-        return QString::fromStdString(*refused);
-    }
-    d->PositionChanged();
-    d->Announce(NewGameAnnouncement(d->engine_.State().WhitesTurn));
-    return {};
-}
-
 void brdChessboard::About() {
     const QString name = objectName().isEmpty() ? QStringLiteral("brdChessboard") : objectName();
     QMessageBox box(QMessageBox::Information, QStringLiteral("About ") + name,
@@ -117,8 +141,23 @@ void brdChessboard::About() {
     box.exec();
 }
 
+void brdChessboardPrivate::EventsBegin() {
+    if (!busyTold_) {
+        busyTold_ = true;
+        emit q.BusyChanged(true);
+    }
+}
+
+brdChessboardPrivate::EngineCall::~EngineCall() {
+    if (d_.busyTold_ && !d_.engine_.IsBusy()) {
+        d_.busyTold_ = false;
+        emit d_.q.BusyChanged(false);
+    }
+}
+
 void brdChessboardPrivate::PieceMovement(bool bWhite, const std::string& sFrom,
                                          const std::string& sTo) {
+    EventsBegin();
     // The record of the move is complete by now: it is announced before the host's handlers
     // run, whose message boxes speak for themselves.
     PositionChanged();
@@ -135,6 +174,7 @@ void brdChessboardPrivate::KingInCheck(bool bWhite, bool bCheckmate) {
 }
 
 void brdChessboardPrivate::PawnPromotion(bool bWhite, PieceType& eChoice) {
+    EventsBegin();
     emit q.PawnPromotion(bWhite, eChoice);
 }
 
@@ -143,6 +183,7 @@ void brdChessboardPrivate::Stalemate() {
 }
 
 void brdChessboardPrivate::MoveUndo(bool bWhite) {
+    EventsBegin();
     PositionChanged();
     Announce(UndoAnnouncement(bWhite));
     emit q.MoveUndo(bWhite);

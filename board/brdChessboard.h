@@ -4,18 +4,23 @@
 #pragma once
 
 #include "board/BoardExport.h"
-#include "engine/ChessEngine.h"
+#include "engine/Layout.h"
+#include "engine/Move.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace quorrin {
 
+class ChessEngine;
 class PropertyStore;
 class brdChessboardPrivate;
+struct EngineState;
+struct FenPosition;
 
 class QUORRIN_BOARD_EXPORT brdChessboard : public QWidget {
     Q_OBJECT
@@ -83,8 +88,15 @@ public:
 
     // Read-only view of the position, for hosts and tests.
     const EngineState& State() const;
-    // The rules engine itself, read-only: notation, FEN, draw claims, move parsing.
+    // The rules engine itself, read-only: legal moves, notation, FEN, outcome, move parsing
+    // (include engine/ChessEngine.h to use it).
     const ChessEngine& Engine() const;
+
+    // What the host asks before a move is taken from the mouse or the keyboard: "" lets the
+    // player move, any other text refuses (a piece is then neither picked up nor put down, and
+    // the text is told to a screen reader). No gate lets every move through.
+    using MoveGate = std::function<QString()>;
+    void SetMoveGate(MoveGate gate);
 
 public slots:
     // The game, as the engine offers it. A call made from a handler of one of the signals
@@ -94,9 +106,14 @@ public slots:
                  bool bWhitesTurn = true);
     bool MovePiece(const QString& sFrom, const QString& sTo);
     bool UndoLastMove();
-    // Sets up the position of a FEN record as a new game; returns "" when done, otherwise why
-    // not (the game on the board is then untouched).
-    QString NewGameFromFen(const QString& sFen);
+    // Makes a legal move given as a value (its promotion piece included, so PawnPromotion is
+    // not raised) with the events of MovePiece; false for any other move.
+    bool MakeMove(const quorrin::Move& move);
+    // Sets up a position read from a FEN (ReadFen) as a new game.
+    bool NewGame(const quorrin::FenPosition& position);
+    // Takes over the game that source holds, with its whole history, as if it had been played
+    // here, and raises GameLoaded (not the events of its moves).
+    bool LoadGame(const quorrin::ChessEngine& source);
 
     // A modal message box about the component.
     void About();
@@ -114,6 +131,11 @@ signals:
     // The move just made drew the game by rule (eReason: a DrawReason value; after the
     // events of the move, and only when it neither mated nor stalemated).
     void Draw(int eReason);
+    // A whole game was taken over by LoadGame: the position and the history are new.
+    void GameLoaded();
+    // A move or an undo began raising its events (bBusy true) and is done (false): meanwhile
+    // the board refuses every new move, undo or game.
+    void BusyChanged(bool bBusy);
 
     // A property was written (its name, e.g. "SideView").
     void PropertyChanged(const QString& name);

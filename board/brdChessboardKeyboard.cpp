@@ -6,7 +6,7 @@
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
 #include "board/brdChessboard_p.h"
-#include "engine/Notation.h"
+#include "engine/ChessEngine.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -69,21 +69,28 @@ bool brdChessboardPrivate::KeyPress(const QKeyEvent& event) {
         PutBack();
         return true;
     default: { // Space or Enter
+        const QString refusal = MoveRefusal();
         if (pickedSquare_ == 0) {
             const EngineState& state = engine_.State();
             const BoardSquare& square = state.Squares[cursorSquare_];
             // The rules of a mouse pick-up: a piece of the side to move, and not Locked.
-            if (!locked_ && square.Occupied && square.Piece.IsWhite == state.WhitesTurn) {
+            if (!refusal.isEmpty()) {
+                Announce(refusal);
+            } else if (!locked_ && square.Occupied && square.Piece.IsWhite == state.WhitesTurn) {
                 pickedSquare_ = cursorSquare_;
                 RefreshSpokenNames();
             }
             ShowKeyboardMarks();
         } else if (pickedSquare_ == cursorSquare_) {
             PutBack();
+        } else if (!refusal.isEmpty()) {
+            PutBack();
+            Announce(refusal);
         } else {
             const SquareIndex from = pickedSquare_;
             pickedSquare_ = 0;
             ShowKeyboardMarks();
+            const EngineCall call(*this);
             if (!engine_.MovePiece(SquareIndexToName(from), SquareIndexToName(cursorSquare_))) {
                 Announce(RefusalAnnouncement(from, cursorSquare_));
             }

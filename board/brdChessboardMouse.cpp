@@ -5,7 +5,7 @@
 #include "board/brdChessboard.h"
 #include "board/brdChessboard_p.h"
 #include "board/platform/Platform.h"
-#include "engine/Notation.h"
+#include "engine/ChessEngine.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -21,7 +21,8 @@ void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button
         return;
     }
     const BoardSquare& square = engine_.State().Squares[index];
-    if (!square.Occupied || square.Piece.IsWhite != engine_.State().WhitesTurn) {
+    if (!square.Occupied || square.Piece.IsWhite != engine_.State().WhitesTurn ||
+        !MoveRefusal().isEmpty()) {
         return;
     }
 
@@ -103,7 +104,10 @@ SquareSurface* brdChessboardPrivate::SquareUnder(const QPointF& globalPos) const
 
 void brdChessboardPrivate::picSquare_DragDrop(int index) {
     // A refused move changes nothing; the tick that ends the drag redraws the origin.
-    engine_.MovePiece(SquareIndexToName(DragFromSquare_), SquareIndexToName(index));
+    if (MoveRefusal().isEmpty()) {
+        const EngineCall call(*this);
+        engine_.MovePiece(SquareIndexToName(DragFromSquare_), SquareIndexToName(index));
+    }
 }
 
 void brdChessboardPrivate::tmrDrag_Timer() {

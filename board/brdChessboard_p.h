@@ -45,6 +45,23 @@ public:
     void MoveUndo(bool bWhite) override;
     void Draw(DrawReason eReason) override;
 
+    // The first event of a move or an undo tells the host that the board is busy; the call
+    // that raised it tells it that the board is done, once it returns.
+    void EventsBegin();
+    class EngineCall {
+    public:
+        explicit EngineCall(brdChessboardPrivate& d) : d_(d) {}
+        ~EngineCall();
+        EngineCall(const EngineCall&) = delete;
+        EngineCall& operator=(const EngineCall&) = delete;
+
+    private:
+        brdChessboardPrivate& d_;
+    };
+    // The host's gate refuses moves from the mouse and the keyboard: why, or "" when it lets
+    // them through.
+    QString MoveRefusal() const { return moveGate_ ? moveGate_() : QString(); }
+
     // Redraws one square from the position: colour, last-move frame, piece.
     void DrawSquare(SquareIndex square, bool showHighlight) override;
     void RepaintBoard();
@@ -108,6 +125,8 @@ public:
 
     brdChessboard& q;
     ChessEngine engine_;
+    brdChessboard::MoveGate moveGate_;
+    bool busyTold_ = false;
     std::shared_ptr<const PieceArtwork> artwork_;
     std::array<SquareSurface*, 65> picSquare_{}; // 1..64; element 0 unused
     QTimer* tmrDrag_ = nullptr;

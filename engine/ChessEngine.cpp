@@ -74,6 +74,7 @@ bool ChessEngine::TakeGame(const ChessEngine& source) {
     startFen_ = source.startFen_;
     whiteKings_ = source.whiteKings_;
     blackKings_ = source.blackKings_;
+    startedInOppositeCheck_ = source.startedInOppositeCheck_;
     RedrawAll();
     return true;
 }
@@ -115,6 +116,8 @@ void ChessEngine::FinishSetUp(std::int32_t halfmoveClock, std::int32_t fullmoveN
     StartEnPassantByWhite = EnPassantByWhite;
     StartFullmoveNumber = fullmoveNumber;
     StartWhitesTurn = WhitesTurn;
+    startedInOppositeCheck_ =
+        IsSquareAttacked(!WhitesTurn, WhitesTurn ? BlackKingSquare : WhiteKingSquare);
     const rules::KingSafety safety = rules::SafetyOf(*this, WhitesTurn);
     const bool stuck = !rules::HasLegalMove(*this, WhitesTurn, safety);
     Start = WorkOutFacts(WhitesTurn, keys::OfPosition(Squares, WhitesTurn, NoSquare), halfmoveClock,

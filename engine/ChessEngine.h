@@ -116,6 +116,9 @@ public:
     // The draw a player may claim now: a threefold repetition first, then the fifty-move
     // rule; nothing when no claim is open.
     std::optional<DrawReason> ClaimableDraw() const;
+    // The draw by rule that the move at ply brought about, as the Draw event told it: the first
+    // rule that holds after it and did not before, unless the move mated or stalemated.
+    std::optional<DrawReason> DrawMadeBy(std::size_t ply) const;
 
     // Whether a piece of the colour opposite to ownerIsWhite could capture on square, by
     // the board alone (en passant is not considered). False for a square outside 1..64.
@@ -239,6 +242,9 @@ private:
     // Kings of each colour on the board; more than one only in a badly set-up layout.
     int whiteKings_ = 0;
     int blackKings_ = 0;
+    // The side not to move was in check in the position the game started from: only a badly
+    // set-up layout does that.
+    bool startedInOppositeCheck_ = false;
 };
 
 } // namespace quorrin

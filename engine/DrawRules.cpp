@@ -91,6 +91,23 @@ std::optional<DrawReason> ChessEngine::ClaimableDraw() const {
     return std::nullopt;
 }
 
+std::optional<DrawReason> ChessEngine::DrawMadeBy(std::size_t ply) const {
+    if (ply >= MoveHistory.size()) {
+        return std::nullopt;
+    }
+    const PositionFacts& after = MoveHistory[ply].After;
+    const PositionFacts& before = ply == 0 ? Start : MoveHistory[ply - 1].After;
+    const unsigned fresh = after.AutomaticDraws & ~before.AutomaticDraws;
+    if (fresh == 0 || after.Mated || after.Stalemated) {
+        return std::nullopt;
+    }
+    int reason = 1;
+    while ((fresh & (1U << reason)) == 0) {
+        ++reason;
+    }
+    return static_cast<DrawReason>(reason);
+}
+
 std::int32_t ChessEngine::FullmoveNumber() const {
     const auto plies = static_cast<std::int32_t>(MoveHistory.size()) + (StartWhitesTurn ? 0 : 1);
     return StartFullmoveNumber + plies / 2;

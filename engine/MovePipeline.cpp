@@ -129,8 +129,13 @@ void ChessEngine::MakeLegalMove(const Move& move, MoveKind kind) {
     const bool moverIsWhite = WhitesTurn;
     const bool opponentIsWhite = !moverIsWhite;
     const SquareIndex opponentKing = opponentIsWhite ? WhiteKingSquare : BlackKingSquare;
+    // After the opponent's own legal move its one king was safe: only what this move changed
+    // can attack it now. Castling and en passant change more squares; a bad layout may have
+    // started with the opponent in check or with several kings.
+    const bool opponentWasSafe = (opponentIsWhite ? whiteKings_ : blackKings_) == 1 &&
+                                 (MoveHistory.size() > 1 || !startedInOppositeCheck_);
     const bool opponentAttacked =
-        kind == MoveKind::NormalMove || kind == MoveKind::PromotionMove
+        opponentWasSafe && (kind == MoveKind::NormalMove || kind == MoveKind::PromotionMove)
             ? rules::GivesCheck(*this, from, to, opponentKing)
             : IsSquareAttacked(opponentIsWhite, opponentKing);
     assert(opponentAttacked == IsSquareAttacked(opponentIsWhite, opponentKing));
@@ -168,15 +173,9 @@ void ChessEngine::MakeLegalMove(const Move& move, MoveKind kind) {
     } else if (stalemate) {
         events_->Stalemate();
     }
-    // A draw by rule is announced once, on the move that brings it about: the first rule
-    // (in the order of DrawReason) that holds now and did not before.
-    const unsigned fresh = after.AutomaticDraws & ~before.AutomaticDraws;
-    if (fresh != 0 && !mate && !stalemate) {
-        int reason = 1;
-        while ((fresh & (1U << reason)) == 0) {
-            ++reason;
-        }
-        events_->Draw(static_cast<DrawReason>(reason));
+    // A draw by rule is announced once, on the move that brings it about.
+    if (const std::optional<DrawReason> draw = DrawMadeBy(MoveHistory.size() - 1)) {
+        events_->Draw(*draw);
     }
     WhitesTurn = !WhitesTurn;
     turnPassing_ = false;

@@ -309,6 +309,39 @@ PgnImport ImportPgnGame(const PgnGame& game) {
     return result;
 }
 
+std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine) {
+    engine.NewGame();
+    for (const PgnTag& tag : game.Tags) {
+        if (tag.Name == "FEN") {
+            const ReadResult<FenPosition> position = ReadFen(tag.Value);
+            if (!position) {
+                ReadError error = position.Error();
+                error.Line = tag.Line;
+                error.Column = tag.Column;
+                error.Context = ReadContext::FenTag;
+                return error;
+            }
+            engine.NewGame(*position);
+        }
+    }
+    for (const PgnGame::Move& token : game.Moves) {
+        const bool white = engine.SideTurn() == 0;
+        const ReadResult<Move> move = engine.ParseMove(token.Text);
+        if (!move || !engine.MakeMove(*move)) {
+            ReadError error =
+                move ? ReadError{.Code = ReadErrorCode::NotAMove, .Text = token.Text} : move.Error();
+            error.Line = token.Line;
+            error.Column = token.Column;
+            error.Context = ReadContext::GameMove;
+            error.MoveNumber = engine.FullmoveNumber();
+            error.MoverIsWhite = white;
+            error.MoveText = token.Text;
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string_view GameResult(const ChessEngine& engine, bool drawClaimed) {
     const EngineState& state = engine.State();
     auto verdict = [](const PositionFacts& facts, bool whiteToMove) -> std::string_view {

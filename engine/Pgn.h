@@ -66,6 +66,10 @@ struct PgnImport {
 };
 PgnImport ImportPgnGame(const PgnGame& game);
 
+// Plays the game into engine, from its FEN tag's position or the start; nothing when every
+// move was made, else where and why it stopped.
+std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine);
+
 // The result of the game in the engine: decided by the first mate, stalemate or draw by rule
 // in it; otherwise "1/2-1/2" when the host says a draw was claimed, else "*".
 std::string_view GameResult(const ChessEngine& engine, bool drawClaimed = false);

@@ -5,7 +5,7 @@
 #include "SoundPlayer.h"
 #include "board/brdChessboard.h"
 #include "engine/CandidateTargets.h"
-#include "engine/Notation.h"
+#include "engine/ChessEngine.h"
 #include "engine/Pgn.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // Speed of the engine's public move cycle, of the attack test, and of a full perft walk.
 #include "engine/ChessEngine.h"
-#include "engine/LayoutText.h"
+#include "engine/Layout.h"
 #include "tools/support/AllocationCounter.h"
 #include "tools/support/PerftWalker.h"
 

@@ -2,7 +2,7 @@
 // share of a move as the game grows, and a 300-ply game read from PGN and played headless.
 #include "engine/CandidateTargets.h"
 #include "engine/ChessEngine.h"
-#include "engine/Notation.h"
+#include "engine/ChessEngine.h"
 #include "engine/Pgn.h"
 
 #include <benchmark/benchmark.h>

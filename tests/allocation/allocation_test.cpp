@@ -1,7 +1,7 @@
 // Making and taking back moves allocates nothing once the history has its room: not the move
 // command, not the attack test, not the checkmate and stalemate tests run after every move.
 #include "engine/ChessEngine.h"
-#include "engine/LayoutText.h"
+#include "engine/Layout.h"
 #include "tools/support/AllocationCounter.h"
 #include "tools/support/PerftWalker.h"
 

@@ -1,7 +1,7 @@
 // The game window's record: a game saved, opened and continued; positions and games copied
 // and pasted; typed moves; draws by rule and a claimed draw, with the messages they show.
 #include "GameTestSupport.h"
-#include "engine/Notation.h"
+#include "engine/ChessEngine.h"
 
 #include <QClipboard>
 #include <QDate>
@@ -57,7 +57,7 @@ void RecordTest::savedGameOpensAndGoesOn() {
     }
     QCOMPARE(game.Entries(), QStringLiteral("e2-e4 g1-f3 f1-b5 e1-g1 | e7-e5 b8-c6 a7-a6 g8-f6"));
     QCOMPARE(game.Log.filter("message"), QStringList({"message Illegal move or bad syntax"}));
-    QVERIFY(game.Board.NewGameFromFen("k7/4P3/8/8/8/8/8/K7 w - - 0 1").isEmpty());
+    QVERIFY(game.Board.NewGame(*ReadFen("k7/4P3/8/8/8/8/8/K7 w - - 0 1")));
     game.TextAnswer = QStringLiteral("e8=N");
     game.Run({"mnuRecordEnterMove"});
     QCOMPARE(game.Board.State().Squares[SquareNameToIndex("e8")].Piece.Kind, WhiteKnight);
@@ -115,7 +115,7 @@ void RecordTest::drawsByRuleAndAClaimedDraw() {
     game.Run({"mnuActionsUndo", "mnuRecordCopyGame"}); // the claim goes with its move
     QVERIFY(Clipboard().contains(QStringLiteral("[Result \"*\"]")) && !claim->isEnabled());
     // The last piece besides the kings taken: drawn at once, and saved as a draw.
-    QVERIFY(game.Board.NewGameFromFen("k7/8/8/8/8/8/1p6/K7 w - - 0 1").isEmpty());
+    QVERIFY(game.Board.NewGame(*ReadFen("k7/8/8/8/8/8/1p6/K7 w - - 0 1")));
     game.Run({"a1b2", "mnuRecordCopyGame"});
     QVERIFY(Clipboard().contains(QStringLiteral("1. Kxb2 1/2-1/2")));
     QCOMPARE(game.Log.filter(QStringLiteral("message")),

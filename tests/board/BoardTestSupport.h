@@ -5,7 +5,7 @@
 #include "board/PieceArtwork.h"
 #include "board/SquareSurface.h"
 #include "board/brdChessboard_p.h"
-#include "engine/Notation.h"
+#include "engine/ChessEngine.h"
 
 #include <QTimer>
 

@@ -219,7 +219,7 @@ void BoardKeyboardTest::accessibleTable() {
     QCOMPARE(shown.Description(), QStringLiteral("White: pawn e2 to e4"));
     QVERIFY(shown.board->UndoLastMove());
     QCOMPARE(shown.Description(), QStringLiteral("White's move taken back"));
-    QVERIFY(shown.board->NewGameFromFen(QStringLiteral("4k3/8/8/8/8/8/8/4K3 b - - 0 1")).isEmpty());
+    QVERIFY(shown.board->NewGame(*ReadFen("4k3/8/8/8/8/8/8/4K3 b - - 0 1")));
     QCOMPARE(shown.Description(), QStringLiteral("New game, Black to move"));
     QVERIFY(shown.board->NewGame());
     QCOMPARE(shown.Description(), QStringLiteral("New game, White to move"));
@@ -267,7 +267,7 @@ void BoardKeyboardTest::announcements() {
     QFETCH(QString, moves);
     QFETCH(QString, said);
     ChessEngine engine;
-    QVERIFY(!engine.NewGameFromFen(fen.toStdString()));
+    QVERIFY(engine.NewGame(*ReadFen(fen.toStdString())));
     QCOMPARE(MoveAnnouncement(engine.State()), QString());
     for (const QString& move : moves.split(' ')) {
         QVERIFY(engine.MovePiece(move.left(2).toStdString(), move.mid(2).toStdString()));

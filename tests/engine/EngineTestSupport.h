@@ -2,7 +2,6 @@
 // journal of events and redraws (games played as text are in tests/support/EngineChecks.h).
 #pragma once
 
-#include "engine/LayoutText.h"
 #include "tests/support/EngineChecks.h"
 
 #include <gtest/gtest.h>

@@ -21,23 +21,21 @@ void Require(bool holds, const char* what) {
 }
 
 void CheckGame(const PgnGame& game) {
-    const PgnImport imported = ImportPgnGame(game);
-    if (!imported.Error.empty()) {
+    ChessEngine imported;
+    if (PlayPgnGame(game, imported)) {
         return;
     }
-    testing::RecordHost host;
-    ChessEngine replay(&host);
-    Require(!replay.NewGameFromFen(imported.StartFen.empty() ? StartFen : imported.StartFen),
-            "the start of an imported game sets up");
-    for (std::size_t ply = 0; ply < imported.Moves.size(); ++ply) {
-        const std::string move = imported.Moves[ply].Coordinates();
-        Require(testing::Play(replay, host, move).empty(), "an imported move is made");
-        Require(replay.MoveSan(ply) == imported.San[ply], "the replayed notation is the same");
+    ChessEngine replay;
+    Require(replay.NewGame(*ReadFen(imported.FenAtStart())), "the start of an imported game sets up");
+    for (std::size_t ply = 0; ply < imported.State().MoveHistory.size(); ++ply) {
+        Require(replay.MakeMove(imported.MoveAt(ply)), "an imported move is made");
+        Require(replay.MoveSan(ply) == imported.MoveSan(ply), "the replayed notation is the same");
     }
-    Require(replay.Fen() == imported.FinalFen, "the replay ends in the same position");
+    Require(replay.Fen() == imported.Fen(), "the replay ends in the same position");
     const PgnFile back = ReadPgn(WritePgn(replay, game.Tags));
-    Require(back.Error.empty() && back.Games.size() == 1, "a written game reads back");
-    Require(ImportPgnGame(back.Games[0]).FinalFen == imported.FinalFen,
+    Require(!back.Error && back.Games.size() == 1, "a written game reads back");
+    ChessEngine again;
+    Require(!PlayPgnGame(back.Games[0], again) && again.Fen() == imported.Fen(),
             "a written game imports to the same position");
 }
 
@@ -47,12 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto newline = text.find('\n');
     const std::string_view fen = text.substr(0, newline);
-    ChessEngine engine;
-    const bool accepted = !engine.NewGameFromFen(fen);
-    Require(accepted == !CheckFen(fen), "CheckFen agrees with NewGameFromFen");
-    if (accepted) {
+    const ReadResult<FenPosition> position = ReadFen(fen);
+    if (position) {
+        ChessEngine engine;
+        engine.NewGame(*position);
         ChessEngine again;
-        Require(!again.NewGameFromFen(engine.Fen()) && again.Fen() == engine.Fen(),
+        const ReadResult<FenPosition> written = ReadFen(engine.Fen());
+        Require(written && again.NewGame(*written) && again.Fen() == engine.Fen(),
                 "a written FEN reads back the same");
     }
     if (newline != std::string_view::npos) {

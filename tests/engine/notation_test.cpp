@@ -5,6 +5,7 @@
 // written as PGN reads back as the same game.
 #include "EngineTestSupport.h"
 #include "engine/Pgn.h"
+#include "tools/support/ReadErrorText.h"
 
 #include <random>
 #include <set>
@@ -13,9 +14,11 @@ namespace quorrin::testing {
 namespace {
 
 // A game from a FEN ("start" for the standard one) with coordinate moves played.
-void Begin(ChessEngine& engine, RecordHost& host, std::string_view fen, std::string_view moves) {
-    ASSERT_EQ(engine.NewGameFromFen(fen == "start" ? StartFen : fen), std::nullopt) << fen;
-    ASSERT_EQ(Play(engine, host, moves), "") << fen << " " << moves;
+void Begin(ChessEngine& engine, std::string_view fen, std::string_view moves) {
+    const ReadResult<FenPosition> position = ReadFen(fen == "start" ? StartFen : fen);
+    ASSERT_TRUE(position) << fen;
+    ASSERT_TRUE(engine.NewGame(*position));
+    ASSERT_EQ(Play(engine, moves), "") << fen << " " << moves;
 }
 
 struct SanCase {
@@ -42,14 +45,14 @@ TEST(MoveText, EveryKindOfMoveIsWrittenAndReadBack) {
         {"start", "f2f3 e7e5 g2g4", "d8h4", "Qh4#"},
     };
     for (const SanCase& c : cases) {
-        RecordHost host;
-        ChessEngine engine(&host);
-        Begin(engine, host, c.fen, c.before);
+        ChessEngine engine;
+        Begin(engine, c.fen, c.before);
         const auto read = engine.ParseMove(c.san);
         EXPECT_EQ(read ? read->Coordinates() : "none", c.move) << c.san;
-        ASSERT_EQ(Play(engine, host, c.move), "");
+        EXPECT_EQ(read ? engine.San(*read) : "none", c.san);
+        ASSERT_EQ(Play(engine, c.move), "");
         EXPECT_EQ(engine.MoveSan(engine.State().MoveHistory.size() - 1), c.san) << c.fen;
-        EXPECT_EQ(engine.MoveCoordinates(engine.State().MoveHistory.size() - 1), c.move);
+        EXPECT_EQ(engine.MoveAt(engine.State().MoveHistory.size() - 1).Coordinates(), c.move);
     }
 }
 
@@ -82,13 +85,11 @@ TEST(MoveText, TolerantFormsAreReadAndBadOnesRefusedWithAReason) {
         {0, "", "'' is not a move"},
     };
     for (const auto& [position, text, expected] : cases) {
-        RecordHost host;
-        ChessEngine engine(&host);
-        Begin(engine, host, positions[position].first, positions[position].second);
+        ChessEngine engine;
+        Begin(engine, positions[position].first, positions[position].second);
         const std::string fen = engine.Fen();
-        std::string why;
-        const auto move = engine.ParseMove(text, &why);
-        EXPECT_EQ(move ? move->Coordinates() : why, expected) << text;
+        const auto move = engine.ParseMove(text);
+        EXPECT_EQ(move ? move->Coordinates() : support::DescribeError(move.Error()), expected) << text;
         EXPECT_EQ(engine.Fen(), fen);
     }
 }
@@ -96,16 +97,13 @@ TEST(MoveText, TolerantFormsAreReadAndBadOnesRefusedWithAReason) {
 TEST(MoveText, RandomGamesHaveUniqueNotationAndFenAndPgnThatSetUpTheSameGame) {
     std::mt19937 random(9);
     const std::vector<PgnTag> tags = {{"White", "Ann \"A\" \\"}, {"Annotator", "Q"}};
-    RecordHost host;
-    RecordHost otherHost;
-    ChessEngine engine(&host);
-    ChessEngine other(&otherHost);
+    ChessEngine engine;
+    ChessEngine other;
     std::size_t moves = 0;
     for (int game = 0; game < 12; ++game) {
         // Every third game starts from a position with Black to move.
-        ASSERT_EQ(engine.NewGameFromFen(game % 3 == 2 ? "r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 7 21"
-                                                      : StartFen),
-                  std::nullopt);
+        ASSERT_TRUE(engine.NewGame(
+            *ReadFen(game % 3 == 2 ? "r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 7 21" : StartFen)));
         std::vector<std::string> seen; // the first four FEN fields of every position so far
         for (int ply = 0; ply < 160; ++ply) {
             const std::string fen = engine.Fen();
@@ -113,7 +111,7 @@ TEST(MoveText, RandomGamesHaveUniqueNotationAndFenAndPgnThatSetUpTheSameGame) {
             // A repetition is the same placement, side, castling and en passant as before.
             ASSERT_EQ(engine.Facts().Repetitions,
                       std::count(seen.begin(), seen.end(), seen.back()));
-            const auto legal = LegalMoves(engine, host);
+            const auto legal = LegalMovesWithSan(engine);
             ASSERT_EQ(engine.Fen(), fen);
             std::set<std::string> names;
             for (const LegalMove& move : legal) {
@@ -121,9 +119,9 @@ TEST(MoveText, RandomGamesHaveUniqueNotationAndFenAndPgnThatSetUpTheSameGame) {
                 const auto read = engine.ParseMove(move.san);
                 EXPECT_EQ(read ? read->Coordinates() : "none", move.coordinates) << fen;
             }
-            ASSERT_EQ(other.NewGameFromFen(fen), std::nullopt) << fen;
+            ASSERT_TRUE(other.NewGame(*ReadFen(fen))) << fen;
             ASSERT_EQ(other.Fen(), fen);
-            const auto otherLegal = LegalMoves(other, otherHost);
+            const auto otherLegal = LegalMovesWithSan(other);
             ASSERT_EQ(otherLegal.size(), legal.size()) << fen;
             for (std::size_t i = 0; i < legal.size(); ++i) {
                 EXPECT_EQ(otherLegal[i].san, legal[i].san) << fen;
@@ -131,7 +129,7 @@ TEST(MoveText, RandomGamesHaveUniqueNotationAndFenAndPgnThatSetUpTheSameGame) {
             if (legal.empty()) {
                 break;
             }
-            ASSERT_EQ(Play(engine, host, legal[random() % legal.size()].coordinates), "");
+            ASSERT_EQ(Play(engine, legal[random() % legal.size()].coordinates), "");
             ++moves;
         }
         const std::string text = WritePgn(engine, tags);
@@ -143,11 +141,11 @@ TEST(MoveText, RandomGamesHaveUniqueNotationAndFenAndPgnThatSetUpTheSameGame) {
         ASSERT_EQ(file.Games.size(), 1u) << text;
         EXPECT_EQ(file.Games[0].Tag("White"), tags[0].Value);
         EXPECT_EQ(file.Games[0].Tag("Result"), GameResult(engine));
-        const PgnImport imported = ImportPgnGame(file.Games[0]);
-        ASSERT_EQ(imported.Error, "") << text;
-        EXPECT_EQ(imported.FinalFen, engine.Fen()) << text;
-        for (std::size_t ply = 0; ply < imported.Moves.size(); ++ply) {
-            EXPECT_EQ(imported.Moves[ply].Coordinates(), engine.MoveCoordinates(ply));
+        ChessEngine imported;
+        ASSERT_EQ(PlayPgnGame(file.Games[0], imported), std::nullopt) << text;
+        EXPECT_EQ(imported.Fen(), engine.Fen()) << text;
+        for (std::size_t ply = 0; ply < engine.State().MoveHistory.size(); ++ply) {
+            EXPECT_EQ(imported.MoveAt(ply), engine.MoveAt(ply));
         }
     }
     EXPECT_GT(moves, 1000u);

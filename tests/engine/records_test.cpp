@@ -5,6 +5,7 @@
 // game ends (the random games of the notation test are written and read back).
 #include "EngineTestSupport.h"
 #include "engine/Pgn.h"
+#include "tools/support/ReadErrorText.h"
 
 #include <fstream>
 
@@ -31,9 +32,9 @@ TEST(Fen, PositionsAreWrittenAsTheyStandAndReadBack) {
     for (const auto& [start, moves, expected] : cases) {
         RecordHost host;
         ChessEngine engine(&host);
-        ASSERT_EQ(engine.NewGameFromFen(start), std::nullopt) << start;
+        ASSERT_TRUE(engine.NewGame(*ReadFen(start))) << start;
         host.engine = &engine;
-        ASSERT_EQ(Play(engine, host, moves), "");
+        ASSERT_EQ(Play(engine, moves), "");
         EXPECT_EQ(engine.Fen(), expected) << start << " " << moves;
         EXPECT_EQ(host.fenHeard, moves.empty() ? "" : expected);
     }
@@ -71,75 +72,9 @@ TEST(Fen, APositionNoGameCanBePlayedFromIsRefusedWithItsReason) {
                                         "not 'x'"},
         {"8/8/8/8/8/8/8/K5Rk w - -", "Black is in check but it is not its move"},
     };
-    ChessEngine engine;
-    ASSERT_EQ(engine.NewGameFromFen(StartFen), std::nullopt);
-    ASSERT_TRUE(engine.MovePiece("e2", "e4"));
-    const EngineState before = engine.State();
     for (const auto& [fen, why] : cases) {
-        EXPECT_EQ(CheckFen(fen).value_or("accepted"), why) << fen;
-        EXPECT_EQ(engine.NewGameFromFen(fen).value_or("accepted"), why) << fen;
-        EXPECT_TRUE(SameState(before, engine.State(), true)) << fen;
-    }
-}
-
-TEST(Pgn, TrickyFileIsReadIntoItsThreeGames) {
-    std::ifstream in(QUORRIN_ENGINE_TEST_DATA "/tricky.pgn", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const PgnFile file = ReadPgn(text);
-    ASSERT_EQ(file.Error, "");
-    ASSERT_EQ(file.Games.size(), 3u);
-    EXPECT_EQ(file.Games[0].Tag("Event"), "Tricky \"quoted\" \\ event");
-    const PgnSummary summary = Summarize(file.Games[0]);
-    EXPECT_EQ(summary.White + "|" + summary.Black + "|" + summary.Result + "|" + summary.Date +
-                  "|" + summary.FirstMoves,
-              "A. Player|B. Player|1-0|2024.05.01|1. e4 e5 2. Nf3 Nc6 3. Bb5 a6");
-    EXPECT_EQ(Summarize(file.Games[1]).FirstMoves, "40... g1=N 41. a8Q+ Kd7 42. Qb7+ Ke6 43. Qe4+");
-    std::string outcome;
-    for (const PgnGame& game : file.Games) {
-        const PgnImport imported = ImportPgnGame(game);
-        outcome += imported.Error + std::to_string(imported.Moves.size()) + " " + imported.Result +
-                   " " + imported.FinalFen + (imported.StartFen.empty() ? "" : " from a FEN") +
-                   "\n";
-    }
-    EXPECT_EQ(outcome, "85 1-0 8/8/4R1p1/2k3p1/1p4P1/1P1b1P2/3K1n2/8 b - - 2 43\n"
-                       "7 * 8/8/3k4/8/4Q3/8/8/4K1n1 w - - 5 44 from a FEN\n"
-                       "16 1/2-1/2 Qnb1k2r/p3bppp/1q3n2/4p3/2B5/5N2/PPPP1PPP/RNBQ1RK1 w k - 4 9\n");
-}
-
-TEST(Pgn, ATextThatCannotBeReadOrPlayedSaysWhereAndWhy) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"[White \"x\"]\n1. e4 e5 2. Nf3 Nc6 3. Bb5 Nbd7",
-         "line 2, column 28: 3...Nbd7: no black knight can move to d7"},
-        {"1. d4 d5 2. Nf3 Nf6 3. Nd2",
-         "line 1, column 24: 3.Nd2: ambiguous: the white knights on b1 and f3 can both move to d2"},
-        {"1. e4 Zz9", "line 1, column 7: 1...Zz9: 'Zz9' is not a move"},
-        {"[FEN \"8/8/8 w - -\"]\n1. e4",
-         "line 1, column 1: the FEN tag: the board has 3 ranks instead of 8"},
-        {"1. e4 {never", "line 1, column 7: a comment that is never closed"},
-        {"1. e4 (1. d4 (1. c4) e5", "line 1, column 7: a variation that is never closed"},
-        {"1. e4 ) e5", "line 1, column 7: a variation closed that was never opened"},
-        {"\n [Event \"x]\n", "line 2, column 2: a tag must read [Name \"value\"]"},
-    };
-    for (const auto& [text, why] : cases) {
-        const PgnFile file = ReadPgn(text);
-        EXPECT_EQ(file.Error.empty() ? ImportPgnGame(file.Games.at(0)).Error : file.Error, why);
-    }
-}
-
-TEST(Pgn, TheResultIsTheFirstWayTheGameEnded) {
-    const std::tuple<std::string_view, std::string_view, bool, std::string_view> cases[] = {
-        {StartFen, "f2f3 e7e5 g2g4 d8h4", false, "0-1"},
-        {"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1", "d7e6", false, "1/2-1/2"},
-        {"8/8/8/8/8/8/1r6/KB5k w - - 0 1", "a1b2", false, "1/2-1/2"},
-        {StartFen, "e2e4", true, "1/2-1/2"},
-        {StartFen, "e2e4", false, "*"},
-    };
-    for (const auto& [fen, moves, claimed, result] : cases) {
-        RecordHost host;
-        ChessEngine engine(&host);
-        ASSERT_EQ(engine.NewGameFromFen(fen), std::nullopt);
-        ASSERT_EQ(Play(engine, host, moves), "");
-        EXPECT_EQ(GameResult(engine, claimed), result) << moves;
+        const ReadResult<FenPosition> read = ReadFen(fen);
+        EXPECT_EQ(read ? "accepted" : support::DescribeError(read.Error()), why) << fen;
     }
 }
 
@@ -156,7 +91,7 @@ TEST(DrawRules, InsufficientMaterialIsKingsWithOneMinorPieceOrBishopsOnOneColour
     };
     for (const auto& [board, drawn] : cases) {
         ChessEngine engine;
-        ASSERT_EQ(engine.NewGameFromFen(std::string(board) + " w - - 0 1"), std::nullopt);
+        ASSERT_TRUE(engine.NewGame(*ReadFen(std::string(board) + " w - - 0 1")));
         EXPECT_EQ(engine.Facts().AutomaticDraws != 0, drawn) << board;
     }
 }
@@ -166,13 +101,13 @@ TEST(DrawRules, InsufficientMaterialIsKingsWithOneMinorPieceOrBishopsOnOneColour
 std::string Trace(std::string_view fen, std::string_view steps) {
     RecordHost host;
     ChessEngine engine(&host);
-    EXPECT_EQ(engine.NewGameFromFen(fen), std::nullopt);
+    EXPECT_TRUE(engine.NewGame(*ReadFen(fen)));
     std::string trace;
     auto claim = engine.ClaimableDraw();
     std::istringstream words{std::string(steps)};
     int step = 1;
     for (std::string move; words >> move; ++step) {
-        EXPECT_EQ(Play(engine, host, move), "") << move;
+        EXPECT_EQ(Play(engine, move), "") << move;
         for (const DrawReason reason : host.draws) {
             trace += " " + std::to_string(step) + ":draw " + std::string(DrawReasonName(reason));
         }

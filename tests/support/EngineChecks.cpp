@@ -1,6 +1,5 @@
 #include "EngineChecks.h"
 
-#include "engine/Notation.h"
 
 #include <algorithm>
 #include <sstream>
@@ -60,10 +59,11 @@ bool SameState(const EngineState& a, const EngineState& b, bool exact) {
            std::equal(a.MoveHistory.begin(), a.MoveHistory.end(), b.MoveHistory.begin(),
                       b.MoveHistory.end(), record) &&
            std::tie(a.WhitesTurn, a.WhiteKingSquare, a.BlackKingSquare, a.EnPassantOpen,
-                    a.EnPassantFile, a.EnPassantCapture, a.PromotionPending, a.LastMoveFrom,
-                    a.LastMoveTo) == std::tie(b.WhitesTurn, b.WhiteKingSquare, b.BlackKingSquare,
-                                              b.EnPassantOpen, b.EnPassantFile, b.EnPassantCapture,
-                                              b.PromotionPending, b.LastMoveFrom, b.LastMoveTo) &&
+                    a.EnPassantFile, a.EnPassantByWhite, a.EnPassantCapture, a.PromotionPending,
+                    a.LastMoveFrom, a.LastMoveTo) ==
+               std::tie(b.WhitesTurn, b.WhiteKingSquare, b.BlackKingSquare, b.EnPassantOpen,
+                        b.EnPassantFile, b.EnPassantByWhite, b.EnPassantCapture, b.PromotionPending,
+                        b.LastMoveFrom, b.LastMoveTo) &&
            (!exact || std::tie(a.PromotionIsWhite, a.PromotionSquare) ==
                           std::tie(b.PromotionIsWhite, b.PromotionSquare));
 }
@@ -85,7 +85,9 @@ std::string StateProblems(const EngineState& s) {
     check(!s.Squares[0].Occupied, "square 0 is occupied");
     check(!s.PromotionPending && !s.EnPassantCapture, "a move is left half-made");
     const MoveRecord last = s.MoveHistory.empty() ? MoveRecord{} : s.MoveHistory.back();
-    check(s.EnPassantOpen == last.EnPassantOpen && s.EnPassantFile == last.EnPassantFile,
+    const bool open = s.MoveHistory.empty() ? s.StartEnPassantOpen : last.EnPassantOpen;
+    const SquareIndex file = s.MoveHistory.empty() ? s.StartEnPassantFile : last.EnPassantFile;
+    check(s.EnPassantOpen == open && s.EnPassantFile == file,
           "en passant state is not the last record's");
     return problems;
 }

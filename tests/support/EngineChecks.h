@@ -3,9 +3,7 @@
 // of any test framework.
 #pragma once
 
-#include "engine/CandidateTargets.h"
 #include "engine/ChessEngine.h"
-#include "engine/Notation.h"
 
 #include <cstddef>
 #include <sstream>
@@ -40,16 +38,12 @@ bool SameState(const EngineState& a, const EngineState& b, bool exact = false);
 // passant state is the one the last record holds (closed, file 0, with no record).
 std::string StateProblems(const EngineState& state);
 
-// Answers promotions with the letter of the move being played and notes the draws raised.
+// Notes the draws raised and, when engine is set, the FEN it gives while the last
+// PieceMovement is heard.
 class RecordHost : public BoardEvents {
 public:
-    char promotion = 'q';
     std::vector<DrawReason> draws;
-    void PawnPromotion(bool white, PieceType& choice) override {
-        choice = PieceOf(static_cast<Shape>(std::string_view("?qrnb").find(promotion)), white);
-    }
     void Draw(DrawReason reason) override { draws.push_back(reason); }
-    // When engine is set: the FEN it gives while the last PieceMovement is heard.
     const ChessEngine* engine = nullptr;
     std::string fenHeard;
     void PieceMovement(bool, const std::string&, const std::string&) override {
@@ -57,14 +51,21 @@ public:
     }
 };
 
-// Makes each coordinate move of moves ("e2e4 e7e8n"; "undo" takes one back); the first one
-// refused, or "" when all were made.
-inline std::string Play(ChessEngine& engine, RecordHost& host, std::string_view moves) {
+// Makes each coordinate move of moves ("e2e4 e7e8n"; a promotion without a letter becomes a
+// queen; "undo" takes one back); the first one refused, or "" when all were made.
+inline std::string Play(ChessEngine& engine, std::string_view moves) {
     std::istringstream words{std::string(moves)};
     for (std::string move; words >> move;) {
-        host.promotion = move.size() == 5 ? move[4] : 'q';
-        const bool made = move == "undo" ? engine.UndoLastMove()
-                                         : engine.MovePiece(move.substr(0, 2), move.substr(2, 2));
+        bool made = false;
+        if (move == "undo") {
+            made = engine.UndoLastMove();
+        } else if (ReadResult<Move> read = ReadCoordinates(move)) {
+            Move value = *read;
+            if (!value.Promotion && !engine.IsLegal(value)) {
+                value.Promotion = Shape::Queen;
+            }
+            made = engine.MakeMove(value);
+        }
         if (!made) {
             return move;
         }
@@ -77,29 +78,18 @@ struct LegalMove {
     std::string san;
 };
 
-// Every legal move of the side to move (each promotion piece apart), found by making every
-// candidate and taking it back.
-inline std::vector<LegalMove> LegalMoves(ChessEngine& engine, RecordHost& host) {
+// Every legal move of the side to move with its notation, made and taken back.
+inline std::vector<LegalMove> LegalMovesWithSan(ChessEngine& engine) {
     std::vector<LegalMove> moves;
-    const EngineState& state = engine.State();
-    for (SquareIndex from = 1; from <= 64; ++from) {
-        if (!state.Squares[from].Occupied ||
-            state.Squares[from].Piece.IsWhite != state.WhitesTurn) {
-            continue;
-        }
-        ForEachCandidateTarget(state, from, [&](SquareIndex to) {
-            const bool promotes = ShapeOf(state.Squares[from].Piece.Kind) == Shape::Pawn &&
-                                  (RowOf(to) == 1 || RowOf(to) == 8);
-            for (const char piece : std::string_view(promotes ? "qrnb" : "-")) {
-                const std::string move = SquareIndexToName(from) + SquareIndexToName(to) +
-                                         (promotes ? std::string(1, piece) : "");
-                host.promotion = piece == '-' ? 'q' : piece;
-                if (engine.MovePiece(SquareIndexToName(from), SquareIndexToName(to))) {
-                    moves.push_back({move, engine.MoveSan(state.MoveHistory.size() - 1)});
-                    engine.UndoLastMove();
-                }
+    for (const Move& move : engine.LegalMoves()) {
+        const std::string san = engine.San(move);
+        if (engine.MakeMove(move)) {
+            moves.push_back({move.Coordinates(), engine.MoveSan(engine.State().MoveHistory.size() - 1)});
+            engine.UndoLastMove();
+            if (san != moves.back().san) {
+                moves.back().san += " (San gave " + san + ")";
             }
-        });
+        }
     }
     return moves;
 }

@@ -1,9 +1,6 @@
 #include "EngineExercise.h"
 
 #include "EngineChecks.h"
-#include "engine/CandidateTargets.h"
-#include "engine/LayoutText.h"
-#include "engine/Notation.h"
 
 #include <array>
 #include <string_view>
@@ -49,9 +46,10 @@ private:
     bool Turn() const { return engine->State().WhitesTurn; }
     void Seen(int event, bool argumentsFit) {
         ++counts->events[event];
+        const MoveList legal = engine->LegalMoves();
         const bool refused = engine->IsBusy() && !engine->MovePiece("e2", "e4") &&
                              !engine->MovePiece("e7", "e5") && !engine->UndoLastMove() &&
-                             !engine->NewGame();
+                             !engine->NewGame() && (legal.empty() || !engine->MakeMove(legal[0]));
         problems += argumentsFit ? "" : "arguments of event " + std::to_string(event) + "\n";
         problems += refused ? "" : "a call from inside a handler was not refused\n";
     }
@@ -113,23 +111,32 @@ std::string NextLayout(ByteSource& bytes) {
     return layout;
 }
 
-// The move request an operation code asks for: a move the piece could make by its shape,
-// any two squares, or a raw string of up to three bytes for each square.
-std::pair<std::string, std::string> NextMove(std::uint8_t op, ByteSource& bytes,
-                                             const EngineState& state) {
-    if (op < 8) {
-        std::vector<std::pair<SquareIndex, SquareIndex>> moves;
-        for (SquareIndex from = 1; from <= 64; ++from) {
-            if (state.Squares[from].Occupied &&
-                state.Squares[from].Piece.IsWhite == state.WhitesTurn) {
-                ForEachCandidateTarget(state, from, [&](SquareIndex to) {
-                    moves.push_back({from, to});
-                });
-            }
-        }
-        if (!moves.empty()) {
-            const auto [from, to] = moves[(bytes.Next() << 8 | bytes.Next()) % moves.size()];
-            return {SquareIndexToName(from), SquareIndexToName(to)};
+// A move of the position: legal, or now and then one of its legal moves with a wrong
+// promotion piece or a square changed, so that MakeMove must refuse it.
+Move NextMove(ByteSource& bytes, const ChessEngine& engine) {
+    const MoveList legal = engine.LegalMoves();
+    Move move = legal.empty() ? Move{} : legal[(bytes.Next() << 8 | bytes.Next()) % legal.size()];
+    switch (bytes.Next() % 8) {
+    case 0:
+        move.To = static_cast<SquareIndex>(bytes.Next() % 66);
+        break;
+    case 1:
+        move.Promotion = static_cast<Shape>(bytes.Next() % 6);
+        break;
+    default:
+        break;
+    }
+    return move;
+}
+
+// The squares a move request names: those of a legal move, any two squares, or a raw string of
+// up to three bytes for each square.
+std::pair<std::string, std::string> NextRequest(std::uint8_t op, ByteSource& bytes,
+                                                const ChessEngine& engine) {
+    if (op < 6) {
+        if (const MoveList legal = engine.LegalMoves(); !legal.empty()) {
+            const Move& move = legal[(bytes.Next() << 8 | bytes.Next()) % legal.size()];
+            return {SquareIndexToName(move.From), SquareIndexToName(move.To)};
         }
     }
     if (op < 10) {
@@ -175,8 +182,22 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
             problems += holds ? "" : std::string(what) + "\n";
         };
         const std::uint8_t op = bytes.Next() % 16;
-        if (op < 11) {
-            const auto [from, to] = NextMove(op, bytes, before);
+        if (op == 6 || op == 7) {
+            const Move move = NextMove(bytes, engine);
+            requests += "make " + move.Coordinates() + " ";
+            const bool legal = engine.IsLegal(move);
+            if (engine.MakeMove(move)) {
+                ++counts.made;
+                beforeEachMove.push_back(before);
+                check(legal, "an illegal move was made");
+            } else {
+                ++counts.refused;
+                check(!legal, "a legal move was refused");
+                check(SameState(before, engine.State(), true) && picture.requests == drawn,
+                      "a refused move changed the state or drew");
+            }
+        } else if (op < 11) {
+            const auto [from, to] = NextRequest(op, bytes, engine);
             requests += from + to + " ";
             if (engine.MovePiece(from, to)) {
                 ++counts.made;
@@ -186,7 +207,8 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
                 check(picture.requests - drawn <= 8, "more than eight redraws for a move");
             } else {
                 ++counts.refused;
-                check(SameState(before, engine.State()), "a refused move changed the state");
+                check(SameState(before, engine.State(), true) && picture.requests == drawn,
+                      "a refused move changed the state or drew");
             }
         } else if (op < 14) {
             requests += "undo ";
@@ -213,8 +235,15 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
             const bool mated = engine.IsCheckmate(white, king);
             const bool stalemated = engine.IsStalemate(white, king);
             check(!(mated && stalemated) && (king != 0 || !mated), "mate and stalemate verdicts");
-            check(SameState(before, engine.State(), true) && picture.requests == drawn,
-                  "the mate and stalemate tests left a trace");
+            // The verdicts agree with the side's legal moves: as the engine lists them for the
+            // side to move, or as a game set up on the same board with the other side to move
+            // (and so no en passant, which only the side to move may take) lists them.
+            ChessEngine other;
+            other.NewGame(Board(before), white);
+            const bool none = white == before.WhitesTurn ? engine.LegalMoves().empty()
+                                                          : other.LegalMoves().empty();
+            check((mated || stalemated) == none,
+                  "mate or stalemate exactly when there is no legal move");
         }
         problems += host.problems + StateProblems(engine.State()) + picture.Problems();
         check(engine.State().MoveHistory.size() == beforeEachMove.size() && !engine.IsBusy(),
