@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev libxcb1-dev
   xvfb xauth fonts-dejavu-core
+  # the fuzz tests: clang++ with its libFuzzer and sanitizer runtimes (-fsanitize=fuzzer)
+  clang libclang-rt-14-dev
   # the real-X11 tests: input, window manager, screen read-back, their driver
   xdotool openbox imagemagick x11-utils xclip python3
   # the screen-reader test: the accessibility bus, a private session bus, the AT-SPI client

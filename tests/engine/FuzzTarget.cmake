@@ -1,9 +1,16 @@
-# A libFuzzer target over layouts and request sequences. The main build may use g++, so the
-# fuzzer is compiled by clang++ directly into this build directory, and only when clang++
-# and its libFuzzer runtime work here.
+# libFuzzer targets over the engine. The main build may use g++, so each fuzzer is compiled by
+# clang++ directly into this build directory, when clang++ and its libFuzzer runtime work here
+# (Debian: clang and libclang-rt-14-dev). Each target NAME keeps its inputs in fuzz/NAME/:
+#   corpus/       seeds; the test NAME_fuzz copies them (and any SEEDS) into a fresh working
+#                 corpus and runs a fixed number of inputs from seed 1, so that its result does
+#                 not depend on earlier runs and the folder in the repository never grows;
+#   regressions/  inputs that once failed; each is run once, by the test
+#                 NAME_fuzz_regression_<file name without extension>.
+# Where the fuzzer cannot be built, the same tests are listed and report themselves skipped.
 find_program(QUORRIN_CLANGXX NAMES clang++ clang++-16 clang++-15 clang++-14)
 
-if(QUORRIN_CLANGXX AND NOT DEFINED QUORRIN_FUZZER_WORKS)
+# Only success is kept, so that a clang installed later is found by the next configure.
+if(QUORRIN_CLANGXX AND NOT QUORRIN_FUZZER_WORKS)
   set(probe_dir ${CMAKE_CURRENT_BINARY_DIR}/fuzz_probe)
   file(WRITE ${probe_dir}/probe.cpp
        "#include <cstddef>\n#include <cstdint>\n"
@@ -14,48 +21,64 @@ if(QUORRIN_CLANGXX AND NOT DEFINED QUORRIN_FUZZER_WORKS)
     RESULT_VARIABLE probe_result OUTPUT_QUIET ERROR_QUIET)
   if(probe_result EQUAL 0)
     set(QUORRIN_FUZZER_WORKS TRUE CACHE INTERNAL "clang++ builds libFuzzer targets")
-  else()
-    set(QUORRIN_FUZZER_WORKS FALSE CACHE INTERNAL "clang++ builds libFuzzer targets")
   endif()
 endif()
 
-if(NOT QUORRIN_FUZZER_WORKS)
-  message(STATUS "Engine fuzz target skipped: clang++ with -fsanitize=fuzzer is not available")
-  return()
+if(QUORRIN_FUZZER_WORKS)
+  get_target_property(engine_sources quorrin_engine SOURCES)
+  list(TRANSFORM engine_sources PREPEND ${PROJECT_SOURCE_DIR}/engine/)
+  file(GLOB engine_headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/engine/*.h)
+else()
+  message(STATUS "Fuzz targets skipped: clang++ with -fsanitize=fuzzer is not available "
+                 "(Debian: clang, libclang-rt-14-dev)")
 endif()
 
-get_target_property(engine_sources quorrin_engine SOURCES)
-list(TRANSFORM engine_sources PREPEND ${PROJECT_SOURCE_DIR}/engine/)
-file(GLOB engine_headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/engine/*.h)
-# A fuzz program NAME_fuzzer built from the engine and SOURCES (HEADERS: what else it reads),
-# run as the test NAME_fuzz for 20 s from a corpus of its own and any SEEDS folders.
-function(quorrin_add_fuzz_target name what)
-  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "SOURCES;HEADERS;SEEDS")
-  set(program ${CMAKE_CURRENT_BINARY_DIR}/fuzz_${name})
-  add_custom_command(
-    OUTPUT ${program}
-    COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
-            -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR} ${engine_sources} ${arg_SOURCES}
-            -o ${program}
-    DEPENDS ${engine_sources} ${engine_headers} ${arg_SOURCES} ${arg_HEADERS}
-    COMMENT "Building the ${what} fuzz target with clang++"
-    VERBATIM)
-  add_custom_target(${name}_fuzzer ALL DEPENDS ${program})
-  set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
-  file(MAKE_DIRECTORY ${corpus})
-  add_test(NAME ${name}_fuzz
-           COMMAND ${program} -max_total_time=20 -seed=1 ${corpus} ${arg_SEEDS}
-           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(${name}_fuzz PROPERTIES
-    ENVIRONMENT "${QUORRIN_TEST_ENVIRONMENT}" LABELS fuzz TIMEOUT 120)
-endfunction()
+# A fuzz program fuzz_NAME built from the engine and SOURCES (HEADERS: what else it reads), and
+# its tests: RUNS inputs from the seeds, and each regression input once.
+#   quorrin_add_fuzz_target(NAME <name> WHAT <text> RUNS <n> SOURCES <files...>
+#                           [HEADERS <files...>] [SEEDS <files or folders...>])
+function(quorrin_add_fuzz_target)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;WHAT;RUNS" "SOURCES;HEADERS;SEEDS")
+  set(name ${arg_NAME})
+  set(inputs ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/${name})
+  file(GLOB regressions CONFIGURE_DEPENDS ${inputs}/regressions/*)
+  list(FILTER regressions EXCLUDE REGEX "/\\.[^/]*$")
 
-quorrin_add_fuzz_target(engine "engine"
-  SOURCES ${engine_check_sources} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_engine.cpp
-  HEADERS ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
-          ${PROJECT_SOURCE_DIR}/tests/support/EngineExercise.h)
-# The FEN and PGN readers, seeded with the PGN files of the tests.
-quorrin_add_fuzz_target(records "FEN and PGN"
-  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp
-  HEADERS ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
-  SEEDS ${CMAKE_CURRENT_SOURCE_DIR}/data)
+  if(NOT QUORRIN_FUZZER_WORKS)
+    # Only here does 77 mean "skipped": it is also libFuzzer's own exit code for a failure.
+    set(skip /bin/sh -c "echo 'Skipped: clang++ cannot build libFuzzer programs here (Debian: \
+install clang and libclang-rt-14-dev, then configure again)' && exit 77")
+    set(fuzz_command ${skip})
+    set(regression_command ${skip})
+    set(skip_code SKIP_RETURN_CODE 77)
+  else()
+    set(program ${CMAKE_CURRENT_BINARY_DIR}/fuzz_${name})
+    add_custom_command(
+      OUTPUT ${program}
+      COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
+              -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR} ${engine_sources} ${arg_SOURCES}
+              -o ${program}
+      DEPENDS ${engine_sources} ${engine_headers} ${arg_SOURCES} ${arg_HEADERS}
+      COMMENT "Building the ${arg_WHAT} fuzz target with clang++"
+      VERBATIM)
+    add_custom_target(${name}_fuzzer ALL DEPENDS ${program})
+    # The seed list goes to the script in one argument, "|" between its entries.
+    list(JOIN arg_SEEDS "|" seeds)
+    set(fuzz_command ${CMAKE_COMMAND} -DPROGRAM=${program} -DRUNS=${arg_RUNS}
+        "-DSEEDS=${inputs}/corpus|${seeds}" -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/fuzz_${name}_run
+        -P ${CMAKE_CURRENT_SOURCE_DIR}/RunFuzz.cmake)
+    set(regression_command ${program})
+    set(skip_code)
+  endif()
+
+  quorrin_add_test(NAME ${name}_fuzz LABELS fuzz TIMEOUT 120 ${skip_code} COMMAND ${fuzz_command})
+  foreach(input IN LISTS regressions)
+    get_filename_component(input_name ${input} NAME_WE)
+    set(input_argument ${input})
+    if(NOT QUORRIN_FUZZER_WORKS)
+      set(input_argument)
+    endif()
+    quorrin_add_test(NAME ${name}_fuzz_regression_${input_name} LABELS fuzz TIMEOUT 120 ${skip_code}
+                     COMMAND ${regression_command} ${input_argument})
+  endforeach()
+endfunction()
