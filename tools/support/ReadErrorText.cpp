@@ -1,6 +1,8 @@
 #include "ReadErrorText.h"
 
+#include <algorithm>
 #include <bit>
+#include <vector>
 
 namespace quorrin::support {
 
@@ -83,17 +85,19 @@ std::string What(const ReadError& e) {
     case NoPieceCanMoveTo:
         return "no " + PieceName(e.Piece) + " can move to " + Name(e.Target);
     case AmbiguousMove: {
+        // Named in the order of their names: file, then rank.
+        std::vector<std::string> names;
+        for (std::uint64_t rest = e.Squares; rest != 0; rest &= rest - 1) {
+            names.push_back(Name(static_cast<SquareIndex>(std::countr_zero(rest) + 1)));
+        }
+        std::sort(names.begin(), names.end());
         std::string squares;
-        const int count = std::popcount(e.Squares);
-        int listed = 0;
-        for (std::uint64_t rest = e.Squares; rest != 0; rest &= rest - 1, ++listed) {
-            if (listed > 0) {
-                squares += listed + 1 == count ? " and " : ", ";
-            }
-            squares += Name(static_cast<SquareIndex>(std::countr_zero(rest) + 1));
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            squares += i == 0 ? "" : i + 1 == names.size() ? " and " : ", ";
+            squares += names[i];
         }
         return "ambiguous: the " + PieceName(e.Piece) + "s on " + squares +
-               (count == 2 ? " can both move to " : " can all move to ") + Name(e.Target);
+               (names.size() == 2 ? " can both move to " : " can all move to ") + Name(e.Target);
     }
     case NotAPromotion:
         return "only a pawn reaching the last rank is promoted";
