@@ -49,12 +49,14 @@ std::string What(const ReadError& e) {
     case FenPawnOnEdgeRank:
         return "a pawn stands on " + Name(e.Square) + "; pawns cannot stand on rank 1 or 8";
     case FenBadCastling:
-        return "the castling field " + quoted + " must be '-' or letters of KQkq, each at most once";
+        return "the castling field " + quoted +
+               " must be '-' or letters of KQkq, each at most once";
     case FenCastlingRight: {
         const bool white = e.Text == "K" || e.Text == "Q";
         const bool kingSide = e.Text == "K" || e.Text == "k";
         return "castling right " + e.Text + " needs the " +
-               (white ? "white king on e1 and a white rook on " : "black king on e8 and a black rook on ") +
+               (white ? "white king on e1 and a white rook on "
+                      : "black king on e8 and a black rook on ") +
                (kingSide ? "h" : "a") + (white ? "1" : "8");
     }
     case FenBadEnPassant:
@@ -105,6 +107,8 @@ std::string What(const ReadError& e) {
         return "a tag must read [Name \"value\"]";
     case PgnUnclosedComment:
         return "a comment that is never closed";
+    case PgnUnclosedString:
+        return "a string that is never closed";
     case PgnUnclosedVariation:
         return "a variation that is never closed";
     case PgnUnopenedVariation:
