@@ -57,5 +57,4 @@ quorrin_add_fuzz_target(engine "engine"
 # The FEN and PGN readers, seeded with the PGN files of the tests.
 quorrin_add_fuzz_target(records "FEN and PGN"
   SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_records.cpp
-  HEADERS ${PROJECT_SOURCE_DIR}/tests/support/EngineChecks.h
   SEEDS ${CMAKE_CURRENT_SOURCE_DIR}/data)
