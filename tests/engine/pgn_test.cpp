@@ -26,11 +26,10 @@ std::string Tokens(std::string_view text) {
             return dump;
         }
         dump += dump.empty() ? "" : " ";
-        const std::string kind = token ? kinds[static_cast<int>(token->Kind)]
-                                 : error.Code == ReadErrorCode::PgnUnclosedComment ? "err{"
-                                 : error.Code == ReadErrorCode::PgnUnclosedString
-                                     ? "err\""
-                                     : "err" + error.Text;
+        const std::string errorText = error.Code == ReadErrorCode::PgnUnclosedComment  ? "{"
+                                      : error.Code == ReadErrorCode::PgnUnclosedString ? "\""
+                                                                                       : error.Text;
+        const std::string kind = token ? kinds[static_cast<int>(token->Kind)] : "err" + errorText;
         dump += kind;
         if (token && kind.size() > 1) {
             dump += ':';
@@ -68,23 +67,30 @@ TEST(PgnTokenizer, TokensKnowTheirKindTextAndPlaceInCharacters) {
 std::string Games(std::string_view text) {
     const PgnFile file = ReadPgn(text);
     std::string games;
+    const auto add = [&games](const auto&... parts) { ((games += parts), ...); };
+    const auto comment = [&add](std::string_view text, std::string_view after) {
+        if (!text.empty()) {
+            add("{", text, "}", after);
+        }
+    };
     for (const PgnGame& game : file.Games) {
-        games += games.empty() ? "" : " // ";
+        add(games.empty() ? "" : " // ");
         for (const PgnTag& tag : game.Tags) {
-            games += tag.Name + "=" + tag.Value + ",";
+            add(tag.Name, "=", tag.Value, ",");
         }
-        games += "|";
-        if (!game.Comments.BeforeFirstMove.empty()) {
-            games += " {" + game.Comments.BeforeFirstMove + "}";
-        }
+        add("| ");
+        comment(game.Comments.BeforeFirstMove, " ");
         for (std::size_t ply = 0; ply < game.Moves.size(); ++ply) {
-            games += " " + game.Moves[ply].Text;
-            const std::string_view comment = game.Comments.After(ply);
-            games += comment.empty() ? "" : "{" + std::string(comment) + "}";
+            add(game.Moves[ply].Text);
+            comment(game.Comments.After(ply), "");
+            add(" ");
         }
-        games += " " + (game.Termination.empty() ? "-" : game.Termination);
+        add(game.Termination.empty() ? "-" : game.Termination);
     }
-    return file.Error ? games + " error " + support::DescribeError(*file.Error) : games;
+    if (file.Error) {
+        add(" error ", support::DescribeError(*file.Error));
+    }
+    return games;
 }
 
 TEST(PgnReader, GamesAreSplitAndKeepTheirTagsMovesCommentsAndResult) {
