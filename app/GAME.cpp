@@ -387,6 +387,11 @@ void GAME::brdChessboard1_Stalemate() {
 }
 
 void GAME::brdChessboard1_MoveUndo(bool bWhite) {
+    // A comment read with the game belongs to its move: it goes with it.
+    const std::size_t plies = brdChessboard1_->Engine().State().MoveHistory.size();
+    if (comments_.AfterMove.size() > plies) {
+        comments_.AfterMove.resize(plies);
+    }
     QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
     if (list->count() > 0) {
         delete list->takeItem(list->count() - 1);

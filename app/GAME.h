@@ -91,9 +91,9 @@ private:
     void LoadText(const QByteArray& text);
     // The game to load when a file holds several: asks the player; nullopt when cancelled.
     std::optional<std::size_t> PickGame(const PgnFile& file);
-    // Puts a game played elsewhere on the board with its tags, then shows the one message its
-    // last move deserves.
-    void AdoptGame(const ChessEngine& played, std::vector<PgnTag> tags);
+    // Puts a game played elsewhere on the board with its tags and comments, then shows the one
+    // message its last move deserves.
+    void AdoptGame(const ChessEngine& played, const PgnGame& game);
     // Makes a move through the gate: refused silently while the gate is closed.
     bool PlayMove(const Move& move);
     // A new game began: the record's own state starts afresh.
@@ -115,6 +115,7 @@ private:
     int PromotionChoice_ = 0;  // the piece chosen in the promotion pop-up
 
     std::vector<PgnTag> tags_;                // of the game loaded, kept when it is saved
+    PgnComments comments_;                    // the same for its comments
     std::optional<std::size_t> claimedAtPly_; // a draw was claimed with this many moves made
     MoveGate* gate_ = nullptr;
     // The commands that change the game, disabled while a move is being made.

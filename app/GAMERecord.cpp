@@ -176,6 +176,7 @@ void GAME::UpdateClaimDraw() {
 void GAME::RecordNewGame() {
     ClearMoveLists();
     tags_.clear();
+    comments_ = {};
     claimedAtPly_.reset();
     UpdateClaimDraw();
     TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
@@ -197,7 +198,7 @@ QString GAME::GameText() const {
     }
     const bool claimed =
         claimedAtPly_ && brdChessboard1_->State().MoveHistory.size() >= *claimedAtPly_;
-    return Text(WritePgn(brdChessboard1_->Engine(), tags, claimed));
+    return Text(WritePgn(brdChessboard1_->Engine(), tags, claimed, comments_));
 }
 
 void GAME::LoadText(const QByteArray& bytes) {
@@ -230,7 +231,7 @@ void GAME::LoadText(const QByteArray& bytes) {
         ShowMessage(tr("Cannot load the game: ") + ReadErrorText(*error));
         return;
     }
-    AdoptGame(played, game.Tags);
+    AdoptGame(played, game);
 }
 
 std::optional<std::size_t> GAME::PickGame(const PgnFile& file) {
@@ -264,11 +265,12 @@ std::optional<std::size_t> GAME::PickGame(const PgnFile& file) {
     return static_cast<std::size_t>(games->currentRow());
 }
 
-void GAME::AdoptGame(const ChessEngine& played, std::vector<PgnTag> tags) {
+void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {
     if (!brdChessboard1_->LoadGame(played)) {
         return;
     }
-    tags_ = std::move(tags);
+    tags_ = game.Tags;
+    comments_ = game.Comments;
     // The message the game's last move gave when it was made.
     const EngineState& state = played.State();
     if (state.MoveHistory.empty()) {

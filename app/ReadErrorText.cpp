@@ -121,6 +121,8 @@ QString What(const ReadError& e) {
         return Tr("a variation that is never closed");
     case PgnUnopenedVariation:
         return Tr("a variation closed that was never opened");
+    case PgnUnclosedString:
+        return Tr("a string that is never closed");
     case PgnUnexpectedCharacter:
         return Tr("unexpected '%1'").arg(text);
     }

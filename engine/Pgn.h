@@ -1,9 +1,9 @@
-// Games in Portable Game Notation: reading a file into games (tags and the main line's moves,
-// variations, comments and annotations skipped), importing one game through a fresh engine,
-// and writing the game an engine holds.
+// Games in Portable Game Notation: playing a game read (PgnReader.h) into an engine, what a
+// list to pick a game from shows, and writing the game an engine holds.
 #pragma once
 
 #include "ChessEngine.h"
+#include "PgnReader.h"
 
 #include <optional>
 #include <string>
@@ -12,39 +12,9 @@
 
 namespace quorrin {
 
-struct PgnTag {
-    std::string Name;
-    std::string Value;
-    int Line = 0; // where the tag stands in the file it was read from, 0 when not read
-    int Column = 0;
-};
-
-// One game as read from a file: not yet checked against the rules.
-struct PgnGame {
-    struct Move {
-        std::string Text; // as written, without its number and !? annotations
-        int Line = 0;
-        int Column = 0;
-    };
-    std::vector<PgnTag> Tags;
-    std::vector<Move> Moves; // the main line
-    std::string Termination; // "1-0", "0-1", "1/2-1/2", "*", or empty when the text has none
-
-    // The value of the tag name, empty when the game has none.
-    std::string Tag(std::string_view name) const;
-};
-
-struct PgnFile {
-    std::vector<PgnGame> Games;
-    std::optional<ReadError> Error; // where and why the text could not be read
-};
-
-// Reads every game of a PGN text: tag pairs with escapes, {} and ; comments, variations
-// however deeply nested, NAGs, !? annotations, move numbers with . and ..., % escape lines,
-// a byte-order mark and CRLF line ends.
-PgnFile ReadPgn(std::string_view text);
-
-// What a list to pick a game from shows.
+// What a list to pick a game from shows: the tags (the Result tag, else the termination marker,
+// else "*"), and the first six moves numbered from the FEN tag's move number and side (from 1,
+// White, when the game has no FEN tag that reads).
 struct PgnSummary {
     std::string White;
     std::string Black;
@@ -54,20 +24,11 @@ struct PgnSummary {
 };
 PgnSummary Summarize(const PgnGame& game);
 
-// A game played through the rules in an engine of its own.
-struct PgnImport {
-    std::string StartFen;         // the FEN tag's position, empty for the standard start
-    std::vector<Move> Moves;      // every move, with its promotion piece
-    std::vector<std::string> San; // the same moves in standard algebraic notation
-    std::string Result;           // as the game text gives it, "*" when it gives none
-    std::string FinalFen;
-    // Where and why the import stopped (the move's place, number and text in the error).
-    std::optional<ReadError> Error;
-};
-PgnImport ImportPgnGame(const PgnGame& game);
-
-// Plays the game into engine, from its FEN tag's position or the start; nothing when every
-// move was made, else where and why it stopped.
+// Plays the game through the rules in engine (a fresh one with no host is what this is meant
+// for; it raises its events): sets up the FEN tag's position, or the standard start, and makes
+// each move. The engine then holds the game as far as it could be played; nothing is returned
+// when all of it was, otherwise where and why it stopped: a FEN tag that sets up no game
+// (Context FenTag), or a move that cannot be made (GameMove, with its number, side and text).
 std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine);
 
 // The result of the game in the engine: decided by the first mate, stalemate or draw by rule
@@ -77,8 +38,10 @@ std::string_view GameResult(const ChessEngine& engine, bool drawClaimed = false)
 // The game in the engine as PGN: the seven tags every game carries (Event, Site, Date, Round,
 // White, Black, Result; "?" or "????.??.??" unless given, the Result always the engine's),
 // then the other tags given, SetUp and FEN when the game did not start from the standard
-// position, and the numbered moves, in lines under 80 columns, ending with the result.
+// position, and the numbered moves with the comments given, in lines under 80 columns (a
+// longer word of a comment aside), ending with the result. A comment is written in braces, or
+// after semicolons when it holds a closing brace.
 std::string WritePgn(const ChessEngine& engine, const std::vector<PgnTag>& tags,
-                     bool drawClaimed = false);
+                     bool drawClaimed = false, const PgnComments& comments = {});
 
 } // namespace quorrin

@@ -33,15 +33,15 @@ enum class ReadErrorCode : std::int32_t {
     FenOppositeCheck,   // the side not to move (White) is in check
 
     // A move read from text, in the position it is read in. Piece: colour included.
-    NotAMove,           // Text is not a move in any notation read
-    CannotCastle,       // White cannot castle on that side (Number 1 king-side, 2 queen-side)
-    NoPieceOn,          // nothing stands on Square
-    NotYourTurn,        // Piece on Square belongs to the side not to move
-    NoSuchPieceOn,      // Piece does not stand on Square
-    PieceCannotMoveTo,  // Piece on Square cannot move to Target
-    NoPieceCanMoveTo,   // no Piece can move to Target
-    AmbiguousMove,      // the Piece on every square of Squares can move to Target
-    NotAPromotion,      // a promotion piece was named for a move that promotes nothing
+    NotAMove,          // Text is not a move in any notation read
+    CannotCastle,      // White cannot castle on that side (Number 1 king-side, 2 queen-side)
+    NoPieceOn,         // nothing stands on Square
+    NotYourTurn,       // Piece on Square belongs to the side not to move
+    NoSuchPieceOn,     // Piece does not stand on Square
+    PieceCannotMoveTo, // Piece on Square cannot move to Target
+    NoPieceCanMoveTo,  // no Piece can move to Target
+    AmbiguousMove,     // the Piece on every square of Squares can move to Target
+    NotAPromotion,     // a promotion piece was named for a move that promotes nothing
 
     // PGN text.
     PgnBadTag,          // a tag that does not read [Name "value"]
@@ -49,6 +49,7 @@ enum class ReadErrorCode : std::int32_t {
     PgnUnclosedVariation,
     PgnUnopenedVariation,
     PgnUnexpectedCharacter, // Text: the character
+    PgnUnclosedString,      // a " string without its closing " on its line
 };
 
 // Where an error arose beyond the code itself.

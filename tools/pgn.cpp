@@ -70,14 +70,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pgn: the file holds %zu games, not %d\n", file.Games.size(), number);
         return 2;
     }
-    const PgnImport game = ImportPgnGame(file.Games[static_cast<std::size_t>(number) - 1]);
-    if (game.Error) {
-        std::fprintf(stderr, "%s\n", support::DescribeError(*game.Error).c_str());
+    const PgnGame& game = file.Games[static_cast<std::size_t>(number) - 1];
+    ChessEngine engine;
+    if (const std::optional<ReadError> why = PlayPgnGame(game, engine)) {
+        std::fprintf(stderr, "%s\n", support::DescribeError(*why).c_str());
         return 2;
     }
-    for (std::size_t i = 0; i < game.Moves.size(); ++i) {
-        std::printf("%s %s\n", game.Moves[i].Coordinates().c_str(), game.San[i].c_str());
+    for (std::size_t ply = 0; ply < engine.State().MoveHistory.size(); ++ply) {
+        std::printf("%s %s\n", engine.MoveAt(ply).Coordinates().c_str(),
+                    engine.MoveSan(ply).c_str());
     }
-    std::printf("result %s\nfen %s\n", game.Result.c_str(), game.FinalFen.c_str());
+    const std::string result(game.Result());
+    std::printf("result %s\nfen %s\n", result.c_str(), engine.Fen().c_str());
     return 0;
 }

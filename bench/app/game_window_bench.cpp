@@ -4,7 +4,7 @@
 #include "GAME.h"
 #include "SoundPlayer.h"
 #include "board/brdChessboard.h"
-#include "engine/CandidateTargets.h"
+#include "engine/ChessEngine.h"
 #include "engine/ChessEngine.h"
 #include "engine/Pgn.h"
 
@@ -90,23 +90,11 @@ std::string RandomGame(int plies) {
     for (std::mt19937 random(1);;) {
         quorrin::ChessEngine engine;
         while (static_cast<int>(engine.State().MoveHistory.size()) < plies) {
-            std::vector<std::pair<std::string, std::string>> moves;
-            const quorrin::EngineState& position = engine.State();
-            for (quorrin::SquareIndex from = 1; from <= 64; ++from) {
-                if (position.Squares[from].Occupied &&
-                    position.Squares[from].Piece.IsWhite == position.WhitesTurn) {
-                    quorrin::ForEachCandidateTarget(position, from, [&](quorrin::SquareIndex to) {
-                        moves.emplace_back(quorrin::SquareIndexToName(from),
-                                           quorrin::SquareIndexToName(to));
-                    });
-                }
-            }
-            std::shuffle(moves.begin(), moves.end(), random);
-            if (std::none_of(moves.begin(), moves.end(), [&engine](const auto& move) {
-                    return engine.MovePiece(move.first, move.second);
-                })) {
+            const quorrin::MoveList moves = engine.LegalMoves();
+            if (moves.empty()) {
                 break;
             }
+            engine.MakeMove(moves[random() % moves.size()]);
         }
         const std::string last = engine.MoveSan(engine.State().MoveHistory.size() - 1);
         if (static_cast<int>(engine.State().MoveHistory.size()) == plies &&

@@ -1,8 +1,10 @@
 // Speed of the game record: FEN of a position, a move read from its notation, the draw rules'
 // share of a move as the game grows, and a 300-ply game read from PGN and played headless.
-#include "engine/CandidateTargets.h"
 #include "engine/ChessEngine.h"
+<<<<<<< HEAD
 #include "engine/ChessEngine.h"
+=======
+>>>>>>> pgn-reader
 #include "engine/Pgn.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +21,7 @@ constexpr std::string_view Kiwipete =
 
 void FenOfAPosition(benchmark::State& state) {
     ChessEngine engine;
-    engine.NewGameFromFen(Kiwipete);
+    engine.NewGame(*ReadFen(Kiwipete));
     engine.MovePiece("e1", "g1");
     for (auto _ : state) {
         benchmark::DoNotOptimize(engine.Fen());
@@ -30,7 +32,7 @@ BENCHMARK(FenOfAPosition)->Repetitions(5)->ReportAggregatesOnly();
 // Reading a move that names its origin by file, as "Nbd2"-like moves of real games do.
 void MoveReadFromNotation(benchmark::State& state) {
     ChessEngine engine;
-    engine.NewGameFromFen(Kiwipete);
+    engine.NewGame(*ReadFen(Kiwipete));
     for (auto _ : state) {
         benchmark::DoNotOptimize(engine.ParseMove("Ncb5"));
     }
@@ -69,23 +71,11 @@ std::string LongGame() {
     while (true) {
         ChessEngine engine;
         for (int ply = 0; ply < 300; ++ply) {
-            std::vector<std::pair<SquareIndex, SquareIndex>> legal;
-            const EngineState& s = engine.State();
-            for (SquareIndex from = 1; from <= 64; ++from) {
-                if (s.Squares[from].Occupied && s.Squares[from].Piece.IsWhite == s.WhitesTurn) {
-                    ForEachCandidateTarget(s, from, [&](SquareIndex to) {
-                        if (engine.MovePiece(SquareIndexToName(from), SquareIndexToName(to))) {
-                            engine.UndoLastMove();
-                            legal.emplace_back(from, to);
-                        }
-                    });
-                }
-            }
+            const MoveList legal = engine.LegalMoves();
             if (legal.empty()) {
                 break;
             }
-            const auto [from, to] = legal[random() % legal.size()];
-            engine.MovePiece(SquareIndexToName(from), SquareIndexToName(to));
+            engine.MakeMove(legal[random() % legal.size()]);
         }
         if (engine.State().MoveHistory.size() == 300) {
             return WritePgn(engine, {});
@@ -93,14 +83,15 @@ std::string LongGame() {
     }
 }
 
+// Read and played into a fresh engine, as the game window and the pgn tool do.
 void ImportOf300PlyGame(benchmark::State& state) {
     const std::string text = LongGame();
     std::size_t plies = 0;
     for (auto _ : state) {
         const PgnFile file = ReadPgn(text);
-        const PgnImport game = ImportPgnGame(file.Games.at(0));
-        plies = game.Moves.size();
-        benchmark::DoNotOptimize(game.FinalFen);
+        ChessEngine engine;
+        benchmark::DoNotOptimize(PlayPgnGame(file.Games.at(0), engine));
+        plies = engine.State().MoveHistory.size();
     }
     state.counters["plies"] = static_cast<double>(plies);
 }

@@ -1,6 +1,8 @@
 #include "ReadErrorText.h"
 
+#include <algorithm>
 #include <bit>
+#include <vector>
 
 namespace quorrin::support {
 
@@ -47,12 +49,14 @@ std::string What(const ReadError& e) {
     case FenPawnOnEdgeRank:
         return "a pawn stands on " + Name(e.Square) + "; pawns cannot stand on rank 1 or 8";
     case FenBadCastling:
-        return "the castling field " + quoted + " must be '-' or letters of KQkq, each at most once";
+        return "the castling field " + quoted +
+               " must be '-' or letters of KQkq, each at most once";
     case FenCastlingRight: {
         const bool white = e.Text == "K" || e.Text == "Q";
         const bool kingSide = e.Text == "K" || e.Text == "k";
         return "castling right " + e.Text + " needs the " +
-               (white ? "white king on e1 and a white rook on " : "black king on e8 and a black rook on ") +
+               (white ? "white king on e1 and a white rook on "
+                      : "black king on e8 and a black rook on ") +
                (kingSide ? "h" : "a") + (white ? "1" : "8");
     }
     case FenBadEnPassant:
@@ -83,17 +87,19 @@ std::string What(const ReadError& e) {
     case NoPieceCanMoveTo:
         return "no " + PieceName(e.Piece) + " can move to " + Name(e.Target);
     case AmbiguousMove: {
+        // Named in the order of their names: file, then rank.
+        std::vector<std::string> names;
+        for (std::uint64_t rest = e.Squares; rest != 0; rest &= rest - 1) {
+            names.push_back(Name(static_cast<SquareIndex>(std::countr_zero(rest) + 1)));
+        }
+        std::sort(names.begin(), names.end());
         std::string squares;
-        const int count = std::popcount(e.Squares);
-        int listed = 0;
-        for (std::uint64_t rest = e.Squares; rest != 0; rest &= rest - 1, ++listed) {
-            if (listed > 0) {
-                squares += listed + 1 == count ? " and " : ", ";
-            }
-            squares += Name(static_cast<SquareIndex>(std::countr_zero(rest) + 1));
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            squares += i == 0 ? "" : i + 1 == names.size() ? " and " : ", ";
+            squares += names[i];
         }
         return "ambiguous: the " + PieceName(e.Piece) + "s on " + squares +
-               (count == 2 ? " can both move to " : " can all move to ") + Name(e.Target);
+               (names.size() == 2 ? " can both move to " : " can all move to ") + Name(e.Target);
     }
     case NotAPromotion:
         return "only a pawn reaching the last rank is promoted";
@@ -101,6 +107,8 @@ std::string What(const ReadError& e) {
         return "a tag must read [Name \"value\"]";
     case PgnUnclosedComment:
         return "a comment that is never closed";
+    case PgnUnclosedString:
+        return "a string that is never closed";
     case PgnUnclosedVariation:
         return "a variation that is never closed";
     case PgnUnopenedVariation:
