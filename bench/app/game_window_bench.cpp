@@ -5,7 +5,6 @@
 #include "SoundPlayer.h"
 #include "board/brdChessboard.h"
 #include "engine/ChessEngine.h"
-#include "engine/ChessEngine.h"
 #include "engine/Pgn.h"
 
 #include <QAction>

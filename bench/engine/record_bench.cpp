@@ -1,10 +1,6 @@
 // Speed of the game record: FEN of a position, a move read from its notation, the draw rules'
 // share of a move as the game grows, and a 300-ply game read from PGN and played headless.
 #include "engine/ChessEngine.h"
-<<<<<<< HEAD
-#include "engine/ChessEngine.h"
-=======
->>>>>>> pgn-reader
 #include "engine/Pgn.h"
 
 #include <benchmark/benchmark.h>
