@@ -2,12 +2,12 @@
 
 #include "AppResources.h"
 #include "ClientArea.h"
+#include "MoveGate.h"
 #include "SoundPlayer.h"
 #include "board/PropertyStore.h"
 #include "board/brdChessboard.h"
 #include "board/platform/Platform.h"
 #include "board/platform/WindowPlacement.h"
-#include "MoveGate.h"
 #include "engine/ChessEngine.h"
 #include "frmAbout.h"
 
@@ -255,12 +255,11 @@ void GAME::ConnectBoard() {
     connect(brdChessboard1_, &brdChessboard::Draw, this, &GAME::brdChessboard1_Draw,
             Qt::DirectConnection);
     connect(brdChessboard1_, &brdChessboard::GameLoaded, this, &GAME::brdChessboard1_GameLoaded);
-    connect(brdChessboard1_, &brdChessboard::BusyChanged, this,
-            &GAME::brdChessboard1_BusyChanged);
+    connect(brdChessboard1_, &brdChessboard::BusyChanged, this, &GAME::brdChessboard1_BusyChanged);
     brdChessboard1_->SetMoveGate([this] { return gate_->Refusal(); });
-    for (const char* name : {"mnuGameNew", "mnuActionsUndo", "mnuActionsClaimDraw", "mnuRecordOpen",
-                             "mnuRecordPaste", "mnuRecordEnterMove", "cmdMovePiece",
-                             "cmdTestStalemate"}) {
+    for (const char* name :
+         {"mnuGameNew", "mnuActionsUndo", "mnuActionsClaimDraw", "mnuRecordOpen", "mnuRecordPaste",
+          "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate"}) {
         QObject* command = findChild<QAction*>(QLatin1String(name));
         gameCommands_.append(command != nullptr ? command
                                                 : findChild<QPushButton*>(QLatin1String(name)));

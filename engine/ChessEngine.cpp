@@ -120,9 +120,9 @@ void ChessEngine::FinishSetUp(std::int32_t halfmoveClock, std::int32_t fullmoveN
         IsSquareAttacked(!WhitesTurn, WhitesTurn ? BlackKingSquare : WhiteKingSquare);
     const rules::KingSafety safety = rules::SafetyOf(*this, WhitesTurn);
     const bool stuck = !rules::HasLegalMove(*this, WhitesTurn, safety);
-    Start = WorkOutFacts(WhitesTurn, keys::OfPosition(Squares, WhitesTurn, NoSquare), halfmoveClock,
-                         0, true, safety.inCheck, safety.inCheck && stuck,
-                         !safety.inCheck && stuck);
+    Start =
+        WorkOutFacts(WhitesTurn, keys::OfPosition(Squares, WhitesTurn, NoSquare), halfmoveClock, 0,
+                     true, safety.inCheck, safety.inCheck && stuck, !safety.inCheck && stuck);
     startFen_ = Fen();
 }
 

@@ -214,7 +214,9 @@ private:
     void LocateKings();
     // Keeps the king squares right after the king of a colour moved to square.
     void KingMovedTo(bool white, SquareIndex square);
-    void Draw(SquareIndex square, bool showHighlight) { drawer_->DrawSquare(square, showHighlight); }
+    void Draw(SquareIndex square, bool showHighlight) {
+        drawer_->DrawSquare(square, showHighlight);
+    }
 
     // Marks the engine busy for the lifetime of one public move operation; the turn has
     // passed by its end.

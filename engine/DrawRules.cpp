@@ -1,4 +1,5 @@
-// Draws by rule: the facts kept for every position of the game, insufficient material, and the claims a player may make.
+// Draws by rule: the facts kept for every position of the game, insufficient material, and the
+// claims a player may make.
 #include "ChessEngine.h"
 #include "PositionKeys.h"
 #include "Rules.h"

@@ -67,7 +67,8 @@ ReadResult<Placement> ReadPlacement(std::string_view text) {
     for (const char c : text) {
         if (c == '/') {
             if (files != 8) {
-                return ReadError{.Code = ReadErrorCode::FenRankSize, .Number = rank, .Count = files};
+                return ReadError{
+                    .Code = ReadErrorCode::FenRankSize, .Number = rank, .Count = files};
             }
             files = 0;
             if (--rank < 1) {
@@ -141,8 +142,7 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
     if (rights != "-") {
         for (const char letter : rights) {
             const auto bit = std::string_view("KQkq").find(letter);
-            if (letter == '\0' || bit == std::string_view::npos ||
-                (position.Castling >> bit) & 1) {
+            if (letter == '\0' || bit == std::string_view::npos || (position.Castling >> bit) & 1) {
                 return ErrorAbout(ReadErrorCode::FenBadCastling, rights);
             }
             position.Castling |= 1 << bit;
@@ -151,7 +151,8 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
     const int possible = PossibleCastling(position.Pieces);
     for (int bit = 0; bit < 4; ++bit) {
         if ((position.Castling >> bit) & 1 & ~(possible >> bit)) {
-            return ErrorAbout(ReadErrorCode::FenCastlingRight, std::string_view("KQkq").substr(bit, 1));
+            return ErrorAbout(ReadErrorCode::FenCastlingRight,
+                              std::string_view("KQkq").substr(bit, 1));
         }
     }
 

@@ -26,8 +26,8 @@ enum CastlingRight : int {
 struct FenPosition {
     Placement Pieces{};
     bool WhiteToMove = true;
-    int Castling = 0;                   // CastlingRight bits
-    SquareIndex EnPassant = NoSquare;   // the square a double step passed, or none
+    int Castling = 0;                 // CastlingRight bits
+    SquareIndex EnPassant = NoSquare; // the square a double step passed, or none
     std::int32_t HalfmoveClock = 0;
     std::int32_t FullmoveNumber = 1;
 };

@@ -31,7 +31,6 @@ bool SlidesAlong(const Board& squares, SquareIndex square, bool white, int direc
 }
 } // namespace
 
-
 bool KeepsKingSafe(const EngineState& position, SquareIndex from, SquareIndex to, MoveKind kind) {
     const PieceState& mover = position.Squares[from].Piece;
     const bool white = mover.IsWhite;
@@ -47,8 +46,8 @@ bool KeepsKingSafe(const EngineState& position, SquareIndex from, SquareIndex to
     return !SquareIsAttacked(position.Squares, white, king, overlay);
 }
 
-std::optional<MoveKind> LegalKind(const EngineState& position, bool sideIsWhite,
-                                  const Move& move, const KingSafety& safety) {
+std::optional<MoveKind> LegalKind(const EngineState& position, bool sideIsWhite, const Move& move,
+                                  const KingSafety& safety) {
     if (!IsBoardSquare(move.From) || !IsBoardSquare(move.To)) {
         return std::nullopt;
     }
@@ -132,7 +131,8 @@ bool GivesCheck(const EngineState& position, SquareIndex from, SquareIndex to, S
         break;
     default: {
         const int d = DirectionTo(king, to);
-        if (d >= 0 && FirstOccupied(squares, king, d) == to && SlidesAlong(squares, to, attacker, d)) {
+        if (d >= 0 && FirstOccupied(squares, king, d) == to &&
+            SlidesAlong(squares, to, attacker, d)) {
             return true;
         }
     }
@@ -174,7 +174,8 @@ KingSafety SafetyOf(const EngineState& position, bool sideIsWhite, std::optional
                     bool withPins) {
     KingSafety safety;
     safety.king = sideIsWhite ? position.WhiteKingSquare : position.BlackKingSquare;
-    safety.inCheck = inCheck ? *inCheck : SquareIsAttacked(position.Squares, sideIsWhite, safety.king);
+    safety.inCheck =
+        inCheck ? *inCheck : SquareIsAttacked(position.Squares, sideIsWhite, safety.king);
     safety.pinsKnown = withPins;
     if (safety.king == NoSquare || !withPins) {
         return safety;
@@ -182,8 +183,8 @@ KingSafety SafetyOf(const EngineState& position, bool sideIsWhite, std::optional
     const Board& squares = position.Squares;
     const PieceType queen = PieceOf(Shape::Queen, !sideIsWhite);
     for (int d = 0; d < 8; ++d) {
-        const PieceType slider = PieceOf(d < geometry::FirstDiagonal ? Shape::Rook : Shape::Bishop,
-                                         !sideIsWhite);
+        const PieceType slider =
+            PieceOf(d < geometry::FirstDiagonal ? Shape::Rook : Shape::Bishop, !sideIsWhite);
         const geometry::Ray& ray = geometry::Board.rays[safety.king][d];
         SquareIndex shield = NoSquare;
         for (int i = 0; i < ray.length; ++i) {
@@ -217,9 +218,9 @@ MoveList ChessEngine::LegalMoves() const {
     const bool side = SideToMove();
     rules::ForEachLegalMove(*this, side, rules::SafetyOf(*this, side, Facts().InCheck),
                             [&moves](const Move& move, MoveKind) {
-        moves.Add(move);
-        return true;
-    });
+                                moves.Add(move);
+                                return true;
+                            });
     return moves;
 }
 

@@ -92,8 +92,8 @@ void ChessEngine::MakeLegalMove(const Move& move, MoveKind kind) {
         touched[2] = SquareAt(FileOf(to), RowOf(from));
     } else if (kind == MoveKind::CastleKingSide || kind == MoveKind::CastleQueenSide) {
         const bool kingSide = kind == MoveKind::CastleKingSide;
-        touched[2] = static_cast<SquareIndex>(from + (kingSide ? KingSideRookOffset
-                                                               : QueenSideRookOffset));
+        touched[2] =
+            static_cast<SquareIndex>(from + (kingSide ? KingSideRookOffset : QueenSideRookOffset));
         touched[3] = static_cast<SquareIndex>(from + (kingSide ? 1 : -1));
     }
     // Castling rights change only when a move touches a king's or a rook's home square.
@@ -142,9 +142,8 @@ void ChessEngine::MakeLegalMove(const Move& move, MoveKind kind) {
     key ^= touchedKeys();
     // The verdicts are settled before any event, so that every handler sees the move's
     // record complete.
-    const bool stuck =
-        !rules::HasLegalMove(*this, opponentIsWhite,
-                             rules::SafetyOf(*this, opponentIsWhite, opponentAttacked, false));
+    const bool stuck = !rules::HasLegalMove(
+        *this, opponentIsWhite, rules::SafetyOf(*this, opponentIsWhite, opponentAttacked, false));
     const bool mate = opponentAttacked && stuck;
     const bool stalemate = !opponentAttacked && stuck;
 

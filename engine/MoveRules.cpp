@@ -183,9 +183,9 @@ void ChessEngine::RecordMove(SquareIndex from, SquareIndex to, MoveKind kind) {
     case MoveKind::CastleKingSide:
     case MoveKind::CastleQueenSide: {
         const bool kingSide = kind == MoveKind::CastleKingSide;
-        MoveCastlingRook(kingSide, from,
-                         static_cast<SquareIndex>(from + (kingSide ? KingSideRookOffset
-                                                                   : QueenSideRookOffset)));
+        MoveCastlingRook(
+            kingSide, from,
+            static_cast<SquareIndex>(from + (kingSide ? KingSideRookOffset : QueenSideRookOffset)));
         break;
     }
     case MoveKind::PromotionMove:

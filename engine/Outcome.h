@@ -27,9 +27,9 @@ enum class OutcomeKind : std::int32_t { InPlay, Checkmate, Stalemate, Drawn };
 
 struct GameOutcome {
     OutcomeKind Kind = OutcomeKind::InPlay;
-    bool WhiteWins = false;               // Checkmate: true when White gave the mate
-    std::optional<DrawReason> DrawnBy;    // Drawn: the first automatic rule that holds
-    std::optional<DrawReason> Claimable;  // a draw a player may claim now, whatever the Kind
+    bool WhiteWins = false;              // Checkmate: true when White gave the mate
+    std::optional<DrawReason> DrawnBy;   // Drawn: the first automatic rule that holds
+    std::optional<DrawReason> Claimable; // a draw a player may claim now, whatever the Kind
 
     // The result as PGN writes it: "1-0", "0-1", "1/2-1/2", or "*" while in play.
     std::string_view Result() const;

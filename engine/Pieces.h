@@ -74,8 +74,8 @@ constexpr std::optional<PieceType> PieceOfFenLetter(char letter) {
 
 // The shape a pawn may be promoted to, from its letter in either case (Q, R, N, B).
 constexpr std::optional<Shape> PromotionShapeOfLetter(char letter) {
-    const char upper = letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A')
-                                                      : letter;
+    const char upper =
+        letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
     const std::optional<Shape> shape = ShapeOfLetter(upper);
     if (!shape || *shape == Shape::King || *shape == Shape::Pawn) {
         return std::nullopt;

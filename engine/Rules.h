@@ -65,8 +65,8 @@ inline bool KeepsKingSafe(const EngineState& position, SquareIndex from, SquareI
 
 // The kind of move, when move is a legal move of the side, whose king's safety is given (a
 // promotion naming its piece, any other move none); else nothing.
-std::optional<MoveKind> LegalKind(const EngineState& position, bool sideIsWhite,
-                                  const Move& move, const KingSafety& safety);
+std::optional<MoveKind> LegalKind(const EngineState& position, bool sideIsWhite, const Move& move,
+                                  const KingSafety& safety);
 
 // The squares (SquareBit of each) of the pieces of kind, other than except, that may legally
 // move to to.

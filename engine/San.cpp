@@ -37,7 +37,8 @@ EngineState After(const EngineState& position, const Move& move, MoveKind kind) 
         squares[move.From + (kingSide ? 1 : -1)] = squares[rook];
         squares[rook].Occupied = false;
     }
-    const bool kingTaken = squares[move.To].Occupied && ShapeOf(squares[move.To].Piece.Kind) == Shape::King;
+    const bool kingTaken =
+        squares[move.To].Occupied && ShapeOf(squares[move.To].Piece.Kind) == Shape::King;
     squares[move.To].Occupied = true;
     squares[move.To].Piece = mover;
     squares[move.From].Occupied = false;
@@ -57,8 +58,8 @@ EngineState After(const EngineState& position, const Move& move, MoveKind kind) 
             }
         }
     }
-    const bool doubleStep = ShapeOf(mover.Kind) == Shape::Pawn &&
-                            std::abs(RowOf(move.To) - RowOf(move.From)) == 2;
+    const bool doubleStep =
+        ShapeOf(mover.Kind) == Shape::Pawn && std::abs(RowOf(move.To) - RowOf(move.From)) == 2;
     after.EnPassantOpen = doubleStep;
     after.EnPassantFile = FileOf(move.From);
     after.EnPassantByWhite = !white;
@@ -164,8 +165,8 @@ std::string ChessEngine::San(const Move& move) const {
     const bool capture = Squares[move.To].Occupied || *kind == MoveKind::EnPassantMove;
     const EngineState after = After(*this, move, *kind);
     const bool opponent = !SideToMove();
-    const bool check = SquareIsAttacked(
-        after.Squares, opponent, opponent ? after.WhiteKingSquare : after.BlackKingSquare);
+    const bool check = SquareIsAttacked(after.Squares, opponent,
+                                        opponent ? after.WhiteKingSquare : after.BlackKingSquare);
     const bool mate =
         check && !rules::HasLegalMove(after, opponent, rules::SafetyOf(after, opponent, true));
     return SanOf(move, *kind, mover, capture, rivals, check, mate).data();
@@ -175,7 +176,8 @@ ReadResult<Move> ChessEngine::ParseMove(std::string_view sText) const {
     const bool white = SideToMove();
     const std::string original(Trimmed(sText));
     std::string_view t = original;
-    while (!t.empty() && (t.back() == '+' || t.back() == '#' || t.back() == '!' || t.back() == '?')) {
+    while (!t.empty() &&
+           (t.back() == '+' || t.back() == '#' || t.back() == '!' || t.back() == '?')) {
         t.remove_suffix(1);
     }
     const auto notAMove = [&] {
@@ -259,8 +261,9 @@ ReadResult<Move> ChessEngine::ParseMove(std::string_view sText) const {
                              .Square = move.From};
         }
         if (lettered && ShapeOf(origin.Piece.Kind) != shape) {
-            return ReadError{
-                .Code = ReadErrorCode::NoSuchPieceOn, .Piece = PieceOf(shape, white), .Square = move.From};
+            return ReadError{.Code = ReadErrorCode::NoSuchPieceOn,
+                             .Piece = PieceOf(shape, white),
+                             .Square = move.From};
         }
         shape = ShapeOf(origin.Piece.Kind);
         const std::optional<MoveKind> rule = rules::RuleAllows(*this, move.From, move.To);
@@ -285,7 +288,8 @@ ReadResult<Move> ChessEngine::ParseMove(std::string_view sText) const {
             }
         }
         if (origins == 0) {
-            return ReadError{.Code = ReadErrorCode::NoPieceCanMoveTo, .Piece = piece, .Target = move.To};
+            return ReadError{
+                .Code = ReadErrorCode::NoPieceCanMoveTo, .Piece = piece, .Target = move.To};
         }
         if (std::popcount(origins) > 1) {
             return ReadError{.Code = ReadErrorCode::AmbiguousMove,

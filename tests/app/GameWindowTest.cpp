@@ -2,8 +2,8 @@
 // promotion pop-ups, the menu toggles and the saved state, and how the program ends.
 #include "GameTestSupport.h"
 #include "board/brdChessboard.h"
-#include "engine/Layout.h"
 #include "engine/ChessEngine.h"
+#include "engine/Layout.h"
 
 #include <QSettings>
 #include <QSignalSpy>

@@ -89,7 +89,8 @@ TEST(MoveText, TolerantFormsAreReadAndBadOnesRefusedWithAReason) {
         Begin(engine, positions[position].first, positions[position].second);
         const std::string fen = engine.Fen();
         const auto move = engine.ParseMove(text);
-        EXPECT_EQ(move ? move->Coordinates() : support::DescribeError(move.Error()), expected) << text;
+        EXPECT_EQ(move ? move->Coordinates() : support::DescribeError(move.Error()), expected)
+            << text;
         EXPECT_EQ(engine.Fen(), fen);
     }
 }

@@ -1,6 +1,5 @@
 #include "EngineChecks.h"
 
-
 #include <algorithm>
 #include <sstream>
 #include <tuple>

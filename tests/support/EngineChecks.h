@@ -84,7 +84,8 @@ inline std::vector<LegalMove> LegalMovesWithSan(ChessEngine& engine) {
     for (const Move& move : engine.LegalMoves()) {
         const std::string san = engine.San(move);
         if (engine.MakeMove(move)) {
-            moves.push_back({move.Coordinates(), engine.MoveSan(engine.State().MoveHistory.size() - 1)});
+            moves.push_back(
+                {move.Coordinates(), engine.MoveSan(engine.State().MoveHistory.size() - 1)});
             engine.UndoLastMove();
             if (san != moves.back().san) {
                 moves.back().san += " (San gave " + san + ")";

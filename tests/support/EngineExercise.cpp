@@ -241,7 +241,7 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
             ChessEngine other;
             other.NewGame(Board(before), white);
             const bool none = white == before.WhitesTurn ? engine.LegalMoves().empty()
-                                                          : other.LegalMoves().empty();
+                                                         : other.LegalMoves().empty();
             check((mated || stalemated) == none,
                   "mate or stalemate exactly when there is no legal move");
         }
