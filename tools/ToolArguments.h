@@ -3,6 +3,7 @@
 
 #include "engine/ChessEngine.h"
 #include "tools/support/ReadErrorText.h"
+#include "tools/support/StandardPositions.h"
 
 #include <optional>
 #include <string>
@@ -32,17 +33,19 @@ inline std::optional<bool> ParseSide(std::string_view text) {
     return std::nullopt;
 }
 
-// Sets up the engine from the arguments from argv[at] on: a FEN (one argument, with spaces),
-// "start" (optionally followed by w or b), or a layout followed by w or b. Moves at past
-// them. Returns what is wrong, or nothing when the engine is set up.
+// Sets up the engine from the arguments from argv[at] on: a FEN (one argument, with spaces), the
+// name of a standard position (kiwipete, rook-endgame, promotions, pinned-promotion,
+// middlegame), "start" (optionally followed by w or b), or a layout followed by w or b. Moves
+// at past them. Returns what is wrong, or nothing when the engine is set up.
 inline std::optional<std::string> SetUpStart(ChessEngine& engine, int argc, char** argv, int& at) {
     if (at >= argc) {
         return std::string("the start position is missing");
     }
     const std::string_view first = argv[at];
-    if (first.find(' ') != std::string_view::npos) {
+    const std::optional<std::string_view> named = support::StandardFen(first);
+    if (first.find(' ') != std::string_view::npos || (named && first != "start")) {
         ++at;
-        const ReadResult<FenPosition> position = ReadFen(first);
+        const ReadResult<FenPosition> position = ReadFen(named.value_or(first));
         if (!position) {
             return "the FEN cannot be played from: " + support::DescribeError(position.Error());
         }

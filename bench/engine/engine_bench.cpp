@@ -1,8 +1,8 @@
 // Speed of the engine's public move cycle, of the attack test, and of a full perft walk.
 #include "engine/ChessEngine.h"
-#include "engine/Layout.h"
 #include "tools/support/AllocationCounter.h"
 #include "tools/support/PerftWalker.h"
+#include "tools/support/StandardPositions.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,25 +13,25 @@ using namespace quorrin;
 namespace {
 
 struct Case {
-    const char* diagram;
-    bool whiteToMove;
+    const char* position; // a standard position's name
     const char* from;
     const char* to;
 };
 
 // A quiet opening move, then real middlegame positions with a quiet move and a capture.
 const Case Cases[] = {
-    {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR", true, "e2", "e4"},
-    {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R", true, "d5", "d6"},
-    {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R", true, "e2", "a6"},
-    {"r4rk1/1pp1qppp/p1np1n2/2b1p1B1/2B1P1b1/P1NP1N2/1PP1QPPP/R4RK1", true, "g5", "f6"},
-    {"r4rk1/1pp1qppp/p1np1n2/2b1p1B1/2B1P1b1/P1NP1N2/1PP1QPPP/R4RK1", true, "h2", "h3"},
+    {"start", "e2", "e4"},      {"kiwipete", "d5", "d6"}, {"kiwipete", "e2", "a6"},
+    {"middlegame", "g5", "f6"}, {"middlegame", "h2", "h3"},
 };
+
+void SetUp(ChessEngine& engine, const char* position) {
+    engine.NewGame(*ReadFen(*support::StandardFen(position)));
+}
 
 void MoveAndUndo(benchmark::State& state) {
     const Case& c = Cases[state.range(0)];
     ChessEngine engine;
-    engine.NewGame(*LayoutFromDiagram(c.diagram), c.whiteToMove);
+    SetUp(engine, c.position);
     const std::string from = c.from;
     const std::string to = c.to;
     const auto allocationsBefore = support::AllocationCount();
@@ -49,7 +49,7 @@ BENCHMARK(MoveAndUndo)->DenseRange(0, std::size(Cases) - 1)->Repetitions(5)->Rep
 
 void AttackTest(benchmark::State& state) {
     ChessEngine engine;
-    engine.NewGame(*LayoutFromDiagram("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R"));
+    SetUp(engine, "kiwipete");
     for (auto _ : state) {
         for (SquareIndex square = 1; square <= 64; ++square) {
             benchmark::DoNotOptimize(engine.IsSquareAttacked(square % 2 == 0, square));

@@ -2,6 +2,7 @@
 // share of a move as the game grows, and a 300-ply game read from PGN and played headless.
 #include "engine/ChessEngine.h"
 #include "engine/Pgn.h"
+#include "tools/support/StandardPositions.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,8 +13,7 @@ using namespace quorrin;
 
 namespace {
 
-constexpr std::string_view Kiwipete =
-    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
+const std::string_view Kiwipete = *support::StandardFen("kiwipete");
 
 void FenOfAPosition(benchmark::State& state) {
     ChessEngine engine;

@@ -4,6 +4,7 @@
 // refused, leaves the position as it was. With the published perft counts of the same positions
 // (which walk the generator), this pins every way into the engine down to the legal moves.
 #include "EngineTestSupport.h"
+#include "tools/support/StandardPositions.h"
 
 #include <set>
 
@@ -55,18 +56,14 @@ void Walk(ChessEngine& engine, int depth, std::size_t& nodes) {
 
 TEST(Legality, EveryWayIntoTheEngineAgreesWithTheLegalMovesAndLeavesNoTrace) {
     const std::pair<std::string_view, int> positions[] = {
-        {StartFen, 2},
-        {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq -", 2}, // castling, pins
-        {"8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -", 3}, // en passant along a rank
-        {"r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq -", 2}, // promotions
-        {"rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w K -", 2},         // promotion into check
-        {"r3k2r/8/8/8/3pP3/8/8/R3K2R b KQkq e3", 2},
+        {"start", 2},      {"kiwipete", 2},         {"rook-endgame", 3},
+        {"promotions", 2}, {"pinned-promotion", 2}, {"r3k2r/8/8/8/3pP3/8/8/R3K2R b KQkq e3", 2},
     };
     std::size_t nodes = 0;
-    for (const auto& [fen, depth] : positions) {
-        SCOPED_TRACE(fen);
+    for (const auto& [name, depth] : positions) {
+        SCOPED_TRACE(name);
         ChessEngine engine;
-        ASSERT_TRUE(engine.NewGame(*ReadFen(fen)));
+        ASSERT_TRUE(engine.NewGame(*ReadFen(support::StandardFen(name).value_or(name))));
         Walk(engine, depth, nodes);
     }
     EXPECT_GT(nodes, 300u);

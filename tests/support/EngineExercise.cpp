@@ -1,6 +1,7 @@
 #include "EngineExercise.h"
 
 #include "EngineChecks.h"
+#include "tools/support/StandardPositions.h"
 
 #include <array>
 #include <string_view>
@@ -10,11 +11,8 @@ namespace quorrin::testing {
 
 namespace {
 
+// The standard positions, then some of odd material and some with two kings a side.
 constexpr std::string_view Diagrams[] = {
-    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
-    "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R",
-    "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8",
-    "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1",
     "n1n5/PPPk4/8/8/8/8/4Kppp/5N1N",
     "4k3/pppppppp/8/8/8/8/PPPPPPPP/4K3",
     "rn6/pp6/8/8/8/8/PP6/R3K3",
@@ -94,7 +92,13 @@ private:
 // unknown cell, and sometimes cut short.
 std::string NextLayout(ByteSource& bytes) {
     if (bytes.Next() % 4 != 0) {
-        return *LayoutFromDiagram(Diagrams[bytes.Next() % std::size(Diagrams)]);
+        const std::size_t choice =
+            bytes.Next() % (std::size(support::StandardPositions) + std::size(Diagrams));
+        if (choice < std::size(support::StandardPositions)) {
+            const std::string_view fen = support::StandardPositions[choice].Fen;
+            return *LayoutFromDiagram(fen.substr(0, fen.find(' ')));
+        }
+        return *LayoutFromDiagram(Diagrams[choice - std::size(support::StandardPositions)]);
     }
     std::string layout;
     for (int cell = 0; cell < 64; ++cell) {
