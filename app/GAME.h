@@ -67,7 +67,7 @@ private:
     void brdChessboard1_PawnPromotion(bool bWhite, int& eChoice);
     void brdChessboard1_Stalemate();
     void brdChessboard1_MoveUndo(bool bWhite);
-    void brdChessboard1_Draw(int eReason);
+    void brdChessboard1_Draw(DrawReason eReason);
     // A whole game came to the board at once: its moves fill the lists.
     void brdChessboard1_GameLoaded();
     // While a move is being made (in its pop-up, message box or sound), nothing else may

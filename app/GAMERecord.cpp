@@ -160,8 +160,8 @@ void GAME::mnuActionsClaimDraw_Click() {
     }
 }
 
-void GAME::brdChessboard1_Draw(int eReason) {
-    if (const QString text = MessageFor(static_cast<DrawReason>(eReason)); !text.isEmpty()) {
+void GAME::brdChessboard1_Draw(DrawReason eReason) {
+    if (const QString text = MessageFor(eReason); !text.isEmpty()) {
         ShowMessage(text);
     }
 }

@@ -190,7 +190,7 @@ void brdChessboardPrivate::MoveUndo(bool bWhite) {
 }
 
 void brdChessboardPrivate::Draw(DrawReason eReason) {
-    emit q.Draw(static_cast<int>(eReason));
+    emit q.Draw(eReason);
 }
 
 } // namespace quorrin

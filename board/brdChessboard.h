@@ -6,6 +6,7 @@
 #include "board/BoardExport.h"
 #include "engine/Layout.h"
 #include "engine/Move.h"
+#include "engine/Outcome.h"
 
 #include <QString>
 #include <QWidget>
@@ -128,9 +129,9 @@ signals:
     void PawnPromotion(bool bWhite, int& eChoice);
     void Stalemate();
     void MoveUndo(bool bWhite);
-    // The move just made drew the game by rule (eReason: a DrawReason value; after the
-    // events of the move, and only when it neither mated nor stalemated).
-    void Draw(int eReason);
+    // The move just made drew the game by rule (after the events of the move, and only when it
+    // neither mated nor stalemated).
+    void Draw(quorrin::DrawReason eReason);
     // A whole game was taken over by LoadGame: the position and the history are new.
     void GameLoaded();
     // A move or an undo began raising its events (bBusy true) and is done (false): meanwhile
