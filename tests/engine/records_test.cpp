@@ -22,6 +22,9 @@ TEST(Fen, PositionsAreWrittenAsTheyStandAndReadBack) {
          "rnbqkbnr/ppp1pppp/8/8/3pP3/5N2/PPPP1PPP/RNBQKBR1 b Qkq e3 0 3"},
         {StartFen, "e2e4 e7e5 e1e2 e8e7 e2e1 e7e8",
          "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w - - 4 4"},
+        // A capture by a piece resets the halfmove clock as a pawn move does.
+        {StartFen, "g1f3 d7d5 f3e5 b8c6 e5f7",
+         "r1bqkbnr/ppp1pNpp/2n5/3p4/8/8/PPPPPPPP/RNBQKB1R b KQkq - 0 3"},
         // The only capture en passant would leave the king in check: no square written.
         {"8/8/8/8/k2p3R/8/4P3/4K3 w - - 0 1", "e2e4", "8/8/8/8/k2pP2R/8/8/4K3 b - - 0 1"},
         {"r3k2r/8/8/8/8/8/8/R3K2R w Kq - 12 30", "", "r3k2r/8/8/8/8/8/8/R3K2R w Kq - 12 30"},
@@ -75,6 +78,54 @@ TEST(Fen, APositionNoGameCanBePlayedFromIsRefusedWithItsReason) {
     for (const auto& [fen, why] : cases) {
         const ReadResult<FenPosition> read = ReadFen(fen);
         EXPECT_EQ(read ? "accepted" : support::DescribeError(read.Error()), why) << fen;
+    }
+}
+
+// A game taken over by another engine is the same game there, down to taking every move back.
+TEST(TakeGame, AnotherEngineHoldsTheSameGameAndTakesItBackToItsStart) {
+    ChessEngine played;
+    ASSERT_TRUE(played.NewGame(*ReadFen("r3k2r/1P6/8/3pP3/8/8/8/R3K2R w KQkq d6 0 30")));
+    ASSERT_EQ(Play(played, "e5d6 e8g8 b7a8q g8g7 e1c1"), "");
+    Journal journal;
+    ChessEngine adopted(&journal, &journal);
+    ASSERT_TRUE(adopted.TakeGame(played));
+    EXPECT_TRUE(SameStates(played.State(), adopted.State()));
+    EXPECT_EQ(journal.Joined(false), ""); // all 64 squares redrawn, no event
+    EXPECT_EQ(journal.entries.size(), 64u);
+    EXPECT_EQ(adopted.Fen(), played.Fen());
+    EXPECT_EQ(adopted.MoveSan(2), "bxa8=Q");
+    for (int ply = 0; ply < 5; ++ply) {
+        EXPECT_TRUE(adopted.UndoLastMove());
+    }
+    EXPECT_EQ(adopted.Fen(), played.FenAtStart());
+    EXPECT_FALSE(adopted.UndoLastMove());
+}
+
+// How the game stands: each kind of outcome, its result, and a claim open beside it.
+TEST(Outcome, EachEndingIsToldWithItsResultAndAnOpenClaim) {
+    const std::tuple<std::string_view, std::string_view, OutcomeKind, std::string_view,
+                     std::optional<DrawReason>>
+        cases[] = {
+            {StartFen, "", OutcomeKind::InPlay, "*", std::nullopt},
+            {StartFen, "f2f3 e7e5 g2g4 d8h4", OutcomeKind::Checkmate, "0-1", std::nullopt},
+            {"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "a1a8", OutcomeKind::Checkmate, "1-0",
+             std::nullopt},
+            {"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1", "d7e6", OutcomeKind::Stalemate, "1/2-1/2",
+             std::nullopt},
+            {"8/8/8/8/8/8/1r6/KB5k w - - 0 1", "a1b2", OutcomeKind::Drawn, "1/2-1/2",
+             std::nullopt},
+            {StartFen, "g1f3 g8f6 f3g1 f6g8 g1f3 g8f6 f3g1 f6g8", OutcomeKind::InPlay, "*",
+             DrawReason::ThreefoldRepetition},
+        };
+    for (const auto& [fen, moves, kind, result, claim] : cases) {
+        ChessEngine engine;
+        ASSERT_TRUE(engine.NewGame(*ReadFen(fen)));
+        ASSERT_EQ(Play(engine, moves), "");
+        const GameOutcome outcome = engine.Outcome();
+        EXPECT_EQ(outcome.Kind, kind) << moves;
+        EXPECT_EQ(outcome.Result(), result) << moves;
+        EXPECT_EQ(outcome.Claimable, claim) << moves;
+        EXPECT_EQ(outcome.DrawnBy.has_value(), kind == OutcomeKind::Drawn) << moves;
     }
 }
 
