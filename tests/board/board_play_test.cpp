@@ -3,8 +3,8 @@
 // board as assistive technology sees it (its table of squares, its focus, the announcements).
 #include "BoardTestSupport.h"
 
-#include "board/BoardAccessibility.h"
 #include "board/FocusCursor.h"
+#include "board/SpokenText.h"
 
 #include <QAccessible>
 #include <QAction>
