@@ -12,10 +12,13 @@
 namespace quorrin {
 
 void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button) {
-    if (IsBoardSquare(index)) {
-        MouseUsed(index);
+    // The board plays with the left button alone: a press of another changes nothing, the
+    // keyboard cursor included.
+    if (button != Qt::LeftButton || !IsBoardSquare(index)) {
+        return;
     }
-    if (button != Qt::LeftButton || props_.locked || !IsBoardSquare(index)) {
+    MouseUsed(index);
+    if (props_.locked) {
         return;
     }
     const BoardSquare& square = engine_.State().Squares[index];

@@ -287,9 +287,12 @@ void BoardPlayTest::cursorShowsOnlyForTheKeyboard() {
     QCOMPARE(frame, QSet<QRgb>{blue});
     QCOMPARE(ring, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
 
-    // A press of the mouse moves the cursor there and hides it; the focus leaving hides it.
-    QTest::mouseClick(shown.board.windowHandle(), Qt::LeftButton, {}, shown.Centre("g1"));
-    QCOMPARE(shown.Mark("focusCursor"), QString());
+    // The board ignores the right and middle buttons; a left press moves the cursor there and
+    // hides it. The focus leaving hides it too.
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        QTest::mouseClick(shown.board.windowHandle(), button, {}, shown.Centre("g1"));
+        QCOMPARE(shown.Mark("focusCursor"), button == Qt::LeftButton ? "" : "e4");
+    }
     shown.Keys("S");
     QCOMPARE(shown.Mark("focusCursor"), QStringLiteral("g1"));
     shown.board.clearFocus();
