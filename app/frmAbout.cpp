@@ -5,9 +5,11 @@
 #include "QuorrinVersion.h"
 #include "board/platform/WindowPlacement.h"
 
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -148,6 +150,12 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     Form_Load();
 }
 
+frmAbout::~frmAbout() {
+    if (screenPointerSet_) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
 void frmAbout::Form_Load() {
     CentreOnScreen(*this);
 }
@@ -157,15 +165,23 @@ void frmAbout::cmdOK_Click() {
 }
 
 void frmAbout::Label4_Click() {
-    QDesktopServices::openUrl(QUrl(WebAddress));
+    OpenLink(WebAddress);
 }
 
 void frmAbout::Label5_Click() {
-    QDesktopServices::openUrl(QUrl(SupportAddress));
+    OpenLink(SupportAddress);
 }
 
 void frmAbout::Label7_Click() {
-    QDesktopServices::openUrl(QUrl(SupportAddress));
+    OpenLink(SupportAddress);
+}
+
+void frmAbout::OpenLink(const QString& address) {
+    if (!screenPointerSet_) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::PointingHandCursor));
+        screenPointerSet_ = true;
+    }
+    QDesktopServices::openUrl(QUrl(address));
 }
 
 } // namespace quorrin

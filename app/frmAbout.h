@@ -18,6 +18,7 @@ public:
         QStringLiteral("mailto:support@quorrin.example.org");
 
     explicit frmAbout(QWidget* parent = nullptr);
+    ~frmAbout() override;
 
 private:
     void Form_Load();
@@ -25,6 +26,11 @@ private:
     void Label4_Click();
     void Label5_Click();
     void Label7_Click();
+    // A click on a link: the pointing hand becomes the screen's pointer, then the desktop opens
+    // the address. The hand stays the screen's pointer until the box goes.
+    void OpenLink(const QString& address);
+
+    bool screenPointerSet_ = false;
 };
 
 } // namespace quorrin

@@ -1,7 +1,6 @@
 #include "board/SquareSurface.h"
 
 #include "board/PieceArtwork.h"
-#include "board/brdChessboard_p.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -12,8 +11,8 @@
 
 namespace quorrin {
 
-SquareSurface::SquareSurface(int index, brdChessboard* board)
-    : QWidget(board), board_(board), index_(index) {
+SquareSurface::SquareSurface(int index, std::shared_ptr<const PieceArtwork> artwork, QWidget* board)
+    : QWidget(board), index_(index), artwork_(std::move(artwork)) {
     setObjectName(QStringLiteral("picSquare%1").arg(index));
     // The picture covers the whole surface, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,7 +41,7 @@ bool SquareSurface::Reallocate() {
     return true;
 }
 
-void SquareSurface::Show(const Look& look, const PieceArtwork& artwork) {
+void SquareSurface::Show(const Look& look) {
     if (shown_ == look || image_.isNull()) {
         return;
     }
@@ -68,7 +67,7 @@ void SquareSurface::Show(const Look& look, const PieceArtwork& artwork) {
     }
 
     if (look.piece) {
-        const PieceArtwork::Density& density = artwork.At(ratio);
+        const PieceArtwork::Density& density = artwork_->At(ratio);
         // Truncating division: the extra pixel of an odd margin falls right and below.
         const QPoint at((width - density.cell) / 2, (height - density.cell) / 2);
         const QRect cell = density.Cell(*look.piece);
@@ -89,24 +88,19 @@ void SquareSurface::paintEvent(QPaintEvent*) {
     // a screen of another density): the same look is composed again at the new one.
     const std::optional<Look> look = shown_;
     if (Reallocate() && look) {
-        Show(*look, *brdChessboardPrivate::Of(*board_).artwork_);
+        Show(*look);
     }
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image_);
 }
 
 void SquareSurface::mousePressEvent(QMouseEvent* event) {
-    brdChessboardPrivate::Of(*board_).picSquare_MouseDown(index_, event->button());
+    emit MouseDown(index_, event->button());
     event->accept();
 }
 
 void SquareSurface::mouseReleaseEvent(QMouseEvent* event) {
-    // Normally the board holds the mouse grab and hears the release itself; this covers a
-    // platform on which the grab did not take and the release came here.
-    brdChessboardPrivate& board = brdChessboardPrivate::Of(*board_);
-    if (board.carrying_ && event->button() == Qt::LeftButton) {
-        board.ReleaseAt(event->globalPosition());
-    }
+    emit MouseUp(index_, event->button(), event->globalPosition());
     event->accept();
 }
 

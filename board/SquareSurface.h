@@ -1,16 +1,16 @@
 // One square of the board: a child widget that keeps its own picture, composed by the board's
-// DrawSquare and blitted when Qt paints, and that hands mouse presses and releases to the
+// DrawSquare and blitted when Qt paints, and that reports mouse presses and releases to the
 // board. Moving the widget keeps the picture, so turning the board needs no redraw.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace quorrin {
 
-class brdChessboard;
 class PieceArtwork;
 
 class SquareSurface : public QWidget {
@@ -32,8 +32,8 @@ public:
     // so that 64 pictures never take more than 256 MB.
     static constexpr int LargestPicturePixels = 1024;
 
-    // Square surface index (1..64) of board, named "picSquare<index>".
-    SquareSurface(int index, brdChessboard* board);
+    // Square surface index (1..64) of board, named "picSquare<index>", drawn with artwork.
+    SquareSurface(int index, std::shared_ptr<const PieceArtwork> artwork, QWidget* board);
 
     // A colour &H00BBGGRR (red in the low byte) as an opaque QRgb; bits above 24 are ignored.
     static QRgb RgbOf(quint32 colour) {
@@ -56,7 +56,13 @@ public:
     // ANDed and of the OR layer ORed in at the ratio's density, centred (an odd margin puts the
     // extra pixel right and below; a square smaller than a cell cuts the piece). Does nothing
     // when the picture already shows exactly this look.
-    void Show(const Look& look, const PieceArtwork& artwork);
+    void Show(const Look& look);
+
+signals:
+    // A mouse button went down on the square.
+    void MouseDown(int index, Qt::MouseButton button);
+    // A button came up after a press on the square; globalPos is where, on the screen.
+    void MouseUp(int index, Qt::MouseButton button, const QPointF& globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,8 +73,8 @@ private:
     // A fresh picture for the current size and device pixel ratio; true when it is new.
     bool Reallocate();
 
-    brdChessboard* board_;
     int index_;
+    std::shared_ptr<const PieceArtwork> artwork_;
     QImage image_;
     std::optional<Look> shown_; // what the picture shows; none for a fresh picture
 };

@@ -2,56 +2,48 @@
 #include "board/brdChessboard.h"
 
 #include "board/BoardAccessibility.h"
-#include "board/FocusCursor.h"
 #include "board/PieceArtwork.h"
+#include "board/SpokenText.h"
 #include "board/SquareSurface.h"
 #include "board/brdChessboard_p.h"
 
 #include "QuorrinVersion.h"
 
 #include <QMessageBox>
-#include <QTimer>
 
 namespace quorrin {
 
-namespace {
-
-constexpr int DragPollMilliseconds = 100;
-
-} // namespace
-
 brdChessboardPrivate::brdChessboardPrivate(brdChessboard& board)
-    : q(board), artwork_(PieceArtwork::Shared()) {}
+    : q(board), artwork_(PieceArtwork::Shared()), drag_(board, [this] { tmrDrag_Timer(); }),
+      grid_(board, artwork_), keyboard_(board),
+      announcer_(board, grid_, [this](SquareIndex square) {
+          return SquareSpokenName(engine_.State(), square, SelectedSquare());
+      }) {}
 
 void brdChessboardPrivate::Create() {
-    tmrDrag_ = new QTimer(&q);
-    tmrDrag_->setObjectName(QStringLiteral("tmrDrag"));
-    tmrDrag_->setInterval(DragPollMilliseconds);
-    QObject::connect(tmrDrag_, &QTimer::timeout, &q, [this] { tmrDrag_Timer(); });
-
-    for (int k = 1; k <= 64; ++k) {
-        picSquare_[k] = new SquareSurface(k, &q);
+    for (SquareIndex k = 1; k <= 64; ++k) {
+        QObject::connect(
+            grid_.Surface(k), &SquareSurface::MouseDown, &q,
+            [this](int index, Qt::MouseButton button) { picSquare_MouseDown(index, button); });
+        QObject::connect(grid_.Surface(k), &SquareSurface::MouseUp, &q,
+                         [this](int, Qt::MouseButton button, const QPointF& globalPos) {
+                             picSquare_MouseUp(button, globalPos);
+                         });
     }
-    // Made after the squares, so above them.
-    focusCursor_ = new FocusCursor(FocusCursor::Style::Cursor, &q);
-    pickedMark_ = new FocusCursor(FocusCursor::Style::Picked, &q);
     // Click or Tab: the board takes the keys for keyboard play.
     q.setFocusPolicy(Qt::StrongFocus);
     InstallBoardAccessibility();
     // Until a host sizes it, the board is eight template squares a side.
     LayOutSquares();
-    extentWidthTwips_ = 8 * templateWidthTwips_;
-    extentHeightTwips_ = 8 * templateHeightTwips_;
-    resizing_ = true;
-    q.resize(BoardPixels());
-    resizing_ = false;
+    grid_.ExtentFromTemplate();
+    grid_.SizeBoard();
 
     engine_.SetEvents(this);
     engine_.SetDrawer(this);
     engine_.NewGame(); // the start position, White to move, every square drawn
     // What a screen reader would read now; later changes are told as they happen.
     for (SquareIndex k = 1; k <= 64; ++k) {
-        spokenNames_[k] = SquareSpokenName(engine_.State(), k, 0);
+        announcer_.Heard(k, SquareSpokenName(engine_.State(), k, 0));
     }
 }
 
@@ -62,7 +54,7 @@ brdChessboard::brdChessboard(QWidget* parent)
 
 brdChessboard::~brdChessboard() {
     Q_D(brdChessboard);
-    d->StopCarrying();
+    d->drag_.StopCarrying();
     // Nothing may reach the board while its parts are being torn down.
     d->engine_.SetEvents(nullptr);
     d->engine_.SetDrawer(nullptr);

@@ -3,7 +3,6 @@
 // host as Qt signals. Its state lives in a private part (brdChessboard_p.h, not installed).
 #pragma once
 
-#include "board/BoardExport.h"
 #include "engine/Layout.h"
 #include "engine/Move.h"
 #include "engine/Outcome.h"
@@ -23,7 +22,7 @@ class brdChessboardPrivate;
 struct EngineState;
 struct FenPosition;
 
-class QUORRIN_BOARD_EXPORT brdChessboard : public QWidget {
+class brdChessboard : public QWidget {
     Q_OBJECT
     // Colours are 32-bit values &H00BBGGRR (red in the low byte); only the low 24 bits are
     // drawn. Every write reports "PropertyChanged" and the property's own signal, also when

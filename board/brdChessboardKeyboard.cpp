@@ -1,9 +1,7 @@
 // Playing with the keyboard: a cursor moved square by square with the arrow keys as the
 // player sees the board, Space or Enter to pick up the piece under it and again to put it
 // down on another square (one MovePiece, as a drop makes), Escape to put it back.
-#include "board/BoardAccessibility.h"
-#include "board/FocusCursor.h"
-#include "board/SquareSurface.h"
+#include "board/SpokenText.h"
 #include "board/brdChessboard.h"
 #include "board/brdChessboard_p.h"
 #include "engine/ChessEngine.h"
@@ -15,7 +13,7 @@
 namespace quorrin {
 
 bool brdChessboardPrivate::WantsKey(const QKeyEvent& event) const {
-    if (carrying_) {
+    if (drag_.Carrying()) {
         return event.key() == Qt::Key_Escape;
     }
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
@@ -32,7 +30,7 @@ bool brdChessboardPrivate::WantsKey(const QKeyEvent& event) const {
         return true;
     case Qt::Key_Escape:
         // With nothing in hand Escape is the host's (a dialog closes on it).
-        return pickedSquare_ != 0;
+        return keyboard_.Picked() != 0;
     default:
         return false;
     }
@@ -42,106 +40,86 @@ bool brdChessboardPrivate::KeyPress(const QKeyEvent& event) {
     if (!WantsKey(event)) {
         return false;
     }
-    if (carrying_) {
+    if (drag_.Carrying()) {
         EndDrag(); // Escape puts a piece carried by the mouse back
         return true;
     }
-    keyboardInUse_ = true;
-    const int index = cursorSquare_ - 1;
-    int row = index / 8;    // 0 is rank 8
-    int column = index % 8; // 0 is file a
-    // In White's view up goes towards rank 8 and left towards file a; turned, the reverse.
-    const int away = sideView_ == 0 ? -1 : 1;
+    keyboard_.SetInUse(true);
+    const SquareIndex cursorSquare = keyboard_.Square();
     switch (event.key()) {
     case Qt::Key_Up:
-        row += away;
-        break;
     case Qt::Key_Down:
-        row -= away;
-        break;
     case Qt::Key_Left:
-        column += away;
-        break;
     case Qt::Key_Right:
-        column -= away;
+        SetCursor(keyboard_.Step(event.key(), props_.sideView == 0));
         break;
     case Qt::Key_Escape:
         PutBack();
         return true;
     default: { // Space or Enter
         const QString refusal = MoveRefusal();
-        if (pickedSquare_ == 0) {
+        if (keyboard_.Picked() == 0) {
             const EngineState& state = engine_.State();
-            const BoardSquare& square = state.Squares[cursorSquare_];
+            const BoardSquare& square = state.Squares[cursorSquare];
             // The rules of a mouse pick-up: a piece of the side to move, and not Locked.
             if (!refusal.isEmpty()) {
                 Announce(refusal);
-            } else if (!locked_ && square.Occupied && square.Piece.IsWhite == state.WhitesTurn) {
-                pickedSquare_ = cursorSquare_;
+            } else if (!props_.locked && square.Occupied &&
+                       square.Piece.IsWhite == state.WhitesTurn) {
+                keyboard_.Pick(cursorSquare);
                 RefreshSpokenNames();
             }
             ShowKeyboardMarks();
-        } else if (pickedSquare_ == cursorSquare_) {
+        } else if (keyboard_.Picked() == cursorSquare) {
             PutBack();
         } else if (!refusal.isEmpty()) {
             PutBack();
             Announce(refusal);
         } else {
-            const SquareIndex from = pickedSquare_;
-            pickedSquare_ = 0;
+            const SquareIndex from = keyboard_.Picked();
+            keyboard_.PutBack();
             ShowKeyboardMarks();
             const EngineCall call(*this);
-            if (!engine_.MovePiece(SquareIndexToName(from), SquareIndexToName(cursorSquare_))) {
-                Announce(RefusalAnnouncement(from, cursorSquare_));
+            if (!engine_.MovePiece(SquareIndexToName(from), SquareIndexToName(cursorSquare))) {
+                Announce(RefusalAnnouncement(from, cursorSquare));
             }
         }
         return true;
     }
-    }
-    if (row >= 0 && row < 8 && column >= 0 && column < 8) {
-        SetCursor(static_cast<SquareIndex>(row * 8 + column + 1));
     }
     ShowKeyboardMarks();
     return true;
 }
 
 void brdChessboardPrivate::SetCursor(SquareIndex square) {
-    if (!IsBoardSquare(square) || square == cursorSquare_) {
+    if (!keyboard_.MoveTo(square)) {
         return;
     }
-    cursorSquare_ = square;
     ShowKeyboardMarks();
-    SendCursorFocus();
+    announcer_.TellFocus(keyboard_.Square());
 }
 
 void brdChessboardPrivate::ShowKeyboardMarks() {
-    const bool shown = keyboardInUse_ && q.hasFocus();
-    focusCursor_->Follow(shown ? picSquare_[cursorSquare_] : nullptr);
-    pickedMark_->Follow(shown && pickedSquare_ != 0 ? picSquare_[pickedSquare_] : nullptr);
+    keyboard_.ShowMarks(keyboard_.InUse() && q.hasFocus(), grid_);
 }
 
 void brdChessboardPrivate::PutBack() {
-    if (pickedSquare_ == 0) {
+    if (!keyboard_.PutBack()) {
         return;
     }
-    pickedSquare_ = 0;
     ShowKeyboardMarks();
     RefreshSpokenNames();
 }
 
 void brdChessboardPrivate::MouseUsed(int square) {
-    keyboardInUse_ = false;
+    keyboard_.SetInUse(false);
     PutBack();
     SetCursor(static_cast<SquareIndex>(square));
     ShowKeyboardMarks();
 }
 
-SquareIndex brdChessboardPrivate::SelectedSquare() const {
-    return pickedSquare_;
-}
-
 void brdChessboardPrivate::PositionChanged() {
-    pickedSquare_ = 0;
+    keyboard_.PutBack();
     ShowKeyboardMarks();
     RefreshSpokenNames();
 }
@@ -170,12 +148,12 @@ void brdChessboard::focusInEvent(QFocusEvent* event) {
     // Like a focus-visible ring: the cursor shows when the keyboard brought the focus, not a
     // click; the window given back its activation keeps what was shown before.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-        d->keyboardInUse_ = true;
+        d->keyboard_.SetInUse(true);
     }
     d->ShowKeyboardMarks();
     // Qt reports the board itself as focused after this handler: the square under the cursor
     // follows, so that a screen reader says it.
-    QTimer::singleShot(0, this, [d] { d->SendCursorFocus(); });
+    QTimer::singleShot(0, this, [d] { d->announcer_.TellFocus(d->keyboard_.Square()); });
 }
 
 void brdChessboard::focusOutEvent(QFocusEvent* event) {

@@ -7,17 +7,18 @@
 #include "board/platform/Platform.h"
 #include "engine/ChessEngine.h"
 
-#include <QApplication>
 #include <QMouseEvent>
-#include <QTimer>
 
 namespace quorrin {
 
 void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button) {
-    if (IsBoardSquare(index)) {
-        MouseUsed(index);
+    // The board plays with the left button alone: a press of another changes nothing, the
+    // keyboard cursor included.
+    if (button != Qt::LeftButton || !IsBoardSquare(index)) {
+        return;
     }
-    if (button != Qt::LeftButton || locked_ || !IsBoardSquare(index)) {
+    MouseUsed(index);
+    if (props_.locked) {
         return;
     }
     const BoardSquare& square = engine_.State().Squares[index];
@@ -28,29 +29,24 @@ void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button
 
     // A pick-up within 100 ms of a refused drop comes before the tick that would have
     // shown the earlier piece again: show it now, or it would stay invisible.
-    if (tmrDrag_->isActive() && DragFromSquare_ != index) {
-        DrawSquare(DragFromSquare_, true);
+    if (drag_.Active() && drag_.From() != index) {
+        DrawSquare(drag_.From(), true);
     }
 
     // The piece (and a frame on its square) vanish while it is carried; the position stays.
     SquareSurface::Look cleared;
-    cleared.background = SquareSurface::RgbOf(square.IsDark ? darkSquareColor_ : lightSquareColor_);
-    picSquare_[index]->Show(cleared, *artwork_);
+    cleared.background =
+        SquareSurface::RgbOf(square.IsDark ? props_.darkSquareColor : props_.lightSquareColor);
+    grid_.Surface(static_cast<SquareIndex>(index))->Show(cleared);
 
-    DragFromSquare_ = static_cast<SquareIndex>(index);
-    releaseUnheard_ = false;
-    tmrDrag_->start();
-    const QCursor& pointer = artwork_->Cursor(square.Piece.Kind, q.devicePixelRatioF());
-    if (carrying_) {
-        QGuiApplication::changeOverrideCursor(pointer);
-    } else {
-        QGuiApplication::setOverrideCursor(pointer);
+    drag_.Start(static_cast<SquareIndex>(index),
+                artwork_->Cursor(square.Piece.Kind, q.devicePixelRatioF()));
+}
+
+void brdChessboardPrivate::picSquare_MouseUp(Qt::MouseButton button, const QPointF& globalPos) {
+    if (drag_.Carrying() && button == Qt::LeftButton) {
+        ReleaseAt(globalPos);
     }
-    carrying_ = true;
-    // The release then comes to the board wherever the pointer is, off the board included,
-    // and so does Escape.
-    q.grabMouse();
-    q.grabKeyboard();
 }
 
 void brdChessboard::mousePressEvent(QMouseEvent* event) {
@@ -58,12 +54,12 @@ void brdChessboard::mousePressEvent(QMouseEvent* event) {
     // While a piece is carried the board holds the grab and hears every press. A left press
     // then means that the release went to another window unheard: that carry ends without a
     // move, and the press counts on its own.
-    if (!d->carrying_ || event->button() != Qt::LeftButton) {
+    if (!d->drag_.Carrying() || event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
     }
     d->EndDrag();
-    if (SquareSurface* square = d->SquareUnder(event->globalPosition())) {
+    if (SquareSurface* square = d->grid_.SquareUnder(event->globalPosition())) {
         d->picSquare_MouseDown(square->Index(), Qt::LeftButton);
     }
     event->accept();
@@ -71,7 +67,7 @@ void brdChessboard::mousePressEvent(QMouseEvent* event) {
 
 void brdChessboard::mouseReleaseEvent(QMouseEvent* event) {
     Q_D(brdChessboard);
-    if (d->carrying_ && event->button() == Qt::LeftButton) {
+    if (d->drag_.Carrying() && event->button() == Qt::LeftButton) {
         d->ReleaseAt(event->globalPosition());
         event->accept();
         return;
@@ -90,65 +86,35 @@ void brdChessboard::changeEvent(QEvent* event) {
 void brdChessboardPrivate::ReleaseAt(const QPointF& globalPos) {
     // Grab and pointer go back before the move: its event handlers may open menus or
     // message boxes of their own.
-    StopCarrying();
-    if (SquareSurface* target = SquareUnder(globalPos)) {
+    drag_.StopCarrying();
+    if (SquareSurface* target = grid_.SquareUnder(globalPos)) {
         picSquare_DragDrop(target->Index());
     }
-}
-
-SquareSurface* brdChessboardPrivate::SquareUnder(const QPointF& globalPos) const {
-    // widgetAt answers by what the screen shows there; childAt would go by geometry alone.
-    auto* square = qobject_cast<SquareSurface*>(QApplication::widgetAt(globalPos.toPoint()));
-    return square != nullptr && square->parentWidget() == &q ? square : nullptr;
 }
 
 void brdChessboardPrivate::picSquare_DragDrop(int index) {
     // A refused move changes nothing; the tick that ends the drag redraws the origin.
     if (MoveRefusal().isEmpty()) {
         const EngineCall call(*this);
-        engine_.MovePiece(SquareIndexToName(DragFromSquare_), SquareIndexToName(index));
+        engine_.MovePiece(SquareIndexToName(drag_.From()), SquareIndexToName(index));
     }
 }
 
 void brdChessboardPrivate::tmrDrag_Timer() {
-    if (platform::LeftButtonDown()) {
-        releaseUnheard_ = false;
-        return;
-    }
-    // The button is up. A release still on its way to the application would drop the piece:
-    // give it one more tick; after that it went to another window and is never coming.
-    if (!releaseUnheard_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-        releaseUnheard_ = true;
-        return;
-    }
-    EndDrag();
-}
-
-void brdChessboardPrivate::EndDrag() {
-    tmrDrag_->stop();
-    releaseUnheard_ = false;
-    StopCarrying();
-    DrawSquare(DragFromSquare_, true);
-}
-
-void brdChessboardPrivate::DragInterrupted() {
-    if (carrying_ && !platform::ReadsLeftButtonItself()) {
+    if (drag_.ButtonReleased()) {
         EndDrag();
     }
 }
 
-void brdChessboardPrivate::StopCarrying() {
-    if (!carrying_) {
-        return;
+void brdChessboardPrivate::EndDrag() {
+    drag_.Stop();
+    DrawSquare(drag_.From(), true);
+}
+
+void brdChessboardPrivate::DragInterrupted() {
+    if (drag_.Carrying() && !platform::ReadsLeftButtonItself()) {
+        EndDrag();
     }
-    carrying_ = false;
-    if (QWidget::mouseGrabber() == &q) {
-        q.releaseMouse();
-    }
-    if (QWidget::keyboardGrabber() == &q) {
-        q.releaseKeyboard();
-    }
-    QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace quorrin

@@ -65,59 +65,59 @@ bool ReadFlag(const PropertyStore& store, const QString& key, bool defaultValue)
 } // namespace
 
 quint32 brdChessboard::DarkSquareColor() const {
-    return d_func()->darkSquareColor_;
+    return d_func()->props_.darkSquareColor;
 }
 
 void brdChessboard::setDarkSquareColor(quint32 value) {
     Q_D(brdChessboard);
-    d->darkSquareColor_ = value;
+    d->props_.darkSquareColor = value;
     emit PropertyChanged(DarkSquareColorKey);
     emit DarkSquareColorChanged(value);
     d->RepaintBoard();
 }
 
 quint32 brdChessboard::LightSquareColor() const {
-    return d_func()->lightSquareColor_;
+    return d_func()->props_.lightSquareColor;
 }
 
 void brdChessboard::setLightSquareColor(quint32 value) {
     Q_D(brdChessboard);
-    d->lightSquareColor_ = value;
+    d->props_.lightSquareColor = value;
     emit PropertyChanged(LightSquareColorKey);
     emit LightSquareColorChanged(value);
     d->RepaintBoard();
 }
 
 bool brdChessboard::Locked() const {
-    return d_func()->locked_;
+    return d_func()->props_.locked;
 }
 
 void brdChessboard::setLocked(bool value) {
     Q_D(brdChessboard);
-    d->locked_ = value;
+    d->props_.locked = value;
     emit PropertyChanged(LockedKey);
     emit LockedChanged(value);
 }
 
 qint32 brdChessboard::SideView() const {
-    return d_func()->sideView_;
+    return d_func()->props_.sideView;
 }
 
 void brdChessboard::setSideView(qint32 value) {
     Q_D(brdChessboard);
-    d->sideView_ = value;
+    d->props_.sideView = value;
     emit PropertyChanged(SideViewKey);
     emit SideViewChanged(value);
     d->LayOutSquares();
 }
 
 bool brdChessboard::HighlightMove() const {
-    return d_func()->highlightMove_;
+    return d_func()->props_.highlightMove;
 }
 
 void brdChessboard::setHighlightMove(bool value) {
     Q_D(brdChessboard);
-    d->highlightMove_ = value;
+    d->props_.highlightMove = value;
     emit PropertyChanged(HighlightMoveKey);
     emit HighlightMoveChanged(value);
     d->DrawSquare(State().LastMoveFrom, true);
@@ -125,12 +125,12 @@ void brdChessboard::setHighlightMove(bool value) {
 }
 
 quint32 brdChessboard::HighlightMoveColor() const {
-    return d_func()->highlightMoveColor_;
+    return d_func()->props_.highlightMoveColor;
 }
 
 void brdChessboard::setHighlightMoveColor(quint32 value) {
     Q_D(brdChessboard);
-    d->highlightMoveColor_ = value;
+    d->props_.highlightMoveColor = value;
     emit PropertyChanged(HighlightMoveColorKey);
     emit HighlightMoveColorChanged(value);
     d->DrawSquare(State().LastMoveFrom, true);
@@ -139,23 +139,24 @@ void brdChessboard::setHighlightMoveColor(quint32 value) {
 
 void brdChessboard::InitProperties() {
     Q_D(brdChessboard);
-    d->darkSquareColor_ = DefaultDarkSquareColor;
-    d->lightSquareColor_ = DefaultLightSquareColor;
-    d->sideView_ = DefaultSideView;
-    d->highlightMove_ = DefaultHighlightMove;
-    d->highlightMoveColor_ = DefaultHighlightMoveColor;
-    SetExtentTwips(8 * d->templateWidthTwips_, 8 * d->templateHeightTwips_);
+    d->props_.darkSquareColor = DefaultDarkSquareColor;
+    d->props_.lightSquareColor = DefaultLightSquareColor;
+    d->props_.sideView = DefaultSideView;
+    d->props_.highlightMove = DefaultHighlightMove;
+    d->props_.highlightMoveColor = DefaultHighlightMoveColor;
+    SetExtentTwips(8 * d->grid_.TemplateWidthTwips(), 8 * d->grid_.TemplateHeightTwips());
 }
 
 void brdChessboard::ReadProperties(const PropertyStore& store) {
     Q_D(brdChessboard);
-    d->darkSquareColor_ = ReadColour(store, DarkSquareColorKey, DefaultDarkSquareColor);
-    d->lightSquareColor_ = ReadColour(store, LightSquareColorKey, DefaultLightSquareColor);
-    d->locked_ = ReadFlag(store, LockedKey, DefaultLocked);
-    d->sideView_ = ReadInt32(store, SideViewKey, DefaultSideView);
-    d->highlightMove_ = ReadFlag(store, HighlightMoveKey, DefaultHighlightMove);
-    d->highlightMoveColor_ = ReadColour(store, HighlightMoveColorKey, DefaultHighlightMoveColor);
-    setSideView(d->sideView_);
+    d->props_.darkSquareColor = ReadColour(store, DarkSquareColorKey, DefaultDarkSquareColor);
+    d->props_.lightSquareColor = ReadColour(store, LightSquareColorKey, DefaultLightSquareColor);
+    d->props_.locked = ReadFlag(store, LockedKey, DefaultLocked);
+    d->props_.sideView = ReadInt32(store, SideViewKey, DefaultSideView);
+    d->props_.highlightMove = ReadFlag(store, HighlightMoveKey, DefaultHighlightMove);
+    d->props_.highlightMoveColor =
+        ReadColour(store, HighlightMoveColorKey, DefaultHighlightMoveColor);
+    setSideView(d->props_.sideView);
     // The squares keep their pictures, so the loaded colours and frame setting are drawn now
     // rather than on the host's next paint.
     d->RepaintBoard();
@@ -163,12 +164,12 @@ void brdChessboard::ReadProperties(const PropertyStore& store) {
 
 void brdChessboard::WriteProperties(PropertyStore& store) const {
     Q_D(const brdChessboard);
-    store.Write(DarkSquareColorKey, QVariant::fromValue(d->darkSquareColor_));
-    store.Write(LightSquareColorKey, QVariant::fromValue(d->lightSquareColor_));
-    store.Write(LockedKey, QVariant::fromValue(d->locked_));
-    store.Write(SideViewKey, QVariant::fromValue(d->sideView_));
-    store.Write(HighlightMoveKey, QVariant::fromValue(d->highlightMove_));
-    store.Write(HighlightMoveColorKey, QVariant::fromValue(d->highlightMoveColor_));
+    store.Write(DarkSquareColorKey, QVariant::fromValue(d->props_.darkSquareColor));
+    store.Write(LightSquareColorKey, QVariant::fromValue(d->props_.lightSquareColor));
+    store.Write(LockedKey, QVariant::fromValue(d->props_.locked));
+    store.Write(SideViewKey, QVariant::fromValue(d->props_.sideView));
+    store.Write(HighlightMoveKey, QVariant::fromValue(d->props_.highlightMove));
+    store.Write(HighlightMoveColorKey, QVariant::fromValue(d->props_.highlightMoveColor));
 }
 
 } // namespace quorrin

@@ -7,8 +7,7 @@ set(QUORRIN_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Quorrin)
 # The headers keep their folders (board/, engine/) under include/quorrin.
 install(TARGETS quorrin_engine quorrin_board quorrin_platform EXPORT QuorrinTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-  FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/quorrin
-  FILE_SET generated_headers DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/quorrin)
+  FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/quorrin)
 install(EXPORT QuorrinTargets NAMESPACE Quorrin:: DESTINATION ${QUORRIN_CMAKE_DIR})
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/QuorrinConfig.cmake.in

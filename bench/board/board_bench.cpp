@@ -3,14 +3,16 @@
 // board_bench_2x runs the same at device pixel ratio 2.
 // Offscreen by default; run it under X11 (xvfb-run) to include the pointer grab's round trips.
 #include "board/SquareSurface.h"
-#include "board/brdChessboard_p.h"
+#include "board/brdChessboard.h"
 
 #include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 using quorrin::brdChessboard;
-using quorrin::brdChessboardPrivate;
+using quorrin::SquareSurface;
 
 #ifdef QUORRIN_BENCH_SCALE_FACTOR
 // This build draws at a device pixel ratio above 1, as on a high-density screen. Qt reads the
@@ -19,9 +21,6 @@ static const bool ScaleFactorSet = qputenv("QT_SCALE_FACTOR", QUORRIN_BENCH_SCAL
 #endif
 
 namespace {
-
-constexpr int E2 = 53;
-constexpr int E4 = 37;
 
 // The game window's board: 6135 twips, 51-pixel squares, shown.
 struct ShownBoard {
@@ -60,11 +59,13 @@ void BM_RepaintWholeBoardPainted(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintWholeBoardPainted)->Unit(benchmark::kMicrosecond);
 
-// A repaint that finds every square already showing what it should.
+// A repaint that finds every square already showing what it should: a square colour written
+// again with its own value.
 void BM_RepaintUnchangedBoard(benchmark::State& state) {
     ShownBoard shown;
+    const quint32 dark = shown.board.DarkSquareColor();
     for (auto _ : state) {
-        brdChessboardPrivate::Of(shown.board).RepaintBoard();
+        shown.board.setDarkSquareColor(dark);
     }
 }
 BENCHMARK(BM_RepaintUnchangedBoard)->Unit(benchmark::kMicrosecond);
@@ -84,19 +85,20 @@ BENCHMARK(BM_MoveAndUndo)
     ->ReportAggregatesOnly(true);
 
 // Pick-up on e2 (square cleared, pointer set, mouse grabbed), release over e4 (pointer back,
-// MovePiece with its redraws), then the tick that redraws e2. The undo is not timed.
+// MovePiece with its redraws), then the tick of tmrDrag that redraws e2. The events go to the
+// squares themselves, without Qt's event loop and painting. The undo is not timed.
 void BM_DroppedMove(benchmark::State& state) {
     ShownBoard shown;
+    auto* e2 = shown.board.findChild<SquareSurface*>(QStringLiteral("picSquare53"));
+    auto* e4 = shown.board.findChild<SquareSurface*>(QStringLiteral("picSquare37"));
+    auto* tmrDrag = shown.board.findChild<QTimer*>(QStringLiteral("tmrDrag"));
     for (auto _ : state) {
-        brdChessboardPrivate& board = brdChessboardPrivate::Of(shown.board);
-        board.picSquare_MouseDown(E2, Qt::LeftButton);
-        const QWidget* target = board.picSquare_[E4];
-        board.ReleaseAt(
-            target->mapToGlobal(QPointF(target->width() / 2.0, target->height() / 2.0)));
-        board.tmrDrag_Timer();
+        QTest::mousePress(e2, Qt::LeftButton);
+        QTest::mouseRelease(e4, Qt::LeftButton);
+        QMetaObject::invokeMethod(tmrDrag, "timeout");
         state.PauseTiming();
-        if (shown.board.State().MoveHistory.size() != 1) {
-            state.SkipWithError("the dropped move was not made");
+        if (shown.board.State().MoveHistory.size() != 1 || tmrDrag->isActive()) {
+            state.SkipWithError("the dropped move was not made, or its drag did not end");
             break;
         }
         shown.board.UndoLastMove();

@@ -1,18 +1,10 @@
 #include "brdChessboardPlugin.h"
 
 #include "board/brdChessboard.h"
-#include "board/platform/Platform.h"
 
 #include <QIcon>
 
 namespace quorrin {
-
-namespace {
-
-// The size a form gives a new board, as in the game window.
-constexpr int DesignExtentTwips = 6135;
-
-} // namespace
 
 brdChessboardPlugin::brdChessboardPlugin(QObject* parent) : QObject(parent) {}
 
@@ -46,20 +38,20 @@ bool brdChessboardPlugin::isContainer() const {
 }
 
 QString brdChessboardPlugin::domXml() const {
+    // No geometry: a new board keeps the size its first placement gives it.
     return QStringLiteral(R"(<ui language="c++" displayname="brdChessboard">
- <widget class="quorrin::brdChessboard" name="brdChessboard1">
-  <property name="geometry">
-   <rect><x>0</x><y>0</y><width>%1</width><height>%2</height></rect>
-  </property>
- </widget>
+ <widget class="quorrin::brdChessboard" name="brdChessboard1"/>
 </ui>
-)")
-        .arg(platform::TwipsToPixelsX(DesignExtentTwips))
-        .arg(platform::TwipsToPixelsY(DesignExtentTwips));
+)");
 }
 
 QWidget* brdChessboardPlugin::createWidget(QWidget* parent) {
-    return new brdChessboard(parent);
+    // Every board Designer makes is first placed new: default properties and eight template
+    // squares. A board of a saved form then gets its saved properties and geometry, which
+    // Designer sets after this.
+    auto* board = new brdChessboard(parent);
+    board->InitProperties();
+    return board;
 }
 
 } // namespace quorrin

@@ -22,7 +22,8 @@ public:
     QString whatsThis() const override;
     QString includeFile() const override;
     bool isContainer() const override;
-    // A new board is brdChessboard1, 6135 x 6135 twips, in pixels of the screen's density.
+    // A new board is brdChessboard1, of the size its first placement gives it: eight template
+    // squares of 615 twips, 4920 x 4920 twips.
     QString domXml() const override;
     QWidget* createWidget(QWidget* parent) override;
 };

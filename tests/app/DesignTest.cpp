@@ -43,7 +43,8 @@ QString DescribeMenu(const QList<QAction*>& actions) {
     return items.join(QStringLiteral(", "));
 }
 
-// Records the addresses that the About box hands to the desktop.
+// Records the addresses that the About box hands to the desktop, each with the screen's pointer
+// at that moment.
 class UrlCatcher final : public QObject {
     Q_OBJECT
 
@@ -51,7 +52,11 @@ public:
     QStringList Opened;
 
 public slots:
-    void Open(const QUrl& url) { Opened.append(url.toString()); }
+    void Open(const QUrl& url) {
+        const QCursor* pointer = QGuiApplication::overrideCursor();
+        const bool hand = pointer != nullptr && pointer->shape() == Qt::PointingHandCursor;
+        Opened.append(url.toString() + (hand ? " (hand)" : " (no hand)"));
+    }
 };
 
 } // namespace
@@ -153,18 +158,22 @@ void DesignTest::aboutBoxAsDesignedWithItsLinks() {
                           "centred"}));
     QVERIFY(label("Label8").contains(QStringLiteral("Quorrin Workshop")));
 
-    // The web-site address opens the site; the title and "Contact us" a new e-mail.
+    // The web-site address opens the site; the title and "Contact us" a new e-mail. Each, in a
+    // box of its own, first makes the pointing hand the screen's pointer, until the box goes.
     for (const char* link : {"Label4", "Label5", "Label7"}) {
-        QTest::mouseClick(about->findChild<QLabel*>(QLatin1String(link)), Qt::LeftButton);
+        game.Run({"mnuaboutchess"});
+        const QPointer<QWidget> box = TopLevels("frmAbout").first();
+        QTest::mouseClick(box->findChild<QLabel*>(QLatin1String(link)), Qt::LeftButton);
+        box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QTRY_VERIFY(box == nullptr);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
-    QCOMPARE(catcher.Opened,
-             (QStringList{"https://quorrin.example.org", "mailto:support@quorrin.example.org",
-                          "mailto:support@quorrin.example.org"}));
+    QVERIFY(about == nullptr);
+    QCOMPARE(catcher.Opened, (QStringList{"https://quorrin.example.org (hand)",
+                                          "mailto:support@quorrin.example.org (hand)",
+                                          "mailto:support@quorrin.example.org (hand)"}));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-
-    about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    QTRY_VERIFY(about == nullptr);
 
     // The board's own About box: modal, with the information icon and the board's name.
     game.Board.About();

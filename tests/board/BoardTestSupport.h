@@ -1,37 +1,27 @@
-// Shared by the board's tests: access to the board's private parts, and the picture a square
-// should show, worked out pixel by pixel with plain bitwise operations.
+// Shared by the board's tests: a square found by its name as any host finds a child widget, and
+// the picture a square should show, worked out pixel by pixel with plain bitwise operations.
 #pragma once
 
 #include "board/PieceArtwork.h"
 #include "board/SquareSurface.h"
-#include "board/brdChessboard_p.h"
+#include "board/brdChessboard.h"
 #include "engine/ChessEngine.h"
 
-#include <QTimer>
+#include <QTest>
 
 #include <map>
 #include <optional>
 
-namespace quorrin {
+namespace quorrin::test {
 
-class BoardTestAccess {
-public:
-    static SquareSurface* Surface(const brdChessboard& board, const char* name) {
-        return brdChessboardPrivate::Of(board).picSquare_[SquareNameToIndex(name)];
-    }
-    static QTimer* DragTimer(const brdChessboard& board) {
-        return brdChessboardPrivate::Of(board).tmrDrag_;
-    }
-    static void PickUp(brdChessboard& board, const char* name) {
-        brdChessboardPrivate::Of(board).picSquare_MouseDown(SquareNameToIndex(name),
-                                                            Qt::LeftButton);
-    }
-};
-
-namespace test {
+// The surface of the square with that name ("e4"): the child widget picSquare<index>.
+inline SquareSurface* Surface(const brdChessboard& board, const char* name) {
+    return board.findChild<SquareSurface*>(
+        QStringLiteral("picSquare%1").arg(SquareNameToIndex(name)));
+}
 
 inline QImage Picture(const brdChessboard& board, const char* name) {
-    return BoardTestAccess::Surface(board, name)->Image();
+    return Surface(board, name)->Image();
 }
 
 // A picture drawn for a density (":/board/pieces-and@2x.png" at ratio 2), read once.
@@ -70,23 +60,22 @@ inline QImage ExpectedSquare(QSize size, QRgb background, std::optional<QRgb> fr
     return image;
 }
 
-// What square k should show at a ratio: its colour, its piece centred and, when framed, the
-// frame.
+// What square k should show at a ratio: its colour (&H00BBGGRR, the top byte ignored), its
+// piece centred and, when framed, the frame.
 inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int ratio = 1) {
+    const auto rgb = [](quint32 c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
     const BoardSquare& square = board.State().Squares[k];
     const int side = board.SquarePixels() * ratio;
     const int margin = (side - PieceArtwork::CellPixels * ratio) / 2;
-    return ExpectedSquare(
-        QSize(side, side),
-        SquareSurface::RgbOf(square.IsDark ? board.DarkSquareColor() : board.LightSquareColor()),
-        framed ? std::optional(SquareSurface::RgbOf(board.HighlightMoveColor())) : std::nullopt,
-        square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt, QPoint(margin, margin),
-        ratio);
+    return ExpectedSquare(QSize(side, side),
+                          rgb(square.IsDark ? board.DarkSquareColor() : board.LightSquareColor()),
+                          framed ? std::optional(rgb(board.HighlightMoveColor())) : std::nullopt,
+                          square.Occupied ? std::optional(square.Piece.Kind) : std::nullopt,
+                          QPoint(margin, margin), ratio);
 }
 
 inline bool Shows(const brdChessboard& board, const char* name, bool framed) {
     return Picture(board, name) == ExpectedSquare(board, SquareNameToIndex(name), framed);
 }
 
-} // namespace test
-} // namespace quorrin
+} // namespace quorrin::test

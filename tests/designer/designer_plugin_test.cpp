@@ -1,5 +1,5 @@
-// The Designer plugin loaded from its file: the widget box entry, the default form XML and a
-// board made by createWidget that takes a move and reports it.
+// The Designer plugin loaded from its file: the widget box entry, the size of a board newly
+// placed, and a board made by createWidget that takes a move and reports it.
 #include <QMetaMethod>
 #include <QPluginLoader>
 #include <QSignalSpy>
@@ -28,12 +28,15 @@ private slots:
         QVERIFY(!plugin_->isContainer());
     }
 
-    // The widget element names the class and brdChessboard1, at 6135 twips (409 pixels).
-    void domXmlPlacesBrdChessboard1() {
+    // The widget box entry places brdChessboard1 as Designer does: made by createWidget, then
+    // given the properties in the entry's XML. It keeps the size of its first placement, eight
+    // template squares: 4920 x 4920 twips, 328 pixels at normal density. A saved form's
+    // geometry, which Designer sets after createWidget, holds all the same.
+    void newBoardTakesItsFirstPlacementSize() {
         QXmlStreamReader xml(plugin_->domXml());
         const QStringList edges{"x", "y", "width", "height"};
         QStringList widget;
-        QMap<QString, QString> rect;
+        QMap<QString, int> rect;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement) {
                 continue;
@@ -42,13 +45,20 @@ private slots:
                 widget << xml.attributes().value("class").toString()
                        << xml.attributes().value("name").toString();
             } else if (edges.contains(xml.name().toString())) {
-                rect[xml.name().toString()] = xml.readElementText();
+                rect[xml.name().toString()] = xml.readElementText().toInt();
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(widget, QStringList({"quorrin::brdChessboard", "brdChessboard1"}));
-        QCOMPARE(rect, (QMap<QString, QString>{
-                           {"x", "0"}, {"y", "0"}, {"width", "409"}, {"height", "409"}}));
+        const std::unique_ptr<QWidget> board(plugin_->createWidget(nullptr));
+        if (!rect.isEmpty()) {
+            board->setGeometry(rect["x"], rect["y"], rect["width"], rect["height"]);
+        }
+        QCOMPARE(board->size(), QSize(328, 328));
+        board->setGeometry(0, 0, 409, 409); // 6135 twips, squared to 51-pixel squares
+        board->show();
+        QVERIFY(QTest::qWaitForWindowExposed(board.get()));
+        QCOMPARE(board->size(), QSize(408, 408));
     }
 
     // Six designable properties, each with its own change signal; the game commands are

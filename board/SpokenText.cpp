@@ -1,0 +1,123 @@
+#include "board/SpokenText.h"
+
+#include "engine/Squares.h"
+
+#include <string_view>
+
+namespace quorrin {
+
+namespace {
+
+const char* const ShapeNames[] = {"king", "queen", "rook", "knight", "bishop", "pawn"};
+
+QString ShapeName(PieceType kind) {
+    return QLatin1String(ShapeNames[static_cast<int>(ShapeOf(kind))]);
+}
+
+QString PieceName(const PieceState& piece) {
+    return (piece.IsWhite ? QStringLiteral("white ") : QStringLiteral("black ")) +
+           ShapeName(piece.Kind);
+}
+
+QString SquareName(int square) {
+    return QString::fromStdString(SquareIndexToName(square));
+}
+
+QString SideName(bool bWhite) {
+    return bWhite ? QStringLiteral("White") : QStringLiteral("Black");
+}
+
+} // namespace
+
+QString SquareSpokenName(const EngineState& state, SquareIndex square, SquareIndex selected) {
+    const BoardSquare& record = state.Squares[square];
+    QString name = SquareName(square) + QStringLiteral(", ") +
+                   (record.Occupied ? PieceName(record.Piece) : QStringLiteral("empty"));
+    if (square == state.LastMoveFrom || square == state.LastMoveTo) {
+        name += QStringLiteral(", last move");
+    }
+    if (square == selected) {
+        name += QStringLiteral(", selected");
+    }
+    return name;
+}
+
+QString MoveAnnouncement(const EngineState& state) {
+    if (state.MoveHistory.empty()) {
+        return {};
+    }
+    const MoveRecord& move = state.MoveHistory.back();
+    const std::string_view san(move.San.data());
+    QString text = SideName(move.WhiteMoved) + QStringLiteral(": ");
+    const QString mover = ShapeName(move.MovedPiece.Kind);
+    const QString from = SquareName(move.FromSquare);
+    switch (move.Kind) {
+    case MoveKind::CastleKingSide:
+        text += QStringLiteral("castles king side");
+        break;
+    case MoveKind::CastleQueenSide:
+        text += QStringLiteral("castles queen side");
+        break;
+    case MoveKind::EnPassantMove:
+        // The record keeps the square of the pawn taken; the capturing pawn lands beyond it.
+        text += mover + QLatin1Char(' ') + from + QStringLiteral(" takes pawn en passant on ") +
+                SquareName(move.ToSquare + (move.WhiteMoved ? -8 : 8));
+        break;
+    case MoveKind::NormalMove:
+    case MoveKind::PromotionMove:
+        if (move.ToOccupied) {
+            // As the notation does: the origin is named for a pawn and wherever another piece
+            // of the kind could have taken too.
+            const bool named = ShapeOf(move.MovedPiece.Kind) == Shape::Pawn || san.find('x') > 1;
+            text += mover + (named ? QLatin1Char(' ') + from : QString()) +
+                    QStringLiteral(" takes ") + ShapeName(move.CapturedPiece.Kind) +
+                    QStringLiteral(" on ") + SquareName(move.ToSquare);
+        } else {
+            text += mover + QLatin1Char(' ') + from + QStringLiteral(" to ") +
+                    SquareName(move.ToSquare);
+        }
+        if (move.Kind == MoveKind::PromotionMove) {
+            text +=
+                QStringLiteral(", becomes ") + ShapeName(state.Squares[move.ToSquare].Piece.Kind);
+        }
+        break;
+    }
+
+    if (move.After.Mated) {
+        text += QStringLiteral(", checkmate");
+    } else if (!san.empty() && san.back() == '+') {
+        text += QStringLiteral(", check");
+    } else if (move.After.Stalemated) {
+        text += QStringLiteral(", stalemate");
+    } else {
+        // A draw by rule, on the move that brings it about.
+        const std::uint8_t before =
+            state.MoveHistory.size() >= 2
+                ? state.MoveHistory[state.MoveHistory.size() - 2].After.AutomaticDraws
+                : state.Start.AutomaticDraws;
+        const unsigned fresh = move.After.AutomaticDraws & ~before;
+        if ((fresh & (1U << static_cast<int>(DrawReason::InsufficientMaterial))) != 0) {
+            text += QStringLiteral(", draw by insufficient material");
+        } else if ((fresh & (1U << static_cast<int>(DrawReason::FivefoldRepetition))) != 0) {
+            text += QStringLiteral(", draw by fivefold repetition");
+        } else if ((fresh & (1U << static_cast<int>(DrawReason::SeventyFiveMoveRule))) != 0) {
+            text += QStringLiteral(", draw by the seventy-five-move rule");
+        }
+    }
+    return text;
+}
+
+QString UndoAnnouncement(bool bWhite) {
+    return SideName(bWhite) + QStringLiteral("'s move taken back");
+}
+
+QString NewGameAnnouncement(bool bWhitesTurn) {
+    return QStringLiteral("New game, ") + SideName(bWhitesTurn) + QStringLiteral(" to move");
+}
+
+QString RefusalAnnouncement(SquareIndex from, SquareIndex to) {
+    return SquareName(from) + QStringLiteral(" to ") + SquareName(to) +
+           QStringLiteral(" is not a legal move");
+}
+
+} // namespace quorrin
