@@ -88,6 +88,7 @@ TEST(TakeGame, AnotherEngineHoldsTheSameGameAndTakesItBackToItsStart) {
     ASSERT_EQ(Play(played, "e5d6 e8g8 b7a8q g8g7 e1c1"), "");
     Journal journal;
     ChessEngine adopted(&journal, &journal);
+    journal.entries.clear();
     ASSERT_TRUE(adopted.TakeGame(played));
     EXPECT_TRUE(SameStates(played.State(), adopted.State()));
     EXPECT_EQ(journal.Joined(false), ""); // all 64 squares redrawn, no event
