@@ -4,6 +4,7 @@
 
 #include "MoveGate.h"
 #include "ReadErrorText.h"
+#include "board/SpokenText.h"
 #include "board/brdChessboard.h"
 #include "engine/ChessEngine.h"
 
@@ -34,23 +35,6 @@ namespace {
 constexpr qint64 LargestGameFile = 64 * 1024 * 1024;
 
 const QString PgnFilter = QStringLiteral("PGN games (*.pgn);;All files (*)");
-
-// The message of each draw by rule, the one place the window words them.
-QString MessageFor(DrawReason reason) {
-    switch (reason) {
-    case DrawReason::InsufficientMaterial:
-        return GAME::tr("Draw by insufficient material");
-    case DrawReason::FivefoldRepetition:
-        return GAME::tr("Draw by fivefold repetition");
-    case DrawReason::SeventyFiveMoveRule:
-        return GAME::tr("Draw by the seventy-five-move rule");
-    case DrawReason::ThreefoldRepetition:
-        return GAME::tr("Draw by threefold repetition");
-    case DrawReason::FiftyMoveRule:
-        return GAME::tr("Draw by the fifty-move rule");
-    }
-    return {};
-}
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -156,12 +140,12 @@ void GAME::mnuActionsClaimDraw_Click() {
     UpdateClaimDraw();
     if (const std::optional<DrawReason> reason = brdChessboard1_->Engine().ClaimableDraw()) {
         claimedAtPly_ = brdChessboard1_->State().MoveHistory.size();
-        ShowMessage(MessageFor(*reason));
+        ShowMessage(DrawText(*reason));
     }
 }
 
 void GAME::brdChessboard1_Draw(DrawReason eReason) {
-    if (const QString text = MessageFor(eReason); !text.isEmpty()) {
+    if (const QString text = DrawText(eReason); !text.isEmpty()) {
         ShowMessage(text);
     }
 }
@@ -283,7 +267,7 @@ void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {
     } else if (last.After.Stalemated) {
         ShowMessage(tr("Stalemate"));
     } else if (draw) {
-        ShowMessage(MessageFor(*draw));
+        ShowMessage(DrawText(*draw));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "engine/Squares.h"
 
+#include <QCoreApplication>
+
 #include <string_view>
 
 namespace quorrin {
@@ -42,7 +44,27 @@ QString SquareSpokenName(const EngineState& state, SquareIndex square, SquareInd
     return name;
 }
 
-QString MoveAnnouncement(const EngineState& state) {
+QString DrawText(DrawReason reason) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("quorrin::DrawText", text);
+    };
+    switch (reason) {
+    case DrawReason::InsufficientMaterial:
+        return tr("Draw by insufficient material");
+    case DrawReason::FivefoldRepetition:
+        return tr("Draw by fivefold repetition");
+    case DrawReason::SeventyFiveMoveRule:
+        return tr("Draw by the seventy-five-move rule");
+    case DrawReason::ThreefoldRepetition:
+        return tr("Draw by threefold repetition");
+    case DrawReason::FiftyMoveRule:
+        return tr("Draw by the fifty-move rule");
+    }
+    return {};
+}
+
+QString MoveAnnouncement(const ChessEngine& engine) {
+    const EngineState& state = engine.State();
     if (state.MoveHistory.empty()) {
         return {};
     }
@@ -89,20 +111,8 @@ QString MoveAnnouncement(const EngineState& state) {
         text += QStringLiteral(", check");
     } else if (move.After.Stalemated) {
         text += QStringLiteral(", stalemate");
-    } else {
-        // A draw by rule, on the move that brings it about.
-        const std::uint8_t before =
-            state.MoveHistory.size() >= 2
-                ? state.MoveHistory[state.MoveHistory.size() - 2].After.AutomaticDraws
-                : state.Start.AutomaticDraws;
-        const unsigned fresh = move.After.AutomaticDraws & ~before;
-        if ((fresh & (1U << static_cast<int>(DrawReason::InsufficientMaterial))) != 0) {
-            text += QStringLiteral(", draw by insufficient material");
-        } else if ((fresh & (1U << static_cast<int>(DrawReason::FivefoldRepetition))) != 0) {
-            text += QStringLiteral(", draw by fivefold repetition");
-        } else if ((fresh & (1U << static_cast<int>(DrawReason::SeventyFiveMoveRule))) != 0) {
-            text += QStringLiteral(", draw by the seventy-five-move rule");
-        }
+    } else if (const auto draw = engine.DrawMadeBy(state.MoveHistory.size() - 1)) {
+        text += QStringLiteral(". ") + DrawText(*draw);
     }
     return text;
 }

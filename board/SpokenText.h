@@ -12,11 +12,13 @@ namespace quorrin {
 // ", selected" on the square selected (0: none).
 QString SquareSpokenName(const EngineState& state, SquareIndex square, SquareIndex selected);
 
-// The last move of the history in words, with its consequence: "White: pawn e2 to e4",
+// The last move of the game in words, with its consequence: "White: pawn e2 to e4",
 // "Black: knight takes pawn on d5, check", "White: castles king side", "White: pawn e5 takes
-// pawn en passant on d6", "White: pawn e7 to e8, becomes queen", "..., checkmate". Empty when
-// no move has been made.
-QString MoveAnnouncement(const EngineState& state);
+// pawn en passant on d6", "White: pawn e7 to e8, becomes queen", "..., checkmate", "White:
+// king takes pawn on d2. Draw by insufficient material". Empty when no move has been made.
+QString MoveAnnouncement(const ChessEngine& engine);
+// A draw by rule in words, the one wording of each: "Draw by insufficient material".
+QString DrawText(DrawReason reason);
 // "White's move taken back".
 QString UndoAnnouncement(bool bWhite);
 // "New game, White to move".

@@ -153,7 +153,7 @@ void brdChessboardPrivate::PieceMovement(bool bWhite, const std::string& sFrom,
     // The record of the move is complete by now: it is announced before the host's handlers
     // run, whose message boxes speak for themselves.
     PositionChanged();
-    Announce(MoveAnnouncement(engine_.State()));
+    Announce(MoveAnnouncement(engine_));
     emit q.PieceMovement(bWhite, QString::fromStdString(sFrom), QString::fromStdString(sTo));
 }
 

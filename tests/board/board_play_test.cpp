@@ -368,15 +368,15 @@ void BoardPlayTest::announcements() {
         {"", "f2f3 e7e5 g2g4 d8h4", "Black: queen d8 to h4, checkmate"},
         {"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1", "d7e6", "White: queen d7 to e6, stalemate"},
         {"4k3/8/8/8/8/8/3p4/4K3 w - - 0 1", "e1d2",
-         "White: king takes pawn on d2, draw by insufficient material"}};
+         "White: king takes pawn on d2. Draw by insufficient material"}};
     for (const auto& [fen, moves, said] : games) {
         ChessEngine engine;
         QVERIFY(engine.NewGame(*ReadFen(*fen != 0 ? fen : StartFen)));
-        QCOMPARE(MoveAnnouncement(engine.State()), QString());
+        QCOMPARE(MoveAnnouncement(engine), QString());
         for (const QString& move : QString(moves).split(' ')) {
             QVERIFY(engine.MovePiece(move.left(2).toStdString(), move.mid(2).toStdString()));
         }
-        QCOMPARE(MoveAnnouncement(engine.State()), QLatin1String(said));
+        QCOMPARE(MoveAnnouncement(engine), QLatin1String(said));
     }
 }
 
