@@ -152,13 +152,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    bool event(QEvent* event) override; // the board's keys go before the host's shortcuts
+    // The board's keys go before the host's shortcuts; losing the activation may end a carry.
+    bool event(QEvent* event) override;
     // Arrows move the keyboard cursor, Space or Enter picks up and puts down, Escape puts a
     // piece in hand back.
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void changeEvent(QEvent* event) override; // losing the activation may end a carry
 
 private:
     Q_DECLARE_PRIVATE(brdChessboard)

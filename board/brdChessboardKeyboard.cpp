@@ -125,6 +125,11 @@ void brdChessboardPrivate::PositionChanged() {
 }
 
 bool brdChessboard::event(QEvent* event) {
+    // Its window losing the activation may end a carry (a window that is hidden or minimised
+    // loses it too). Qt tells the window's every widget, the board inside a host included.
+    if (event->type() == QEvent::WindowDeactivate) {
+        d_func()->DragInterrupted();
+    }
     // Keys the board acts on are not shortcuts of its host while the board has the focus.
     if (event->type() == QEvent::ShortcutOverride &&
         d_func()->WantsKey(*static_cast<QKeyEvent*>(event))) {

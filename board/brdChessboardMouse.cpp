@@ -75,14 +75,6 @@ void brdChessboard::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
-void brdChessboard::changeEvent(QEvent* event) {
-    // A window that is hidden or minimised loses the activation too.
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
-        d_func()->DragInterrupted();
-    }
-    QWidget::changeEvent(event);
-}
-
 void brdChessboardPrivate::ReleaseAt(const QPointF& globalPos) {
     // Grab and pointer go back before the move: its event handlers may open menus or
     // message boxes of their own.

@@ -90,6 +90,7 @@ private slots:
     void completedDragWithABusyHost();
     void dragsThatMakeNoMove_data();
     void dragsThatMakeNoMove();
+    void carryEndsWhenTheHostWindowIsDeactivated();
     void keySequences_data();
     void keySequences();
     void cursorShowsOnlyForTheKeyboard();
@@ -165,6 +166,23 @@ void BoardPlayTest::dragsThatMakeNoMove() {
     // A lock holds back the mouse only; the host still moves pieces.
     shown.board.setLocked(true);
     QVERIFY(shown.board.MovePiece(QStringLiteral("e2"), QStringLiteral("e4")));
+}
+
+// As in a game window: the board is a child of its host, whose losing the activation ends a
+// carry where the button cannot be read (the offscreen platform here).
+void BoardPlayTest::carryEndsWhenTheHostWindowIsDeactivated() {
+    QWidget host;
+    auto* board = new brdChessboard(&host);
+    board->move(8, 8);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    const QPoint g1 = board->mapTo(&host, test::Surface(*board, "g1")->geometry().center());
+    QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, g1);
+    QVERIFY(board->findChild<QTimer*>("tmrDrag")->isActive());
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(!board->findChild<QTimer*>("tmrDrag")->isActive() && PointerIsNormal());
 }
 
 // A pawn dragged to the last rank. The host's promotion handler calls back into the board and
