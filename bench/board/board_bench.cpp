@@ -4,6 +4,7 @@
 // Offscreen by default; run it under X11 (xvfb-run) to include the pointer grab's round trips.
 #include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
+#include "engine/ChessEngine.h"
 
 #include <QCoreApplication>
 #include <QTest>

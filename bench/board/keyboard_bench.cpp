@@ -3,6 +3,7 @@
 // drawn; also the 64 square names compared after each move while a screen reader listens.
 #include "board/SpokenText.h"
 #include "board/brdChessboard.h"
+#include "engine/ChessEngine.h"
 
 #include <QApplication>
 #include <QTest>
