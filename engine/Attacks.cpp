@@ -10,11 +10,12 @@ bool ChessEngine::IsSquareAttacked(bool ownerIsWhite, SquareIndex square) const 
     return SquareIsAttacked(Squares, ownerIsWhite, square);
 }
 
-bool SquareIsAttacked(const Board& squares, bool ownerIsWhite, SquareIndex square,
-                      const Overlay& overlay) {
-    if (!IsBoardSquare(square)) {
-        return false;
-    }
+namespace {
+
+// With no overlay the board is read as it stands, without the overlay's tests on every square.
+template <bool Overlaid>
+bool Attacked(const Board& squares, bool ownerIsWhite, SquareIndex square,
+              const Overlay& overlay) {
     const bool attackerIsWhite = !ownerIsWhite;
     const PieceType king = PieceOf(Shape::King, attackerIsWhite);
     const PieceType queen = PieceOf(Shape::Queen, attackerIsWhite);
@@ -25,11 +26,13 @@ bool SquareIsAttacked(const Board& squares, bool ownerIsWhite, SquareIndex squar
     // The piece that stands on a square as the overlay leaves the board: -1 for none, -2 for
     // the owner's piece laid on filled.
     auto kindAt = [&](SquareIndex at) -> PieceType {
-        if (at == overlay.filled) {
+        if (Overlaid && at == overlay.filled) {
             return -2;
         }
         const BoardSquare& met = squares[at];
-        return met.Occupied && (overlay.vacated & SquareBit(at)) == 0 ? met.Piece.Kind : -1;
+        return met.Occupied && (!Overlaid || (overlay.vacated & SquareBit(at)) == 0)
+                   ? met.Piece.Kind
+                   : -1;
     };
 
     const auto& rays = geometry::Board.rays[square];
@@ -64,6 +67,18 @@ bool SquareIsAttacked(const Board& squares, bool ownerIsWhite, SquareIndex squar
         }
     }
     return false;
+}
+
+} // namespace
+
+bool SquareIsAttacked(const Board& squares, bool ownerIsWhite, SquareIndex square,
+                      const Overlay& overlay) {
+    if (!IsBoardSquare(square)) {
+        return false;
+    }
+    return overlay.vacated == 0 && overlay.filled == NoSquare
+               ? Attacked<false>(squares, ownerIsWhite, square, overlay)
+               : Attacked<true>(squares, ownerIsWhite, square, overlay);
 }
 
 int CastlingRights(const Board& squares) {
