@@ -141,7 +141,7 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
     const std::string_view rights = fields[2];
     if (rights != "-") {
         for (const char letter : rights) {
-            const auto bit = std::string_view("KQkq").find(letter);
+            const auto bit = CastlingLetters.find(letter);
             if (letter == '\0' || bit == std::string_view::npos || (position.Castling >> bit) & 1) {
                 return ErrorAbout(ReadErrorCode::FenBadCastling, rights);
             }
@@ -152,7 +152,7 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
     for (int bit = 0; bit < 4; ++bit) {
         if ((position.Castling >> bit) & 1 & ~(possible >> bit)) {
             return ErrorAbout(ReadErrorCode::FenCastlingRight,
-                              std::string_view("KQkq").substr(bit, 1));
+                              CastlingLetters.substr(bit, 1));
         }
     }
 
@@ -228,7 +228,7 @@ std::string ChessEngine::Fen() const {
     const int rights = CastlingRights(Squares);
     for (int bit = 0; bit < 4; ++bit) {
         if ((rights >> bit) & 1) {
-            fen += "KQkq"[bit];
+            fen += CastlingLetters[bit];
         }
     }
     fen += rights == 0 ? "- " : " ";

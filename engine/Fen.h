@@ -14,13 +14,14 @@ namespace quorrin {
 inline constexpr std::string_view StartFen =
     "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
-// The castling rights of a position as bits.
+// The castling rights of a position as bits, and their letters in the same order.
 enum CastlingRight : int {
     WhiteKingSide = 1,
     WhiteQueenSide = 2,
     BlackKingSide = 4,
     BlackQueenSide = 8,
 };
+inline constexpr std::string_view CastlingLetters = "KQkq";
 
 // A position read from a FEN and found playable.
 struct FenPosition {
