@@ -19,40 +19,6 @@ constexpr std::string_view Diagrams[] = {
     "k6k/p6p/8/8/8/8/P6P/K6K",
 };
 
-// Checks what each event says, answers promotions as told, and calls back into the engine from
-// every handler: each such call must be refused.
-class Host : public BoardEvents {
-public:
-    TestEngine* engine = nullptr;
-    ExerciseCounts* counts = nullptr;
-    PieceType answer = 0;
-    std::string problems;
-
-    void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override {
-        Seen(0, bWhite == Turn() && SquareNameToIndex(sFrom) > 0 && SquareNameToIndex(sTo) > 0);
-    }
-    void PieceCapture(PieceType ePiece) override { Seen(1, ePiece >= 0 && ePiece < 12); }
-    void KingInCheck(bool bWhite, bool) override { Seen(2, bWhite != Turn()); }
-    void PawnPromotion(bool bWhite, PieceType& eChoice) override {
-        Seen(3, bWhite == Turn() && eChoice == 0);
-        eChoice = answer;
-    }
-    void Stalemate() override { Seen(4, true); }
-    void MoveUndo(bool bWhite) override { Seen(5, bWhite != Turn()); } // before the turn passes
-
-private:
-    bool Turn() const { return engine->State().WhitesTurn; }
-    void Seen(int event, bool argumentsFit) {
-        ++counts->events[event];
-        const MoveList legal = engine->LegalMoves();
-        const bool refused = engine->IsBusy() && !engine->MovePiece("e2", "e4") &&
-                             !engine->MovePiece("e7", "e5") && !engine->UndoLastMove() &&
-                             !engine->NewGame() && (legal.empty() || !engine->MakeMove(legal[0]));
-        problems += argumentsFit ? "" : "arguments of event " + std::to_string(event) + "\n";
-        problems += refused ? "" : "a call from inside a handler was not refused\n";
-    }
-};
-
 // Remembers what each square showed when it was last drawn: its piece code, with "*" when the
 // last-move frame was allowed and the square is one of the last move's.
 class Picture : public SquareDrawer {
@@ -85,6 +51,46 @@ private:
         const bool framed = frameAllowed && (k == board->LastMoveFrom || k == board->LastMoveTo);
         return std::string(square.Occupied ? PieceCodes.at(square.Piece.Kind) : EmptyCode) +
                (framed ? "*" : "");
+    }
+};
+
+// Checks what each event says, and that the squares a move or an undo changed are drawn before
+// its events; answers promotions as told, and calls back into the engine from every handler:
+// each such call must be refused.
+class Host : public BoardEvents {
+public:
+    TestEngine* engine = nullptr;
+    const Picture* picture = nullptr;
+    ExerciseCounts* counts = nullptr;
+    PieceType answer = 0;
+    std::string problems;
+
+    void PieceMovement(bool bWhite, const std::string& sFrom, const std::string& sTo) override {
+        Seen(0, bWhite == Turn() && SquareNameToIndex(sFrom) > 0 && SquareNameToIndex(sTo) > 0);
+        problems += picture->Problems();
+    }
+    void PieceCapture(PieceType ePiece) override { Seen(1, ePiece >= 0 && ePiece < 12); }
+    void KingInCheck(bool bWhite, bool) override { Seen(2, bWhite != Turn()); }
+    void PawnPromotion(bool bWhite, PieceType& eChoice) override {
+        Seen(3, bWhite == Turn() && eChoice == 0);
+        eChoice = answer;
+    }
+    void Stalemate() override { Seen(4, true); }
+    void MoveUndo(bool bWhite) override { // before the turn passes
+        Seen(5, bWhite != Turn());
+        problems += picture->Problems();
+    }
+
+private:
+    bool Turn() const { return engine->State().WhitesTurn; }
+    void Seen(int event, bool argumentsFit) {
+        ++counts->events[event];
+        const MoveList legal = engine->LegalMoves();
+        const bool refused = engine->IsBusy() && !engine->MovePiece("e2", "e4") &&
+                             !engine->MovePiece("e7", "e5") && !engine->UndoLastMove() &&
+                             !engine->NewGame() && (legal.empty() || !engine->MakeMove(legal[0]));
+        problems += argumentsFit ? "" : "arguments of event " + std::to_string(event) + "\n";
+        problems += refused ? "" : "a call from inside a handler was not refused\n";
     }
 };
 
@@ -163,6 +169,7 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
     Picture picture;
     TestEngine engine(&host);
     host.engine = &engine;
+    host.picture = &picture;
     host.counts = &counts;
     picture.board = &engine.State();
     engine.SetDrawer(&picture); // the first new game draws every square
