@@ -1,9 +1,9 @@
 # libFuzzer targets over the engine. The main build may use g++, so each fuzzer is compiled by
 # clang++ directly into this build directory, when clang++ and its libFuzzer runtime work here
 # (Debian: clang and libclang-rt-14-dev). Each target NAME keeps its inputs in fuzz/NAME/:
-#   corpus/       seeds; the test NAME_fuzz copies them (and any SEEDS) into a fresh working
-#                 corpus and runs a fixed number of inputs from seed 1, so that its result does
-#                 not depend on earlier runs and the folder in the repository never grows;
+#   corpus/       seeds; the test NAME_fuzz copies them into a fresh working corpus and runs a
+#                 fixed number of inputs from seed 1, so that its result does not depend on
+#                 earlier runs and the folder in the repository never grows;
 #   regressions/  inputs that once failed; each is run once, by the test
 #                 NAME_fuzz_regression_<file name without extension>.
 # Where the fuzzer cannot be built, the same tests are listed and report themselves skipped.
@@ -27,18 +27,18 @@ endif()
 if(QUORRIN_FUZZER_WORKS)
   get_target_property(engine_sources quorrin_engine SOURCES)
   list(TRANSFORM engine_sources PREPEND ${PROJECT_SOURCE_DIR}/engine/)
-  file(GLOB engine_headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/engine/*.h)
+  file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/engine/*.h
+       ${PROJECT_SOURCE_DIR}/tests/support/*.h ${PROJECT_SOURCE_DIR}/tools/support/*.h)
 else()
   message(STATUS "Fuzz targets skipped: clang++ with -fsanitize=fuzzer is not available "
                  "(Debian: clang, libclang-rt-14-dev)")
 endif()
 
-# A fuzz program fuzz_NAME built from the engine and SOURCES (HEADERS: what else it reads), and
-# its tests: RUNS inputs from the seeds, and each regression input once.
-#   quorrin_add_fuzz_target(NAME <name> WHAT <text> RUNS <n> SOURCES <files...>
-#                           [HEADERS <files...>] [SEEDS <files or folders...>])
+# A fuzz program fuzz_NAME built from the engine and SOURCES, and its tests: RUNS inputs from
+# the seeds, and each regression input once.
+#   quorrin_add_fuzz_target(NAME <name> WHAT <text> RUNS <n> SOURCES <files...>)
 function(quorrin_add_fuzz_target)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;WHAT;RUNS" "SOURCES;HEADERS;SEEDS")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;WHAT;RUNS" "SOURCES")
   set(name ${arg_NAME})
   set(inputs ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/${name})
   file(GLOB regressions CONFIGURE_DEPENDS ${inputs}/regressions/*)
@@ -58,14 +58,12 @@ install clang and libclang-rt-14-dev, then configure again)' && exit 77")
       COMMAND ${QUORRIN_CLANGXX} -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined
               -fno-sanitize-recover=all -I${PROJECT_SOURCE_DIR} ${engine_sources} ${arg_SOURCES}
               -o ${program}
-      DEPENDS ${engine_sources} ${engine_headers} ${arg_SOURCES} ${arg_HEADERS}
+      DEPENDS ${engine_sources} ${headers} ${arg_SOURCES}
       COMMENT "Building the ${arg_WHAT} fuzz target with clang++"
       VERBATIM)
     add_custom_target(${name}_fuzzer ALL DEPENDS ${program})
-    # The seed list goes to the script in one argument, "|" between its entries.
-    list(JOIN arg_SEEDS "|" seeds)
     set(fuzz_command ${CMAKE_COMMAND} -DPROGRAM=${program} -DRUNS=${arg_RUNS}
-        "-DSEEDS=${inputs}/corpus|${seeds}" -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/fuzz_${name}_run
+        -DSEEDS=${inputs}/corpus -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/fuzz_${name}_run
         -P ${CMAKE_CURRENT_SOURCE_DIR}/RunFuzz.cmake)
     set(regression_command ${program})
     set(skip_code)

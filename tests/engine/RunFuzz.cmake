@@ -1,26 +1,10 @@
 # A short, repeatable fuzz run (cmake -P script):
-#   cmake -DPROGRAM=<fuzzer> -DRUNS=<n> -DSEEDS=<file or folder>|... -DWORK_DIR=<folder>
-#         -P RunFuzz.cmake
+#   cmake -DPROGRAM=<fuzzer> -DRUNS=<n> -DSEEDS=<folder> -DWORK_DIR=<folder> -P RunFuzz.cmake
 # WORK_DIR is emptied, the seeds are copied into WORK_DIR/corpus, and the fuzzer runs RUNS
 # inputs from seed 1 in that copy: the same inputs on every run, whatever earlier runs found.
 # A failing input is left in WORK_DIR as crash-* (or leak-*, timeout-*).
 file(REMOVE_RECURSE ${WORK_DIR})
-file(MAKE_DIRECTORY ${WORK_DIR}/corpus)
-string(REPLACE "|" ";" seeds "${SEEDS}")
-foreach(seed IN LISTS seeds)
-  set(files)
-  if(IS_DIRECTORY ${seed})
-    file(GLOB files ${seed}/*)
-    list(FILTER files EXCLUDE REGEX "/\\.[^/]*$")
-  elseif(EXISTS ${seed})
-    set(files ${seed})
-  elseif(seed)
-    message(FATAL_ERROR "no seed ${seed}")
-  endif()
-  if(files)
-    file(COPY ${files} DESTINATION ${WORK_DIR}/corpus)
-  endif()
-endforeach()
+file(COPY ${SEEDS}/ DESTINATION ${WORK_DIR}/corpus)
 
 # libFuzzer also learns from the values the target compares, and some of those are addresses:
 # without address randomisation (setarch -R, where allowed) they are the same on every run.
