@@ -42,7 +42,16 @@ public:
         Log.append(beside ? QStringLiteral("sound ") + name
                           : QStringLiteral("odd sound ") + filePath);
         EntriesAtSounds.append(Entries());
+        if (Peek) {
+            Peek();
+        }
         return true;
+    }
+
+    // Shows the window and waits until it is active, as a player's pointer and keys need.
+    bool Show() {
+        Window.show();
+        return QTest::qWaitForWindowActive(&Window);
     }
 
     // The window's part of that name: Find<QAction>("mnuGameNew").
@@ -93,16 +102,21 @@ public:
     QStringList EntriesAtSounds;
     // The caption to choose in a pop-up menu; without one, or with "", it is dismissed.
     std::function<QString(QMenu&)> PopupAnswer;
-    // What a file dialog chooses, an input box takes and a list of games picks (its row),
-    // logged as "file dialog", "input box" and "game list" (with the list's rows).
+    // What a file dialog chooses, an input box takes and a list of games picks (its row; -1
+    // cancels it), logged as "file dialog", "input box" and "game list" (with the list's rows).
     QString FileAnswer;
     QString TextAnswer;
     int PickAnswer = 0;
+    // Runs at each sound and before each pop-up, box or dialog is answered.
+    std::function<void()> Peek;
     GAME Window;
     brdChessboard& Board;
 
 private:
     void Answer() {
+        if (Peek && (QApplication::activePopupWidget() || QApplication::activeModalWidget())) {
+            Peek();
+        }
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             Log.append(QStringLiteral("popup ") + menu->objectName());
             const QString caption = PopupAnswer ? PopupAnswer(*menu) : QString();
@@ -124,8 +138,9 @@ private:
             box->button(QMessageBox::Ok)->click();
         } else if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             Log.append(QStringLiteral("file dialog"));
-            files->selectFile(FileAnswer);
-            static_cast<QDialog*>(files)->accept(); // QFileDialog hides accept()
+            // Typed in full, and taken whatever the dialog thinks of it.
+            files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(FileAnswer);
+            files->QDialog::done(QDialog::Accepted);
         } else if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
             Log.append(QStringLiteral("input box"));
             input->setTextValue(TextAnswer);
@@ -133,8 +148,12 @@ private:
         } else if (auto* pick = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             auto* games = pick->findChild<QListWidget*>(QStringLiteral("lstGames"));
             Log.append(QStringLiteral("game list of %1").arg(games->count()));
-            games->setCurrentRow(PickAnswer);
-            pick->accept();
+            if (PickAnswer < 0) {
+                pick->reject();
+            } else {
+                games->setCurrentRow(PickAnswer);
+                pick->accept();
+            }
         }
     }
 
