@@ -1,10 +1,12 @@
 // The game window: typed moves and commands with the entries, messages and sounds they cause,
 // promotion pop-ups, the menu toggles and the saved state, and how the program ends.
 #include "GameTestSupport.h"
+#include "MoveGate.h"
 #include "board/brdChessboard.h"
 #include "engine/ChessEngine.h"
 #include "engine/Layout.h"
 
+#include <QClipboard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -18,6 +20,9 @@ class GameWindowTest : public QObject {
 private slots:
     void movesAndCommandsReachListsMessagesAndSounds_data();
     void movesAndCommandsReachListsMessagesAndSounds();
+    void closedGateRefusesEveryWayOfMoving_data();
+    void closedGateRefusesEveryWayOfMoving();
+    void gameCommandsWaitWhileAMoveIsMade();
     void promotionPopupHandsOverChoiceOrPreviousValue();
     void checkMarksFollowSavedStateAndReachTheBoard();
     void boardViewFollowsReverseAndTurnBoard();
@@ -72,34 +77,116 @@ void GameWindowTest::movesAndCommandsReachListsMessagesAndSounds() {
                            afterClicks.split(',', Qt::SkipEmptyParts));
 }
 
-void GameWindowTest::promotionPopupHandsOverChoiceOrPreviousValue() {
-    GameUnderTest game;
-    QStringList answers = {"",      "",     "Knight", "Rook",  "Bishop",
-                           "Queen", "Rook", "Knight", "Queen", "Bishop"};
-    game.PopupAnswer = [&answers](QMenu&) {
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    };
-    QList<int> handedOver;
-    connect(&game.Board, &brdChessboard::PawnPromotion, this,
-            [&handedOver](bool, int& eChoice) { handedOver.append(eChoice); });
+void GameWindowTest::closedGateRefusesEveryWayOfMoving_data() {
+    QTest::addColumn<int>("way");
+    int way = 0;
+    for (const char* name : {"drag", "keys", "Enter Move", "Move Piece"}) {
+        QTest::newRow(name) << way++;
+    }
+}
 
+void GameWindowTest::closedGateRefusesEveryWayOfMoving() {
+    QFETCH(int, way);
+    GameUnderTest game;
+    QVERIFY(game.Show());
+    const auto at = [&game](const char* name) {
+        const auto* square = game.Board.findChild<QWidget*>(
+            QStringLiteral("picSquare%1").arg(SquareNameToIndex(name)));
+        return square->mapTo(&game.Window, square->rect().center());
+    };
+    // e2-e4, the keyboard's cursor starting on e2 and going back there.
+    const std::function<void()> ways[] = {
+        [&] {
+            QTest::mousePress(game.Window.windowHandle(), Qt::LeftButton, {}, at("e2"));
+            QTest::mouseMove(game.Window.windowHandle(), at("e4"));
+            QTest::mouseRelease(game.Window.windowHandle(), Qt::LeftButton, {}, at("e4"));
+        },
+        [&] {
+            game.Board.setFocus();
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space,
+                                      Qt::Key_Down, Qt::Key_Down}) {
+                QTest::keyClick(&game.Board, key);
+            }
+        },
+        [&] {
+            game.TextAnswer = QStringLiteral("e4");
+            game.Run({"mnuRecordEnterMove"});
+        },
+        [&] { game.Run({"e2e4"}); }};
+    auto* gate = game.Window.findChild<MoveGate*>();
+    gate->Close(QStringLiteral("clock"), QStringLiteral("The clock is stopped"));
+    ways[way]();
+    QCOMPARE(game.Entries() + game.Log.join(','), QStringLiteral("|"));
+    gate->Open(QStringLiteral("clock"));
+    ways[way]();
+    QCOMPARE(game.EntriesAtSounds, QStringList{"e2-e4 |"}); // the entry before the sound
+    QCOMPARE(game.Entries(), QStringLiteral("e2-e4 |"));
+}
+
+void GameWindowTest::gameCommandsWaitWhileAMoveIsMade() {
+    GameUnderTest game;
+    const auto enabled = [&game] {
+        QStringList names;
+        for (const char* name :
+             {"mnuGameNew", "mnuActionsUndo", "mnuActionsClaimDraw", "mnuRecordOpen",
+              "mnuRecordPaste", "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate"}) {
+            names << (game.Find<QObject>(name)->property("enabled").toBool() ? name : "");
+        }
+        return names.join(' ').simplified();
+    };
+    QStringList seen; // at the pop-up, the sound and the box of a promotion that gives check
+    game.Peek = [&] { seen << enabled(); };
+    QVERIFY(game.Board.NewGame(*ReadFen("7k/1P6/8/8/8/K7/8/8 w - - 0 1")));
+    game.Run({"b7b8"});
+    QCOMPARE(game.Log, QStringList({"popup mnuWhitePawnPromotion", "sound click.wav",
+                                    "message Black king in check"}));
+    QCOMPARE(seen, QStringList(3, ""));
+    QCOMPARE(enabled(), "mnuGameNew mnuActionsUndo mnuRecordOpen mnuRecordPaste "
+                        "mnuRecordEnterMove cmdMovePiece cmdTestStalemate");
+}
+
+void GameWindowTest::promotionPopupHandsOverChoiceOrPreviousValue() {
     // White: king a3, pawn b7. Black: king h7, pawn g2.
     const QString layout = QString::fromStdString(*LayoutFromDiagram("8/1P5k/8/8/8/K7/6p1/8"));
-    QList<PieceType> promoted;
-    for (int round = 0; round < 5; ++round) {
-        QVERIFY(game.Board.NewGame(layout));
-        game.Run({"b7b8", "g2g1"});
-        const auto& squares = game.Board.State().Squares;
-        promoted << squares[SquareNameToIndex("b8")].Piece.Kind
-                 << squares[SquareNameToIndex("g1")].Piece.Kind;
+    // Before the pop-ups: nothing, a promotion typed in Enter Move (a knight, with no pop-up), or
+    // a pasted game with a promotion in it.
+    for (const QString before : {"typed", "pasted", ""}) {
+        GameUnderTest game;
+        QStringList answers = {"",      "",     "Knight", "Rook",  "Bishop",
+                               "Queen", "Rook", "Knight", "Queen", "Bishop"};
+        game.PopupAnswer = [&answers](QMenu&) {
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        };
+        QList<int> handedOver; // as the window's handler left it
+        connect(&game.Board, &brdChessboard::PawnPromotion, this,
+                [&handedOver](bool, int& eChoice) { handedOver.append(eChoice); });
+        const QString fen = QStringLiteral("k7/4P3/8/8/8/8/8/K7 w - - 0 1");
+        QApplication::clipboard()->setText("[FEN \"" + fen + "\"]\n1. e8=N *");
+        game.TextAnswer = QStringLiteral("e8=N");
+        QVERIFY(before != "typed" || game.Board.NewGame(*ReadFen(fen.toStdString())));
+        if (!before.isEmpty()) {
+            game.Run({before == "typed" ? "mnuRecordEnterMove" : "mnuRecordPaste"});
+            QVERIFY(game.Board.Engine().Fen().starts_with("k3N3/"));
+        }
+        QList<PieceType> promoted;
+        for (int round = 0; round < 5; ++round) {
+            QVERIFY(game.Board.NewGame(layout));
+            game.Run({"b7b8", "g2g1"});
+            const auto& squares = game.Board.State().Squares;
+            promoted << squares[SquareNameToIndex("b8")].Piece.Kind
+                     << squares[SquareNameToIndex("g1")].Piece.Kind;
+        }
+        // The first dismissal hands over 0 unless a promotion came before, later ones -1: all
+        // give a queen. Each colour has its own pop-up, each item its own piece, and a choice is
+        // not remembered for the next one.
+        QCOMPARE(handedOver,
+                 (QList<int>{before.isEmpty() ? 0 : -1, -1, WhiteKnight, BlackRook, WhiteBishop,
+                             BlackQueen, WhiteRook, BlackKnight, WhiteQueen, BlackBishop}));
+        QCOMPARE(promoted,
+                 (QList<PieceType>{WhiteQueen, BlackQueen, WhiteKnight, BlackRook, WhiteBishop,
+                                   BlackQueen, WhiteRook, BlackKnight, WhiteQueen, BlackBishop}));
+        QCOMPARE(game.Log.filter("popup").size(), 10);
     }
-    // The first dismissal hands over 0, later ones -1: both give a queen. Each colour has its
-    // own pop-up, each item its own piece, and a choice is not remembered for the next one.
-    QCOMPARE(handedOver, (QList<int>{0, -1, WhiteKnight, BlackRook, WhiteBishop, BlackQueen,
-                                     WhiteRook, BlackKnight, WhiteQueen, BlackBishop}));
-    QCOMPARE(promoted,
-             (QList<PieceType>{WhiteQueen, BlackQueen, WhiteKnight, BlackRook, WhiteBishop,
-                               BlackQueen, WhiteRook, BlackKnight, WhiteQueen, BlackBishop}));
 }
 
 void GameWindowTest::checkMarksFollowSavedStateAndReachTheBoard() {

@@ -85,16 +85,17 @@ void RecordTest::pastedTextLoadsOrIsRefusedWithItsReason_data() {
     QTest::addColumn<QString>("fen");
     QTest::addColumn<QString>("log"); // what the player saw, joined by "; "
     const QString twoGames = "[White \"A\"]\n1. e4 *\n\n[White \"B\"]\n1. f3 e5 2. g4 Qh4# 0-1\n";
-    QTest::newRow("FEN") << "  8/8/8/8/8/8/8/K6k b - - 12 40\n" << 0 << "|"
-                         << "8/8/8/8/8/8/8/K6k b - - 12 40" << "";
+    QTest::newRow("FEN") << "  8/8/8/8/8/8/8/K6k b - - 12 40\n"
+                         << 0 << "|"
+                         << "8/8/8/8/8/8/8/K6k b - - 12 40"
+                         << "";
     QTest::newRow("FEN refused") << "8/8/8/8/8/8/8/K7 w - - 0 1" << 0 << "d2-d4 |" << AfterD4
                                  << "message Not a position to play from: Black has 0 kings; "
                                     "each side needs exactly one";
     // The second of two games, a mate: its message once at the end, no sound.
-    QTest::newRow("two games")
-        << twoGames << 1 << "f2-f3 g2-g4 | e7-e5 d8-h4"
-        << "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3"
-        << "game list of 2; message White checkmated";
+    QTest::newRow("two games") << twoGames << 1 << "f2-f3 g2-g4 | e7-e5 d8-h4"
+                               << "rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3"
+                               << "game list of 2; message White checkmated";
     QTest::newRow("choice cancelled") << twoGames << -1 << "d2-d4 |" << AfterD4 << "game list of 2";
     QTest::newRow("PGN refused")
         << "1. e4 e5 2. Ke3 *" << 0 << "d2-d4 |" << AfterD4
@@ -119,16 +120,24 @@ void RecordTest::pastedTextLoadsOrIsRefusedWithItsReason() {
 
 void RecordTest::filesThatCannotBeReadOrWritten_data() {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("file");     // in an empty folder, made as the row's name says
-    QTest::addColumn<QString>("message");  // %1: the file's path
+    QTest::addColumn<QString>("file");    // in an empty folder, made as the row's name says
+    QTest::addColumn<QString>("message"); // %1: the file's path
     const QString cannotOpen = QStringLiteral("Cannot open %1: ");
-    QTest::newRow("missing") << "mnuRecordOpen" << "missing.pgn" << cannotOpen;
-    QTest::newRow("a folder") << "mnuRecordOpen" << "folder" << cannotOpen;
-    QTest::newRow("65 MiB") << "mnuRecordOpen" << "large.pgn" << "%1 is too large for a game file";
-    QTest::newRow("no such folder") << "mnuRecordSave" << "missing/game.pgn" << "Cannot save %1: ";
+    QTest::newRow("missing") << "mnuRecordOpen"
+                             << "missing.pgn" << cannotOpen;
+    QTest::newRow("a folder") << "mnuRecordOpen"
+                              << "folder" << cannotOpen;
+    QTest::newRow("65 MiB") << "mnuRecordOpen"
+                            << "large.pgn"
+                            << "%1 is too large for a game file";
+    QTest::newRow("no such folder") << "mnuRecordSave"
+                                    << "missing/game.pgn"
+                                    << "Cannot save %1: ";
     // Every write of the save refused (a limit on the size of files, which binds root too): the
     // commit fails and the old file stays whole.
-    QTest::newRow("commit refused") << "mnuRecordSave" << "old.pgn" << "Cannot save %1: ";
+    QTest::newRow("commit refused") << "mnuRecordSave"
+                                    << "old.pgn"
+                                    << "Cannot save %1: ";
 }
 
 void RecordTest::filesThatCannotBeReadOrWritten() {
@@ -139,8 +148,8 @@ void RecordTest::filesThatCannotBeReadOrWritten() {
     GameUnderTest game;
     game.FileAnswer = folder.filePath(file);
     QVERIFY(file != "folder" || QDir(folder.path()).mkdir(file));
-    QVERIFY(file != "large.pgn" || (Write(game.FileAnswer, {}) &&
-                                   QFile(game.FileAnswer).resize(65 * 1024 * 1024)));
+    QVERIFY(file != "large.pgn" ||
+            (Write(game.FileAnswer, {}) && QFile(game.FileAnswer).resize(65 * 1024 * 1024)));
     const QByteArray old = "1. d4 *\n";
     QVERIFY(file != "old.pgn" || Write(game.FileAnswer, old));
     rlimit unlimited{};
