@@ -89,9 +89,13 @@ void GAME::mnuRecordSave_Click() {
     if (path.isEmpty()) {
         return;
     }
-    // Written whole or not at all: an old file survives a failed save.
+    // Written whole or not at all: an old file survives a failed save. The text is flushed
+    // before the commit, which would put a file cut short in place of the old one when its own
+    // flush fails (a full disk); uncommitted, the new file is thrown away.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(GameText().toUtf8()) < 0 || !file.commit()) {
+    const QByteArray text = GameText().toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
+        !file.commit()) {
         ShowMessage(QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()));
     }
 }

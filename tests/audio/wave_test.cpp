@@ -18,10 +18,6 @@ Bytes Join(std::initializer_list<Bytes> parts) {
     return joined;
 }
 
-Bytes Zeros(std::size_t count) {
-    return Bytes(count, 0);
-}
-
 struct Case {
     const char* name;
     Bytes image;
@@ -33,9 +29,9 @@ struct Case {
 
 TEST(WaveFile, JudgesImagesAndSaysWhy) {
     const Bytes mono16 = FormatChunk(PcmEncoding, 1, 8000, 16);
-    const Bytes data800 = Chunk("data", Zeros(800));
+    const Bytes data800 = Chunk("data", Bytes(800, 0));
     const Case cases[] = {
-        {"half a second", RiffWave(Join({mono16, Chunk("data", Zeros(8000))})), 500, ""},
+        {"half a second", RiffWave(Join({mono16, Chunk("data", Bytes(8000, 0))})), 500, ""},
         {"odd chunk skipped with its padding",
          RiffWave(Join(
              {FormatChunk(PcmEncoding, 1, 8000, 8), Chunk("LIST", Bytes{'o', 'd', 'd'}), data800})),
@@ -43,7 +39,7 @@ TEST(WaveFile, JudgesImagesAndSaysWhy) {
         // A data size never patched by its writer: only the whole frames present count.
         {"unpatched size",
          RiffWave(
-             Join({FormatChunk(PcmEncoding, 2, 8000, 16), Chunk("data", Zeros(8002), 1920000)})),
+             Join({FormatChunk(PcmEncoding, 2, 8000, 16), Chunk("data", Bytes(8002, 0), 1920000)})),
          250, ""},
         {"float samples", RiffWave(Join({FormatChunk(FloatEncoding, 1, 8000, 32), data800})), 25,
          ""},
@@ -59,7 +55,7 @@ TEST(WaveFile, JudgesImagesAndSaysWhy) {
          -1, "past the end"},
         {"data before fmt", RiffWave(Join({data800, mono16})), -1, "before the samples"},
         {"no data", RiffWave(mono16), -1, "no \"data\""},
-        {"no samples", RiffWave(Join({mono16, Chunk("data", Zeros(1))})), -1, "no samples"},
+        {"no samples", RiffWave(Join({mono16, Chunk("data", Bytes(1, 0))})), -1, "no samples"},
     };
     for (const Case& c : cases) {
         const WaveReading reading = ParseWave(c.image);

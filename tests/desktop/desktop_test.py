@@ -1,120 +1,180 @@
 #!/usr/bin/python3
-"""The real quorrin program on a real X server (Xvfb), driven by real pointer and keyboard
-input (XTest through xdotool), its screen read back with ImageMagick's import.
+"""The real quorrin program on an X server of its own (Xvfb), driven by real input (xdotool),
+seen through its screen (ImageMagick's import) and as a screen reader reads it (pyatspi).
 
-Usage: desktop_test.py PATH/TO/quorrin [CHECK...]
-Checks a short game played by dragging (Escape during a carry, captures, a check answered), a
-drop over the About box, the move lists following a long game, a game saved, reopened in a new
-program and continued, a position pasted from another program's clipboard (xclip), and a carry
-interrupted by minimising under a window manager (openbox; unmapping the window where none
-starts). Exits 77 (skipped) only when Xvfb cannot start; any sanitizer report
-of the program fails the test.
-"""
+Usage: desktop_test.py PATH/TO/quorrin [CHECK...]   (every check but screen_reader by default)
+Each check runs a program of its own, which must quit with status 0 and no sanitizer report.
+Exits 77 (skipped) when Xvfb, or a bus that screen_reader needs, cannot start."""
 
+import ctypes
 import os
 import re
+import select
+import signal
 import subprocess
 import sys
 import tempfile
 import time
 
-from xsession import Failed, XSession, check, wait_for
-
 LIGHT, DARK = (0xE0, 0xE0, 0xE0), (0x80, 0x80, 0x80)  # the board's default square colours
 START = {f + r: ("w" if r in "12" else "b") for f in "abcdefgh" for r in "1278"}
 
 
-class Picture:
-    """The screen's pixels in a rectangle, read back from the X server; pixel() takes screen
-    coordinates and answers None outside the rectangle."""
-
-    def __init__(self, env, x, y, w, h):
-        self.rect = (x, y, w, h)
-        self.data = subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}",
-                                    "-depth", "8", "rgb:-"], env=env, check=True,
-                                   capture_output=True).stdout
-
-    def pixel(self, x, y):
-        x0, y0, w, h = self.rect
-        if not (x0 <= x < x0 + w and y0 <= y < y0 + h):
-            return None
-        i = ((y - y0) * w + x - x0) * 3
-        return tuple(self.data[i:i + 3])
+class Failed(Exception):
+    pass
 
 
-class Desktop(XSession):
-    """The X server with a window manager when asked for, and the tools that look at it."""
+def check(ok, message):
+    if not ok:
+        raise Failed(message)
+
+
+def skip(message):
+    print("SKIPPED: " + message)
+    sys.exit(77)
+
+
+def wait_for(what, probe, timeout=5.0):
+    """Polls probe until it answers something true, which is returned."""
+    deadline = time.monotonic() + timeout
+    while not (value := probe()):
+        if time.monotonic() > deadline:
+            raise Failed("timed out waiting for " + what)
+        time.sleep(0.02)
+    return value
+
+
+def die_with_parent():  # run in each child: SIGTERM when this driver ends, however it ends
+    ctypes.CDLL(None).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+class Desktop:
+    """An Xvfb server, a private home, the children started on it, the tools that drive it."""
 
     def __init__(self, folder):
-        super().__init__(folder)
-        self.managed = False  # a window manager runs
-        # A session bus that is not there: no bus daemon gets started for the display.
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={folder}/no-bus"
+        self.folder, self.processes, self.managed = folder, [], False
+        self.env = dict(os.environ, XDG_RUNTIME_DIR=folder, HOME=folder,
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={folder}/no-bus")
+        self.env["DISPLAY"] = ":" + self.start_with_line(
+            "Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            "-noreset")
+
+    def start_with_line(self, *command):
+        """Starts a child that writes a line (a display, a bus) to the descriptor {fd}."""
+        read, write = os.pipe()
+        try:
+            self.start(*[part.format(fd=write) for part in command], pass_fds=(write,),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except OSError as error:
+            skip(f"{command[0]} cannot start ({error})")
+        os.close(write)
+        line = b""
+        while not line.endswith(b"\n") and select.select([read], [], [], 10)[0]:
+            line += (chunk := os.read(read, 256))
+            if not chunk:
+                break
+        os.close(read)
+        return line.decode().strip() or skip(f"{command[0]} did not start")
+
+    def start(self, *command, **kwargs):
+        kwargs.setdefault("stdin", subprocess.DEVNULL)
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        process = subprocess.Popen(command, env=self.env, preexec_fn=die_with_parent, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def xdo(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
+                              text=True).stdout.split()
+
+    def keys(self, *names):
+        self.xdo("key", "--delay", 30, *names)
 
     def start_window_manager(self):
-        """Starts openbox and waits until it manages the screen, so that the program's window
-        is born managed rather than adopted half-way through being mapped. Answers None when it
-        does, else what went wrong."""
+        """Starts openbox and waits until it manages the screen (so that the program's window is
+        born managed); answers what went wrong, if anything."""
         log = open(os.path.join(self.folder, "openbox.stderr"), "w+")
         try:
             manager = self.start("openbox", "--sm-disable", stderr=log)
         except OSError as error:
             return f"openbox cannot start: {error}"
-        root = lambda: subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                                      capture_output=True, text=True)
+        root = lambda: subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                      env=self.env, capture_output=True, text=True).stdout
         try:
-            wait_for("the window manager",
-                     lambda: manager.poll() is not None or "window id" in root().stdout, 20)
+            wait_for("the window manager", lambda: manager.poll() is not None or "id" in root(), 20)
         except Failed:
             pass
-        if "window id" in root().stdout:
-            self.managed = True
-            return None
-        log.seek(0)
-        status = "running" if manager.poll() is None else f"ended with {manager.returncode}"
-        return f"openbox {status}; xprop: {root()}; openbox said: {log.read()[-600:]!r}"
+        self.managed = "window id" in root()
+        return None if self.managed else f"openbox said: {log.seek(0) or log.read()[-600:]!r}"
 
-    def windows(self, title, pid=None):  # visible windows whose caption matches a pattern
-        return self.xdo("search", "--all", "--onlyvisible", *(["--pid", pid] if pid else []),
-                        "--name", title)
+    def start_accessibility_bus(self):
+        """A session bus, the accessibility bus on it, and the program's accessibility on."""
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.start_with_line(
+            "dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={fd}")
+        try:
+            self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately",
+                       stderr=subprocess.DEVNULL)
+        except OSError as error:
+            skip(f"the accessibility bus cannot start ({error})")
+        ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+               "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
+        try:
+            wait_for("the accessibility bus", lambda: subprocess.run(
+                ask, env=self.env, capture_output=True).returncode == 0, 10)
+        except Failed:
+            skip("the accessibility bus did not start (org.a11y.Bus never answered)")
+        self.env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        os.environ.update(self.env)  # where pyatspi looks for the buses
+
+    def windows(self, title, pid):  # visible windows of that process with a matching caption
+        return self.xdo("search", "--all", "--onlyvisible", "--pid", pid, "--name", title)
 
     def geometry(self, window):  # a window's client area on the screen: x, y, width, height
         info = subprocess.run(["xwininfo", "-id", window], env=self.env, capture_output=True,
                               text=True).stdout
-        field = lambda name: int(re.search(name + r":\s+(-?\d+)", info).group(1))
-        return (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-                field("Height"))
+        return tuple(int(re.search(name + r":\s+(-?\d+)", info).group(1)) for name in
+                     ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
-    def picture(self, x, y, w, h):
-        return Picture(self.env, x, y, w, h)
+    def shot(self, x, y, w, h):  # the screen's pixels in a rectangle, as RGB bytes
+        return subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "-depth",
+                               "8", "rgb:-"], env=self.env, check=True, capture_output=True).stdout
 
+    def picture(self, x0, y0, w, h):
+        """The screen's pixels in a rectangle: a function of screen coordinates answering an
+        (r, g, b), or None outside the rectangle."""
+        data = self.shot(x0, y0, w, h)
+        inside = lambda x, y: x0 <= x < x0 + w and y0 <= y < y0 + h
+        at = lambda x, y: ((y - y0) * w + x - x0) * 3
+        return lambda x, y: tuple(data[at(x, y):at(x, y) + 3]) if inside(x, y) else None
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                process.wait(5)
 
 
 class Game:
     """One running quorrin: its main window, board and move lists as the screen shows them."""
 
     def __init__(self, desktop, program, name):
-        self.desktop = desktop
-        self.program = program
+        self.desktop, self.program, self.position = desktop, program, dict(START)
         self.errors = open(os.path.join(desktop.folder, name + ".stderr"), "w+")
         self.process = desktop.start(program, stderr=self.errors)
-        self.position = dict(START)
-
-    def wait_until_shown(self):
         # A sanitized build on a busy machine may take a while to start: wait generously.
         self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"), 60)[0]
         # Found twice alike, so that the window has stopped moving.
         found = lambda: (board := self.find_board()) and board == self.find_board() and board
         self.origin, self.size, self.menubar, self.lists = wait_for("the board drawn", found)
 
-    def windows(self, title):  # this program's visible windows with a matching caption
+    def windows(self, title):
         return self.desktop.windows(title, self.process.pid)
 
     def find_board(self):
         """The board's top-left corner (a8's: light, dark squares right of and below it), its
         square size, the menu bar above it and the two move lists right of it."""
         x0, y0, w, h = self.desktop.geometry(self.window)
-        px = self.desktop.picture(x0, y0, w, h).pixel
+        px = self.desktop.picture(x0, y0, w, h)
         for y in range(y0, y0 + h // 2):
             for x in range(x0, x0 + w // 2):
                 if px(x, y) == LIGHT and px(x - 1, y) != LIGHT and px(x, y - 1) != LIGHT:
@@ -145,30 +205,25 @@ class Game:
                 self.origin[1] + (8 - rank) * self.size + self.size // 2)
 
     def board(self, squares=None):
-        """What the squares show (all by default): 'w' or 'b' for a white or black piece;
-        empty squares left out. The 32-pixel piece cell is compared with the square's own
-        colour; white pieces are filled cream, black ones dark."""
-        shot = self.desktop.picture(*self.origin, 8 * self.size, 8 * self.size)
+        """What the squares show (all by default): 'w' or 'b' for a white or black piece, empty
+        squares left out. The 32-pixel piece cell is compared with the square's own colour;
+        white pieces are filled cream, black ones dark."""
+        px = self.desktop.picture(*self.origin, 8 * self.size, 8 * self.size)
         seen = {}
         for square in squares or [f + r for f in "abcdefgh" for r in "12345678"]:
             f, r = "abcdefgh".index(square[0]), 8 - int(square[1])
             background = LIGHT if (f + r) % 2 == 0 else DARK
             x = self.origin[0] + f * self.size + (self.size - 32) // 2
             y = self.origin[1] + r * self.size + (self.size - 32) // 2
-            cell = [shot.pixel(x + i, y + j) for i in range(32) for j in range(32)]
-            piece = [p for p in cell if p != background]
+            piece = [p for i in range(32) for j in range(32) if (p := px(x + i, y + j)) != background]
             if len(piece) > 30:
                 cream = sum(1 for p in piece if p[0] > 150 and p[0] - p[2] >= 20)
                 seen[square] = "w" if cream > 30 else "b"
         return seen
 
-    def shows(self, square, piece):
-        return self.board([square]).get(square) == piece
-
     def drag(self, origin, target, hold=None):
         """Presses on the origin square, carries the piece in a few steps to target (a square
-        or a point) and releases it there, a few milliseconds between events; hold() runs
-        while the button is down."""
+        or a point) and releases it there; hold() runs while the button is down."""
         (x, y), (tx, ty) = self.centre(origin), (self.centre(target) if isinstance(target, str)
                                                   else target)
         events = ["mousemove", x, y, "sleep", 0.01, "mousedown", 1]
@@ -180,24 +235,32 @@ class Game:
             events = []
         self.desktop.xdo(*events, "sleep", 0.01, "mouseup", 1)
 
-    def move(self, origin, target):
-        """Plays a move by dragging and waits until the board shows it."""
-        piece = self.position.pop(origin)
-        self.position[target] = piece
-        self.drag(origin, target)
-        wait_for(f"{origin}-{target} on the board",
-                 lambda: self.board([origin, target]) == {target: piece}, 3)
+    def play(self, *moves, by=None):
+        """Plays each move ("e2-e4"; "d5-e5+" when a message box follows) by dragging, or by
+        another way of moving, and waits until the board shows it."""
+        for move in moves:
+            origin, target = move[:2], move[3:5]
+            self.position[target] = piece = self.position.pop(origin)
+            (by or self.drag)(origin, target)
+            if move.endswith("+"):
+                self.answer_message()
+                self.expect_position(move)
+            wait_for(move, lambda: self.board([origin, target]) == {target: piece}, 3)
 
-    def expect_position(self, what):
-        wait_for(what, lambda: self.board() == self.position, 3)
+    def answer_message(self):
+        wait_for("a message box", lambda: self.windows("^Quorrin$"))
+        self.desktop.keys("Return")
+        wait_for("the message box to close", lambda: not self.windows("^Quorrin$"))
+
+    def expect_position(self, what, timeout=3):
+        wait_for(what + " on the board", lambda: self.board() == self.position, timeout)
 
     def menu(self, title_index, *keys):
-        """Opens the menu bar's title_index-th visible menu (found as a cluster of text
-        pixels) with the mouse, then types keys into it."""
+        """Opens the menu bar's title_index-th visible menu (a cluster of text pixels) with the
+        mouse, then types keys into it."""
         x0, y0, w, h = self.menubar
-        shot = self.desktop.picture(x0, y0, w, h)
-        inked = [x for x in range(x0, x0 + w)
-                 if any(sum(shot.pixel(x, y)) < 300 for y in range(y0, y0 + h))]
+        px = self.desktop.picture(x0, y0, w, h)
+        inked = [x for x in range(x0, x0 + w) if any(sum(px(x, y)) < 300 for y in range(y0, y0 + h))]
         titles = [[inked[0], inked[0]]]
         for x in inked[1:]:
             if x - titles[-1][1] > 8:
@@ -208,21 +271,21 @@ class Game:
                          "key", *keys)
 
     def quit(self):
-        """Game > Quit (the last item), then the program's exit status and stderr."""
-        self.menu(0, "Up", "Return")
+        """Game > Quit (the last item) unless the program has ended; then its status and output."""
+        if self.process.poll() is None:
+            self.menu(0, "Up", "Return")
         try:
-            status = self.process.wait(10)
+            status = self.process.wait(20)
         except subprocess.TimeoutExpired:
             raise Failed("quorrin did not end after Quit")
-        self.errors.seek(0)
-        report = self.errors.read()
+        report = self.errors.seek(0) or self.errors.read()
         check(status == 0, f"quorrin exited with {status}:\n{report}")
         check(not re.search(r"Sanitizer|runtime error", report), "sanitizer report:\n" + report)
 
 
 def drop_over_about_box(game):
-    """b) With the About box open over the board, press on b1 beside it and release over it
-    where c3 lies underneath: no move; the knight is shown back on b1."""
+    """With the About box open over the board, a knight carried from b1 and released over the
+    box where c3 lies underneath is not moved. The box stays open as the program quits."""
     game.menu(2, "Down", "Return")
     about = wait_for("the About box", lambda: game.windows("^About Quorrin$"))[0]
     ax, ay, aw, ah = game.desktop.geometry(about)
@@ -232,215 +295,241 @@ def drop_over_about_box(game):
     check(not inside(*game.centre("b1")) and inside(x, cy) and x < cx + game.size // 2,
           "the About box is not where expected")
     game.drag("b1", (x, cy))
-    wait_for("the knight back on b1", lambda: game.shows("b1", "w"), 2)
-    # OK is the big blue button in the box's lower half.
-    shot = game.desktop.picture(ax, ay + ah // 2, aw, ah // 2)
+    wait_for("the knight back on b1", lambda: game.board(["b1"]) == {"b1": "w"}, 2)
+    # OK is the big blue button in the box's lower half; the box goes with one click.
+    px = game.desktop.picture(ax, ay + ah // 2, aw, ah // 2)
     blue = [(x, y) for x in range(ax, ax + aw, 4) for y in range(ay + ah // 2, ay + ah, 4)
-            if shot.pixel(x, y)[2] > shot.pixel(x, y)[0] + 60]
+            if px(x, y)[2] > px(x, y)[0] + 60]
     check(blue, "no OK button in the About box")
     game.desktop.xdo("mousemove", *blue[len(blue) // 2], "click", 1)
     wait_for("the About box to close", lambda: not game.windows("^About Quorrin$"))
-    game.expect_position("the start position after the drop over the About box")
+    game.expect_position("the start position after the drop")
+    game.menu(2, "Down", "Return")
+    wait_for("the About box again", lambda: game.windows("^About Quorrin$"))
 
 
 def short_game(game):
-    """a) A carry put back with Escape; captures and a check, answered with Return; then
-    every square as it should be."""
-    game.drag("e2", "e4", hold=lambda: game.desktop.xdo("key", "Escape"))
-    wait_for("the pawn back on e2", lambda: game.board(["e2", "e4"]) == {"e2": "w"}, 2)
-    for move in ["e2-e4", "d7-d5", "e4-d5", "d8-d5", "b1-c3"]:
-        game.move(*move.split("-"))
-    game.position["e5"] = game.position.pop("d5")
-    game.drag("d5", "e5")
-    wait_for("the check message", lambda: game.windows("^Quorrin$"))
-    game.desktop.xdo("key", "Return")
-    wait_for("the check message to close", lambda: not game.windows("^Quorrin$"))
-    game.expect_position("the position after 3...Qe5+")
+    """A carry put back with Escape; captures, and a check answered with Return."""
+    game.drag("e2", "e4", hold=lambda: game.desktop.keys("Escape"))
+    game.expect_position("the pawn back on e2")
+    game.play("e2-e4", "d7-d5", "e4-d5", "d8-d5", "b1-c3", "d5-e5+")
 
 
 def lists_follow_long_game(game):
-    """d) After 32 moves a side (knights out and back, drawn by repetition on the way) each
-    list shows its newest entry: scrolling down changes nothing, scrolling up does."""
+    """After 32 moves a side (knights out and back, drawn by repetition on the way) each list
+    shows its newest entry: a click and a scroll down change nothing, a scroll up does. So does
+    Black's after a move taken back while it is scrolled up."""
     for round in range(16):
-        for move in ["g1-f3", "g8-f6", "f3-g1"]:
-            game.move(*move.split("-"))
-        if round != 3:
-            game.move("f6", "g8")
-            continue
-        # The start position the fifth time: drawn (the message may cover f6), and play goes on.
-        game.drag("f6", "g8")
-        wait_for("the draw message", lambda: game.windows("^Quorrin$"))
-        game.desktop.xdo("key", "Return")
-        wait_for("the draw message to close", lambda: not game.windows("^Quorrin$"))
-        game.position = dict(START)
-        game.expect_position("the start position again")
-    for side, (x, y, w, h) in zip(["White", "Black"], game.lists):
-        look = lambda: game.desktop.picture(x, y, w, h).data
+        game.play("g1-f3", "g8-f6", "f3-g1", "f6-g8+" if round == 3 else "f6-g8")
+
+    def newest_shown(side, x, y, w, h):
+        look = lambda: game.desktop.shot(x, y, w, h)
         before = look()
-        game.desktop.xdo("mousemove", x + w // 2, y + h // 2, "click", "--repeat", 5, 5)
+        game.desktop.xdo("mousemove", x + w // 2, y + h // 2, "click", 1, "click", "--repeat", 5, 5)
         time.sleep(0.3)
-        check(look() == before, f"{side}'s list did not show its newest entry")
+        check(look() == before, f"{side}'s list changed under a click or did not show its newest "
+                                "entry")
         game.desktop.xdo("click", 4)
         wait_for(f"{side}'s list to scroll up", lambda: look() != before, 2)
 
+    for side, place in zip(["White", "Black"], game.lists):
+        newest_shown(side, *place)
+    game.menu(0, "Down", "Down", "Down", "Right", "Return")  # Game > Actions > Undo Last Move
+    game.position["f6"] = game.position.pop("g8")
+    game.expect_position("the last move taken back")
+    newest_shown("Black", *game.lists[1])
+
 
 def keyboard_only_game(game):
-    """f) A game to mate with the keyboard alone: Tab to the board, arrows and Space to move,
+    """A game to mate with the keyboard alone: Tab to the board, arrows and Space to move,
     Return for the mate's message; then F10 and the arrows to take the mate back and to turn
     the board."""
-    d = game.desktop
     cursor = ["e2"]  # where the board's cursor starts
 
-    def keys(*names):
-        d.xdo("key", "--delay", "20", *names)
-
-    def walk(to, turned=False):
-        df = ord(to[0]) - ord(cursor[0][0])
-        dr = int(to[1]) - int(cursor[0][1])
-        right, up = ("Left", "Down") if turned else ("Right", "Up")
-        left, down = ("Right", "Up") if turned else ("Left", "Down")
-        steps = [right] * max(df, 0) + [left] * max(-df, 0) + [up] * max(dr, 0) + [down] * max(-dr, 0)
-        if steps:
-            keys(*steps)
+    def walk(to):
+        df, dr = ord(to[0]) - ord(cursor[0][0]), int(to[1]) - int(cursor[0][1])
+        steps = ["Right"] * df + ["Left"] * -df + ["Up"] * dr + ["Down"] * -dr
         cursor[0] = to
+        return steps
 
-    def key_move(origin, target, turned=False):
-        piece = game.position.pop(origin)
-        game.position[target] = piece
-        walk(origin, turned)
-        keys("space")
-        walk(target, turned)
-        keys("space")
-
-    d.xdo("windowfocus", game.window)
-    keys("Tab")
-    for move in ["f2-f3", "e7-e5", "g2-g4"]:
-        key_move(*move.split("-"))
-        game.expect_position(f"{move} played by keys")
-    key_move("d8", "h4")
-    wait_for("the mate message", lambda: game.windows("^Quorrin$"))
-    keys("Return")
-    wait_for("the mate message to close", lambda: not game.windows("^Quorrin$"))
-    game.expect_position("the mate on the board")
-    # Game > Actions > Undo Last Move, then Game > Board > Reverse Board. Without a window
-    # manager nobody gives the window its focus back after the message box: the test does.
-    d.xdo("windowfocus", game.window)
-    keys("F10", "Down", "Down", "Down", "Right", "Return")
+    game.desktop.xdo("windowfocus", game.window)
+    game.desktop.keys("Tab")
+    game.play("f2-f3", "e7-e5", "g2-g4", "d8-h4+",
+              by=lambda origin, target: game.desktop.keys(*walk(origin), "space",
+                                                          *walk(target), "space"))
+    # Without a window manager nobody gives the window its focus back after the message box.
+    game.desktop.xdo("windowfocus", game.window)
+    game.desktop.keys("F10", "Down", "Down", "Down", "Right", "Return")  # Undo Last Move
     game.position["d8"] = game.position.pop("h4")
     game.expect_position("the mate taken back")
-    keys("F10", "Down", "Down", "Right", "Return")
+    game.desktop.keys("F10", "Down", "Down", "Right", "Return")  # Reverse Board
     # Turned, the bottom right corner shows a8's rook.
     wait_for("the board turned", lambda: game.board(["h1"]) == {"h1": "b"}, 2)
 
 
 def record_kept_across_programs(game):
-    """e) A game saved with Ctrl+S through the file dialog, the program quit, the game opened
-    in a new program with Ctrl+O and played on; then a FEN that another program put on the
-    clipboard, pasted with Ctrl+V, is the position shown."""
-    d = game.desktop
-    path = os.path.join(d.folder, "kept.pgn")
-    for move in ["e2-e4", "e7-e5", "g1-f3"]:
-        game.move(*move.split("-"))
+    """A game saved with Ctrl+S through the file dialog, the program quit, the game opened in a
+    new program with Ctrl+O and played on; then a position that another program put on the
+    clipboard (xclip), pasted with Ctrl+V."""
+    desktop, path = game.desktop, os.path.join(game.desktop.folder, "kept.pgn")
 
-    def through_file_dialog(program, keys, title):
-        d.xdo("windowfocus", program.window, "key", keys)
-        wait_for(f"the {title} dialog", lambda: program.windows(f"^{title}$"))
+    def through_file_dialog(keys, title):
+        desktop.xdo("windowfocus", game.window, "key", keys)
+        wait_for(f"the {title} dialog", lambda: game.windows(f"^{title}$"))
         time.sleep(0.3)  # keys typed while the dialog is still setting up can go astray
-        d.xdo("key", "ctrl+a", "type", "--delay", "20", path)
-        # The first Return may only take the completion the file name box offers.
-        for _ in range(3):
-            d.xdo("key", "Return")
+        desktop.xdo("key", "ctrl+a", "type", "--delay", "20", path)
+        for _ in range(3):  # the first Return may only take the completion offered
+            desktop.keys("Return")
             try:
-                return wait_for(f"the {title} dialog to close",
-                                lambda: not program.windows(f"^{title}$"), 1)
+                return wait_for("the dialog to close", lambda: not game.windows(f"^{title}$"), 1)
             except Failed:
                 pass
         raise Failed(f"the {title} dialog stayed open")
 
-    through_file_dialog(game, "ctrl+s", "Save Game As")
-    wait_for("the game saved", lambda: os.path.exists(path) and "1. e4 e5 2. Nf3 *" in open(path).read())
+    game.play("e2-e4", "e7-e5", "g1-f3")
+    through_file_dialog("ctrl+s", "Save Game As")
+    wait_for("the game saved",
+             lambda: os.path.exists(path) and "1. e4 e5 2. Nf3 *" in open(path).read())
     game.quit()
-    saved_position = game.position
-    # The check goes on in a new program, which the driver then quits and reports on.
-    vars(game).update(vars(Game(d, game.program, "record_reopened")))
-    game.wait_until_shown()
-    game.position = saved_position
-    through_file_dialog(game, "ctrl+o", "Open Game")
+    position = game.position
+    vars(game).update(vars(Game(desktop, game.program, "record_reopened")))
+    game.position = position
+    through_file_dialog("ctrl+o", "Open Game")
     game.expect_position("the saved game opened")
-    game.move("b8", "c6")
+    game.play("b8-c6")
     # xclip leaves a child behind that serves the clipboard until the server ends.
-    clip = subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], env=d.env,
-                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
-    clip.communicate(b"4k3/8/8/8/8/8/8/4K2R w K - 0 1\n")
+    desktop.start("xclip", "-selection", "clipboard", "-i",
+                  stdin=subprocess.PIPE).communicate(b"4k3/8/8/8/8/8/8/4K2R w K - 0 1\n")
     game.position = {"e8": "b", "e1": "w", "h1": "w"}
-    d.xdo("key", "ctrl+v")
+    desktop.keys("ctrl+v")
     game.expect_position("the pasted position")
 
 
 def carry_interrupted_by_minimising(game):
-    """c) Under openbox, minimise the window while g1's knight is carried, release, restore:
-    the carry ends within a few hundred milliseconds and a click on f3 plays nothing. Where no
-    window manager would start, the window is unmapped and mapped again, as one hides it."""
-    d = game.desktop
+    """Under openbox, the window minimised while g1's knight is carried, the button released,
+    the window restored: the carry has ended within a few hundred milliseconds, and a click on
+    f3 plays nothing. Without a window manager the window is unmapped and mapped again."""
+    desktop = game.desktop
 
     def minimise():
-        d.xdo("windowminimize" if d.managed else "windowunmap", game.window)
+        desktop.xdo("windowminimize" if desktop.managed else "windowunmap", game.window)
         wait_for("the window to hide", lambda: not game.windows("^Quorrin $"))
 
-    def restore():
-        d.xdo(*(["windowactivate", game.window] if d.managed else
-                ["windowmap", game.window, "windowfocus", game.window]))
-
-    game.drag("g1", (game.centre("g1")[0], game.centre("g1")[1] - 12), hold=minimise)
+    x, y = game.centre("g1")
+    game.drag("g1", (x, y - 12), hold=minimise)
     released = time.monotonic()
-    restore()
-    wait_for("the knight back on g1",
-             lambda: game.windows("^Quorrin $") and game.shows("g1", "w"), 2)
-    elapsed = time.monotonic() - released
-    print(f"the knight was back {elapsed:.2f} s after the release (restoring included)")
-    check(elapsed < 0.8, "the carry ended too late")
-    d.xdo("mousemove", *game.centre("f3"), "click", 1)
+    desktop.xdo(*(["windowactivate", game.window] if desktop.managed else
+                  ["windowmap", game.window, "windowfocus", game.window]))
+    wait_for("the knight back on g1", lambda: game.windows("^Quorrin $")
+             and game.board(["g1"]) == {"g1": "w"}, 2)
+    check(time.monotonic() - released < 0.8, "the carry ended too late")
+    desktop.xdo("mousemove", *game.centre("f3"), "click", 1)
     time.sleep(0.3)
     game.expect_position("the start position after a click on f3")
-    game.move("g1", "f3")  # the click was on a legal target, as a drag shows
+    game.play("g1-f3")  # the click was on a legal target, as a drag shows
 
 
-# Each check runs in a program of its own; the last one under a window manager.
-CHECKS = [drop_over_about_box, short_game, lists_follow_long_game, keyboard_only_game,
-          record_kept_across_programs, carry_interrupted_by_minimising]
+def screen_reader(game):
+    """Through the AT-SPI bus: the board a table of 64 named squares with headers; the focus
+    following the keyboard's cursor; a move made by keys announced and its squares renamed;
+    Game > Quit chosen by its accessible action."""
+    import pyatspi
+    from gi.repository import GLib
+    heard = []
+
+    def hear(event):
+        try:
+            heard.append((event.type, event.source.name))
+        except Exception as error:  # a source gone meanwhile
+            heard.append((event.type, repr(error)))
+
+    pyatspi.Registry.registerEventListener(hear, "object:state-changed:focused",
+                                           "object:property-change:accessible-name",
+                                           "object:property-change:accessible-description")
+
+    def pumped(what, probe, timeout=20):  # polls probe, running the event loop meanwhile
+        def pump():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return probe()
+        return wait_for(what, pump, timeout)
+
+    def find(root, role, name):  # breadth first
+        queue = [root]
+        while queue:
+            if (node := queue.pop(0)) is not None:
+                if node.getRoleName() == role and node.name == name:
+                    return node
+                queue.extend(node.getChildAtIndex(i) for i in range(min(node.childCount, 100)))
+        return None
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = pumped("quorrin on the accessibility bus", lambda: next(
+        (a for i in range(desktop.childCount) if (a := desktop.getChildAtIndex(i)) is not None
+         and a.get_process_id() == game.process.pid), None), 60)
+    board = pumped("the board in the accessible tree", lambda: find(app, "table", "Chess board"))
+    table = board.queryTable()
+    pieces = dict(zip("rnbqkp", ["rook", "knight", "bishop", "queen", "king", "pawn"]))
+    ranks = {8: "rnbqkbnr", 7: "p" * 8, 2: "P" * 8, 1: "RNBQKBNR"}
+
+    def named(f, r):  # as the board names a square of the start position
+        c = ranks.get(r, "." * 8)["abcdefgh".index(f)]
+        colour = "white " if c.isupper() else "black "
+        return f"{f}{r}, " + ("empty" if c == "." else colour + pieces[c.lower()])
+
+    expected = [named(f, r) for r in range(8, 0, -1) for f in "abcdefgh"]
+    names = [table.getAccessibleAt(r, c).name for r in range(table.nRows)
+             for c in range(table.nColumns)]
+    check(names == expected, f"the squares are named {names}")
+    headers = [table.getColumnHeader(0).name, table.getRowHeader(0).name]
+    check(headers == ["file a", "rank 8"], f"the first column and row are headed {headers}")
+    # The window gives the keyboard to the board, its one control taking the focus; e2 first.
+    game.desktop.xdo("windowfocus", "--sync", game.window)
+    pumped("the board focused", lambda: board.getState().contains(pyatspi.STATE_FOCUSED))
+    game.desktop.keys("Up")
+    pumped("the focus on e3", lambda: ("object:state-changed:focused", "e3, empty") in heard)
+    game.desktop.keys("Down", "space", "Up", "Up", "Return")
+    pumped("the move announced", lambda: [k for k, _ in heard if k.endswith("description")])
+    check(board.description == "White: pawn e2 to e4", f"announced: {board.description!r}")
+    e4 = table.getAccessibleAt(4, 4).name
+    check(e4 == "e4, white pawn, last move", f"e4 is named {e4!r} after the move")
+    renamed = {name for kind, name in heard if kind.endswith("accessible-name")}
+    check({"e2, empty, last move", e4} <= renamed, f"renamed squares heard: {renamed}")
+    find(app, "menu item", "Quit").queryAction().doAction(0)
+    wait_for("quorrin to end", lambda: game.process.poll() is not None, 20)
+
+
+INPUT_CHECKS = [drop_over_about_box, short_game, lists_follow_long_game, keyboard_only_game,
+                record_kept_across_programs, carry_interrupted_by_minimising]
 
 
 def main():
-    program, only = sys.argv[1], sys.argv[2:]  # the checks named after the program, else all
-    started = time.monotonic()
-    failures = 0
+    program, names = sys.argv[1], sys.argv[2:]
+    checks = [c for c in INPUT_CHECKS + [screen_reader] if c.__name__ in names] or INPUT_CHECKS
+    started, failures = time.monotonic(), 0
     with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
         os.chmod(folder, 0o700)
         desktop = Desktop(folder)
         try:
-            for test in [c for c in CHECKS if not only or c.__name__ in only]:
-                if test is carry_interrupted_by_minimising:
-                    trouble = desktop.start_window_manager()
-                    if trouble:
-                        print(f"NOTE no window manager ({trouble}): unmapping instead")
-                begun = time.monotonic()
-                game = Game(desktop, program, test.__name__)
+            for test in checks:
+                if test is screen_reader:
+                    desktop.start_accessibility_bus()
+                if test is carry_interrupted_by_minimising and (trouble := desktop.start_window_manager()):
+                    print(f"NOTE no window manager ({trouble}): unmapping instead")
+                game = None
                 try:
-                    game.wait_until_shown()
+                    game = Game(desktop, program, test.__name__)
                     test(game)
                     game.quit()
-                    print(f"PASS {test.__name__} ({time.monotonic() - begun:.1f} s)")
                 except Failed as failure:
                     failures += 1
                     print(f"FAIL {test.__name__}: {failure}")
-                    game.process.kill()
-                    game.process.wait()
-                    game.errors.seek(0)
-                    print("".join(game.errors.readlines()[-20:]), end="")
+                    if game:
+                        game.process.kill()
+                        print("".join((game.errors.seek(0) or game.errors.readlines())[-20:]))
         finally:
             desktop.close()
-    print(f"{failures} of {len(CHECKS)} checks failed, {time.monotonic() - started:.1f} s")
+    print(f"{len(checks) - failures} passed, {failures} failed ({time.monotonic() - started:.0f} s)")
     return 1 if failures else 0
 
 
