@@ -14,8 +14,7 @@ namespace {
 
 // With no overlay the board is read as it stands, without the overlay's tests on every square.
 template <bool Overlaid>
-bool Attacked(const Board& squares, bool ownerIsWhite, SquareIndex square,
-              const Overlay& overlay) {
+bool Attacked(const Board& squares, bool ownerIsWhite, SquareIndex square, const Overlay& overlay) {
     const bool attackerIsWhite = !ownerIsWhite;
     const PieceType king = PieceOf(Shape::King, attackerIsWhite);
     const PieceType queen = PieceOf(Shape::Queen, attackerIsWhite);

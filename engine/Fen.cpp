@@ -151,8 +151,7 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
     const int possible = PossibleCastling(position.Pieces);
     for (int bit = 0; bit < 4; ++bit) {
         if ((position.Castling >> bit) & 1 & ~(possible >> bit)) {
-            return ErrorAbout(ReadErrorCode::FenCastlingRight,
-                              CastlingLetters.substr(bit, 1));
+            return ErrorAbout(ReadErrorCode::FenCastlingRight, CastlingLetters.substr(bit, 1));
         }
     }
 

@@ -20,7 +20,7 @@ struct Case {
 
 // A quiet opening move, then real middlegame positions with a quiet move and a capture.
 const Case Cases[] = {
-    {"start", "e2", "e4"},      {"kiwipete", "d5", "d6"}, {"kiwipete", "e2", "a6"},
+    {"start", "e2", "e4"},      {"kiwipete", "d5", "d6"},   {"kiwipete", "e2", "a6"},
     {"middlegame", "g5", "f6"}, {"middlegame", "h2", "h3"},
 };
 

@@ -113,8 +113,7 @@ TEST(Outcome, EachEndingIsToldWithItsResultAndAnOpenClaim) {
              std::nullopt},
             {"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1", "d7e6", OutcomeKind::Stalemate, "1/2-1/2",
              std::nullopt},
-            {"8/8/8/8/8/8/1r6/KB5k w - - 0 1", "a1b2", OutcomeKind::Drawn, "1/2-1/2",
-             std::nullopt},
+            {"8/8/8/8/8/8/1r6/KB5k w - - 0 1", "a1b2", OutcomeKind::Drawn, "1/2-1/2", std::nullopt},
             {StartFen, "g1f3 g8f6 f3g1 f6g8 g1f3 g8f6 f3g1 f6g8", OutcomeKind::InPlay, "*",
              DrawReason::ThreefoldRepetition},
         };
