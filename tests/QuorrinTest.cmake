@@ -24,12 +24,9 @@ file(CHMOD ${QUORRIN_QT_TEST_RUNTIME_DIR} PERMISSIONS OWNER_READ OWNER_WRITE OWN
 function(quorrin_add_test)
   cmake_parse_arguments(PARSE_ARGV 0 arg "RUN_SERIAL;QT;GTEST"
     "NAME;TIMEOUT;SKIP_RETURN_CODE;WORKING_DIRECTORY" "LABELS;COMMAND;ENVIRONMENT")
-  if(NOT arg_NAME OR NOT arg_LABELS OR arg_UNPARSED_ARGUMENTS)
-    message(FATAL_ERROR "quorrin_add_test: a NAME and LABELS are required "
-                        "(unknown arguments: ${arg_UNPARSED_ARGUMENTS})")
-  endif()
-  if(NOT arg_COMMAND AND NOT arg_GTEST)
-    message(FATAL_ERROR "quorrin_add_test(${arg_NAME}): no COMMAND")
+  if(NOT arg_NAME OR NOT arg_LABELS OR arg_UNPARSED_ARGUMENTS OR NOT (arg_COMMAND OR arg_GTEST))
+    message(FATAL_ERROR "quorrin_add_test(${arg_NAME}): NAME, LABELS and a COMMAND (or GTEST) "
+                        "are required; unknown: ${arg_UNPARSED_ARGUMENTS}")
   endif()
 
   # The common environment, the given entries merged into it.
@@ -51,15 +48,11 @@ function(quorrin_add_test)
     set(directory WORKING_DIRECTORY ${arg_WORKING_DIRECTORY})
   endif()
   set(scalars)
-  if(arg_TIMEOUT)
-    list(APPEND scalars TIMEOUT ${arg_TIMEOUT})
-  endif()
-  if(DEFINED arg_SKIP_RETURN_CODE)
-    list(APPEND scalars SKIP_RETURN_CODE ${arg_SKIP_RETURN_CODE})
-  endif()
-  if(arg_RUN_SERIAL)
-    list(APPEND scalars RUN_SERIAL TRUE)
-  endif()
+  foreach(property TIMEOUT SKIP_RETURN_CODE RUN_SERIAL)
+    if(DEFINED arg_${property} AND NOT arg_${property} STREQUAL "FALSE")
+      list(APPEND scalars ${property} ${arg_${property}})
+    endif()
+  endforeach()
 
   if(NOT arg_GTEST)
     add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND} ${directory})
