@@ -3,6 +3,7 @@
 #include "EngineChecks.h"
 #include "tools/support/StandardPositions.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -167,6 +168,7 @@ std::pair<std::string, std::string> NextRequest(std::uint8_t op, ByteSource& byt
 std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
     Host host;
     Picture picture;
+    ChessEngine other; // the position asked about with its other side to move
     TestEngine engine(&host);
     host.engine = &engine;
     host.picture = &picture;
@@ -210,11 +212,16 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
         } else if (op < 11) {
             const auto [from, to] = NextRequest(op, bytes, engine);
             requests += from + to + " ";
-            if (engine.MovePiece(from, to)) {
+            // MovePiece takes exactly the squares of a legal move, whatever the promotion.
+            const MoveList legal = engine.LegalMoves();
+            const bool listed = std::any_of(legal.begin(), legal.end(), [&](const Move& move) {
+                return move.From == SquareNameToIndex(from) && move.To == SquareNameToIndex(to);
+            });
+            const bool made = engine.MovePiece(from, to);
+            check(made == listed, "MovePiece took other squares than those of a legal move");
+            if (made) {
                 ++counts.made;
                 beforeEachMove.push_back(before);
-                check(SquareNameToIndex(from) > 0 && SquareNameToIndex(to) > 0,
-                      "a move made from no square names");
                 check(picture.requests - drawn <= 8, "more than eight redraws for a move");
             } else {
                 ++counts.refused;
@@ -249,7 +256,6 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
             // The verdicts agree with the side's legal moves: as the engine lists them for the
             // side to move, or as a game set up on the same board with the other side to move
             // (and so no en passant, which only the side to move may take) lists them.
-            ChessEngine other;
             other.NewGame(Board(before), white);
             const bool none = white == before.WhitesTurn ? engine.LegalMoves().empty()
                                                          : other.LegalMoves().empty();
