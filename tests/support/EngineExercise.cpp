@@ -214,8 +214,9 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
             requests += from + to + " ";
             // MovePiece takes exactly the squares of a legal move, whatever the promotion.
             const MoveList legal = engine.LegalMoves();
-            const bool listed = std::any_of(legal.begin(), legal.end(), [&](const Move& move) {
-                return move.From == SquareNameToIndex(from) && move.To == SquareNameToIndex(to);
+            const Move named{SquareNameToIndex(from), SquareNameToIndex(to), std::nullopt};
+            const bool listed = std::any_of(legal.begin(), legal.end(), [&named](const Move& m) {
+                return m.From == named.From && m.To == named.To;
             });
             const bool made = engine.MovePiece(from, to);
             check(made == listed, "MovePiece took other squares than those of a legal move");
