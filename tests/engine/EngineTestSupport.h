@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace quorrin::testing {
 
 // The layout for a board diagram ("r3k2r/8/..."), or "start"; fails the test when it is bad.
@@ -13,6 +15,29 @@ inline std::string Layout(std::string_view diagram) {
     const auto layout = diagram == "start" ? std::string(StartLayout) : LayoutFromDiagram(diagram);
     EXPECT_TRUE(layout.has_value()) << "bad diagram " << diagram;
     return layout.value_or(std::string());
+}
+
+// The rows of a file of test vectors in tests/engine/data: fields separated by " | " (a space
+// before and after a field is the field's own), lines that are empty or begin with # skipped.
+inline std::vector<std::vector<std::string>> Vectors(const std::string& name) {
+    std::ifstream in(QUORRIN_ENGINE_TEST_DATA "/" + name);
+    EXPECT_TRUE(in.is_open()) << name;
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        std::vector<std::string>& row = rows.emplace_back();
+        for (std::size_t at = 0;;) {
+            const std::size_t bar = line.find(" | ", at);
+            row.push_back(line.substr(at, bar - at));
+            if (bar == std::string::npos) {
+                break;
+            }
+            at = bar + 3;
+        }
+    }
+    return rows;
 }
 
 // For EXPECT_TRUE: the states are the same (SameState), or a failure showing both.

@@ -21,75 +21,27 @@ void Begin(ChessEngine& engine, std::string_view fen, std::string_view moves) {
     ASSERT_EQ(Play(engine, moves), "") << fen << " " << moves;
 }
 
-struct SanCase {
-    std::string_view fen, before, move, san;
-};
-
 TEST(MoveText, EveryKindOfMoveIsWrittenAndReadBack) {
-    const SanCase cases[] = {
-        {"start", "", "g1f3", "Nf3"},
-        {"4k3/8/8/8/8/8/8/1N2KN2 w - - 0 1", "", "b1d2", "Nbd2"},
-        {"4k3/8/8/R7/8/8/8/R3K3 w - - 0 1", "", "a1a3", "R1a3"},
-        {"start", "g1f3 a7a6 d2d4 a6a5", "b1d2", "Nbd2"}, // the file, though the rank differs too
-        {"4k3/8/8/8/8/Q7/8/Q1Q1K3 w - - 0 1", "", "a1b2", "Qa1b2"},
-        {"4k3/8/8/3q4/8/5N2/8/1N5K w - - 0 1", "", "b1d2", "Nd2"}, // the other one is pinned
-        {"start", "e2e4 d7d5", "e4d5", "exd5"},
-        {"start", "e2e4 a7a6 e4e5 d7d5", "e5d6", "exd6"},
-        {"7k/4P3/8/8/8/8/8/K7 w - - 0 1", "", "e7e8q", "e8=Q+"},
-        {"7k/4P3/8/8/8/8/8/K7 w - - 0 1", "", "e7e8n", "e8=N"},
-        {"7k/4P3/6K1/8/8/8/8/8 w - - 0 1", "", "e7e8r", "e8=R#"},
-        {"3r3k/4P3/8/8/8/8/8/K7 w - - 0 1", "", "e7d8b", "exd8=B"},
-        {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "", "e1g1", "O-O"},
-        {"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", "", "e8c8", "O-O-O"},
-        {"5k2/8/8/8/8/8/8/R3K2R w KQ - 0 1", "", "e1g1", "O-O+"},
-        {"start", "f2f3 e7e5 g2g4", "d8h4", "Qh4#"},
-    };
-    for (const SanCase& c : cases) {
+    for (const auto& row : Vectors("san.txt")) { // FEN, moves before, the move, its notation
+        const std::string& san = row.at(3);
         ChessEngine engine;
-        Begin(engine, c.fen, c.before);
-        const auto read = engine.ParseMove(c.san);
-        EXPECT_EQ(read ? read->Coordinates() : "none", c.move) << c.san;
-        EXPECT_EQ(read ? engine.San(*read) : "none", c.san);
-        ASSERT_EQ(Play(engine, c.move), "");
-        EXPECT_EQ(engine.MoveSan(engine.State().MoveHistory.size() - 1), c.san) << c.fen;
-        EXPECT_EQ(engine.MoveAt(engine.State().MoveHistory.size() - 1).Coordinates(), c.move);
+        Begin(engine, row.at(0), row.at(1));
+        const auto read = engine.ParseMove(san);
+        EXPECT_EQ(read ? read->Coordinates() : "none", row.at(2)) << san;
+        EXPECT_EQ(read ? engine.San(*read) : "none", san);
+        ASSERT_EQ(Play(engine, row.at(2)), "");
+        EXPECT_EQ(engine.MoveSan(engine.State().MoveHistory.size() - 1), san) << row[0];
+        EXPECT_EQ(engine.MoveAt(engine.State().MoveHistory.size() - 1).Coordinates(), row[2]);
     }
 }
 
 TEST(MoveText, TolerantFormsAreReadAndBadOnesRefusedWithAReason) {
-    const std::pair<std::string_view, std::string_view> positions[] = {
-        {"start", ""},
-        {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", ""},
-        {"7k/4P3/8/8/8/8/8/K7 w - - 0 1", ""},
-    };
-    const std::tuple<int, std::string_view, std::string_view> cases[] = {
-        {0, "e4", "e2e4"},
-        {0, "e2-e4", "e2e4"},
-        {0, " Ng1-f3 ", "g1f3"},
-        {0, "Nf3+!?", "g1f3"},
-        {0, "g1f3", "g1f3"},
-        {1, "0-0", "e1g1"},
-        {1, "O-O-O#", "e1c1"},
-        {2, "e8Q", "e7e8q"},
-        {2, "e8=Q", "e7e8q"},
-        {2, "e7e8n", "e7e8n"},
-        {2, "e8", "e7e8q"},
-        {0, "e5", "no white pawn can move to e5"},
-        {0, "e7e5", "the black pawn on e7 cannot move: it is white's turn"},
-        {0, "e3e4", "there is no piece on e3"},
-        {0, "Bg1f3", "there is no white bishop on g1"},
-        {0, "e2e5", "the white pawn on e2 cannot move to e5"},
-        {0, "O-O", "white cannot castle king-side now"},
-        {0, "Nf3=Q", "only a pawn reaching the last rank is promoted"},
-        {0, "Nz3", "'Nz3' is not a move"},
-        {0, "", "'' is not a move"},
-    };
-    for (const auto& [position, text, expected] : cases) {
+    for (const auto& row : Vectors("move_text.txt")) { // FEN, text, the move or why not
         ChessEngine engine;
-        Begin(engine, positions[position].first, positions[position].second);
-        const auto move = engine.ParseMove(text);
-        EXPECT_EQ(move ? move->Coordinates() : support::DescribeError(move.Error()), expected)
-            << text;
+        Begin(engine, row.at(0), "");
+        const auto move = engine.ParseMove(row.at(1));
+        EXPECT_EQ(move ? move->Coordinates() : support::DescribeError(move.Error()), row.at(2))
+            << row[1];
     }
 }
 

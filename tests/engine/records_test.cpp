@@ -44,40 +44,9 @@ TEST(Fen, PositionsAreWrittenAsTheyStandAndReadBack) {
 }
 
 TEST(Fen, APositionNoGameCanBePlayedFromIsRefusedWithItsReason) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"8/8/8/8/8/8/8/K6k w - -  0", "a FEN has 6 fields (or 4, without the clocks) "
-                                       "separated by spaces, not 5"},
-        {"8/8/8/8/8/8/K6k w - -", "the board has 7 ranks instead of 8"},
-        {"8/8/8/8/8/8/8/8/K6k w - -", "the board has more than 8 ranks"},
-        {"8/8/8/8/8/8/7/K6k w - -", "rank 2 has 7 squares instead of 8"},
-        {"8/8/8/8/8/8/8/K5k1p w - -", "rank 1 has more than 8 squares"},
-        {"8/8/8/8/8/8/8/K6x w - -", "'x' is neither a piece letter (KQRBNP, kqrbnp) nor a count "
-                                    "of empty squares"},
-        {"8/8/8/8/8/8/8/K6k x - -", "the side to move must be w or b, not 'x'"},
-        {"8/8/8/8/8/8/8/K5kk w - -", "Black has 2 kings; each side needs exactly one"},
-        {"8/8/8/8/8/8/8/7k w - -", "White has 0 kings; each side needs exactly one"},
-        {"P7/8/8/8/8/8/8/K6k w - -", "a pawn stands on a8; pawns cannot stand on rank 1 or 8"},
-        {"8/8/8/8/8/8/8/K6k w KK -", "the castling field 'KK' must be '-' or letters of KQkq, "
-                                     "each at most once"},
-        {"4k3/8/8/8/8/8/8/4K1R1 w K -", "castling right K needs the white king on e1 and a white "
-                                        "rook on h1"},
-        {"1r2k3/8/8/8/8/8/8/4K3 w q -", "castling right q needs the black king on e8 and a black "
-                                        "rook on a8"},
-        {"8/8/8/8/8/8/8/K6k w - e9",
-         "the en passant field 'e9' must be '-' or a square such as e3"},
-        {"8/8/8/4p3/8/8/8/K6k w - e3", "no double step of Black could have left the en passant "
-                                       "square e3"},
-        {"8/8/8/8/4P3/4N3/8/K6k b - e3", "no double step of White could have left the en "
-                                         "passant square e3"},
-        {"8/8/8/8/8/8/8/K6k w - - -1 1", "the halfmove clock must be a whole number from 0 to "
-                                         "99999, not '-1'"},
-        {"8/8/8/8/8/8/8/K6k w - - 0 x", "the move number must be a whole number from 1 to 99999, "
-                                        "not 'x'"},
-        {"8/8/8/8/8/8/8/K5Rk w - -", "Black is in check but it is not its move"},
-    };
-    for (const auto& [fen, why] : cases) {
-        const ReadResult<FenPosition> read = ReadFen(fen);
-        EXPECT_EQ(read ? "accepted" : support::DescribeError(read.Error()), why) << fen;
+    for (const auto& row : Vectors("fen_refusals.txt")) {
+        const ReadResult<FenPosition> read = ReadFen(row.at(0));
+        EXPECT_EQ(read ? "accepted" : support::DescribeError(read.Error()), row.at(1)) << row[0];
     }
 }
 
