@@ -47,60 +47,13 @@ protected:
     }
 };
 
-// The plain move, capture, castling, en passant, promotion and stalemate rows of the redraw
-// table below give the events of those moves.
+// Each kind of move and each refusal (castling in each of its conditions among them), with the
+// events it raises, from data/move_events.txt.
 TEST_F(MovePipeline, EachKindOfMoveRaisesItsEventsInOrder) {
-    const MoveCase cases[] = {
-        {"black takes", "start w e2e4 d7d5 g1f3", "d5e4", "PieceMovement B d5 e4, PieceCapture 11"},
-        {"check", "start w e2e4 d7d5", "f1b5", "PieceMovement W f1 b5, KingInCheck B"},
-        {"black checks", "start w f2f3 e7e5 a2a3", "d8h4", "PieceMovement B d8 h4, KingInCheck W"},
-        {"capture with mate", "start w e2e4 e7e5 f1c4 b8c6 d1h5 g8f6", "h5f7",
-         "PieceMovement W h5 f7, PieceCapture 5, KingInCheck B mate"},
-        {"castling with check", "5k2/8/8/8/8/8/8/R3K2R w", "e1g1",
-         "PieceMovement W e1 g1, KingInCheck B"},
-        {"promotion with capture", "3r3k/4P3/8/8/8/8/8/K7 w", "e7d8",
-         "PawnPromotion W 0, PieceMovement W e7 d8, PieceCapture 2", WhiteKnight},
-        {"promotion with mate", "7k/4P3/6K1/8/8/8/8/8 w", "e7e8",
-         "PawnPromotion W 0, PieceMovement W e7 e8, KingInCheck B mate"},
-        {"black promotion", "k6K/8/8/8/8/8/4p3/8 b", "e2e1",
-         "PawnPromotion B 0, PieceMovement B e2 e1"},
-        // A promotion that leaves the own king attacked is refused before the host is asked.
-        {"pinned pawn promotes", "4k3/K2P3r/8/8/8/8/8/8 w", "d7d8", "refused", WhiteRook},
-        {"promotion leaves the king in check", "4k3/3P4/8/8/8/8/8/K3r3 w", "d7d8", "refused"},
-        {"pinned rook leaves its file", "4r1k1/8/8/8/8/8/4R3/4K3 w", "e2d2", "refused"},
-        {"king steps into check", "4k3/8/8/8/8/8/r7/4K3 w", "e1e2", "refused"},
-        {"wrong colour", "start w", "e7e5", "refused"},
-        {"empty square", "start w", "e3e4", "refused"},
-        {"no move at all", "start w", "e2e2", "refused"},
-        {"upper case", "start w", "E2E4", "refused"},
-        {"no such rank", "start w", "e2e9", "refused"},
-        // Layouts the host should not send: a king taken, a side without one, two of them.
-        {"rook takes king", "4k3/8/8/8/8/8/8/4R1K1 w", "e1e8",
-         "PieceMovement W e1 e8, PieceCapture 0, Stalemate"},
-        {"no king to expose", "4k3/8/8/8/8/8/4R3/4r3 w", "e2a2", "PieceMovement W e2 a2"},
-        {"one of several kings", "k6k/8/8/8/8/8/8/K6K w", "a1a2", "PieceMovement W a1 a2"},
-        // Castling: each condition under which it is refused.
-        {"king has moved", "r3k2r/8/8/8/8/8/8/R3K2R w e1e2 a8b8 e2e1 b8a8", "e1g1", "refused"},
-        {"queen's rook has moved", "r3k2r/8/8/8/8/8/8/R3K2R w a1b1 a8b8 b1a1 b8a8", "e1c1",
-         "refused"},
-        {"king's rook has moved", "r3k2r/8/8/8/8/8/8/R3K2R w h1h2 a8b8 h2h1 b8a8", "e1g1",
-         "refused"},
-        {"king in check", "4k3/8/8/8/4r3/8/8/R3K2R w", "e1g1", "refused"},
-        {"crossed f1 attacked", "4k3/8/8/8/5r2/8/8/R3K2R w", "e1g1", "refused"},
-        {"crossed d8 attacked", "r3k2r/8/8/8/8/8/8/3RK3 b", "e8c8", "refused"},
-        {"b1 occupied", "4k3/8/8/8/8/8/8/RN2K2R w", "e1c1", "refused"},
-        {"the other side's rook", "4k3/8/8/8/8/8/8/r3K2R w", "e1c1", "refused"},
-        {"a bishop in the rook's place", "4k3/8/8/8/8/8/8/R3K2B w", "e1g1", "refused"},
-        {"an attacked b1 does not matter", "1r2k3/8/8/8/8/8/8/R3K2R w", "e1c1",
-         "PieceMovement W e1 c1"},
-        {"black castles king-side", "r3k2r/8/8/8/8/8/8/3RK3 b", "e8g8", "PieceMovement B e8 g8"},
-        // Only a king on e1 or e8 castles, whatever stands where a rook would.
-        {"king on f1", "4k3/8/8/8/8/8/8/1R3K2 w", "f1c1", "refused"},
-        {"king on c1", "4k3/8/8/8/8/8/8/2K2R2 w", "c1g1", "refused"},
-        {"king on e7", "8/r3k3/8/8/8/8/8/4K3 b", "e7c8", "refused"},
-    };
-    for (const MoveCase& c : cases) {
-        EXPECT_EQ(Outcome(c), c.events) << c.name;
+    for (const auto& row : Vectors("move_events.txt")) {
+        const PieceType answer = row.size() > 4 ? std::stoi(row[4]) : 0;
+        EXPECT_EQ(Outcome({row.at(0).c_str(), row.at(1), row.at(2), row.at(3), answer}), row[3])
+            << row[0];
     }
 }
 
