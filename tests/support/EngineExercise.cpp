@@ -20,14 +20,14 @@ constexpr std::string_view Diagrams[] = {
     "k6k/p6p/8/8/8/8/P6P/K6K",
 };
 
-// Remembers what each square showed when it was last drawn: its piece code, with "*" when the
-// last-move frame was allowed and the square is one of the last move's.
+// Remembers what each square showed when it was last drawn: its piece (or none) and whether the
+// last-move frame was allowed on it and it is one of the last move's squares.
 class Picture : public SquareDrawer {
 public:
     const EngineState* board = nullptr;
     std::size_t requests = 0;
     std::string problems;
-    std::array<std::string, 65> shown;
+    std::array<int, 65> shown{};
 
     void DrawSquare(SquareIndex square, bool showHighlight) override {
         requests += square != 0;
@@ -40,18 +40,18 @@ public:
     std::string Problems() const {
         std::string wrong = problems;
         for (SquareIndex k = 1; k <= 64; ++k) {
-            wrong +=
-                shown[k] == Look(k, true) ? "" : SquareIndexToName(k) + " shows " + shown[k] + "\n";
+            if (shown[k] != Look(k, true)) {
+                wrong += SquareIndexToName(k) + " shows " + std::to_string(shown[k]) + "\n";
+            }
         }
         return wrong;
     }
 
 private:
-    std::string Look(SquareIndex k, bool frameAllowed) const {
+    int Look(SquareIndex k, bool frameAllowed) const {
         const BoardSquare& square = board->Squares[k];
         const bool framed = frameAllowed && (k == board->LastMoveFrom || k == board->LastMoveTo);
-        return std::string(square.Occupied ? PieceCodes.at(square.Piece.Kind) : EmptyCode) +
-               (framed ? "*" : "");
+        return (square.Occupied ? square.Piece.Kind : PieceTypeCount) * 2 + (framed ? 1 : 0);
     }
 };
 
