@@ -41,7 +41,6 @@ inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int
     const QImage& orLayer = Drawn(QStringLiteral("pieces-or"), ratio);
     const BoardSquare& square = board.State().Squares[k];
     const int side = board.SquarePixels() * ratio, cell = andLayer.height();
-    const int margin = (side - cell) / 2;
     QImage image(side, side, QImage::Format_RGB32);
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side; ++x) {
@@ -49,7 +48,7 @@ inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int
             QRgb pixel = rgb(framed && edge  ? board.HighlightMoveColor()
                              : square.IsDark ? board.DarkSquareColor()
                                              : board.LightSquareColor());
-            const int u = x - margin, v = y - margin;
+            const int u = x - (side - cell) / 2, v = y - (side - cell) / 2;
             if (square.Occupied && u >= 0 && u < cell && v >= 0 && v < cell) {
                 const int at = square.Piece.Kind * cell + u;
                 pixel = (pixel & andLayer.pixel(at, v)) | orLayer.pixel(at, v);

@@ -1,7 +1,6 @@
-// What the board shows: its size in twips, its squares placed for either view and composed at
-// the device pixel ratio of the screen it is on (also after its window moves to a screen of
-// another density), and the six properties that change the pictures, saved and loaded. The test
-// runs on three offscreen screens side by side at device pixel ratios 1, 2 and 3.
+// What the board shows: its size in twips, its squares placed for either view and composed at the
+// device pixel ratio of its screen (offscreen screens at ratios 1, 2 and 3), also after its window
+// moves to another, and the six properties that change the pictures, saved and loaded.
 #include "BoardTestSupport.h"
 #include "board/PropertyStore.h"
 
@@ -21,12 +20,9 @@ using namespace quorrin;
 namespace {
 
 QScreen* ScreenOfRatio(int ratio) {
-    for (QScreen* screen : QGuiApplication::screens()) {
-        if (qFuzzyCompare(screen->devicePixelRatio(), qreal(ratio))) {
-            return screen;
-        }
-    }
-    return nullptr;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return *std::find_if(screens.begin(), screens.end(),
+                         [&](QScreen* screen) { return screen->devicePixelRatio() == ratio; });
 }
 
 // Moves a shown window onto the screen of that ratio and waits until Qt has it there.
@@ -42,9 +38,9 @@ QImage ExpectedBoard(const brdChessboard& board, int ratio, const QStringList& f
     QPainter painter(&expected);
     for (int k = 1; k <= 64; ++k) {
         const int cell = board.SideView() == 0 ? k - 1 : 64 - k;
-        const QString name = QString::fromStdString(SquareIndexToName(k));
+        const bool frame = framed.contains(QString::fromStdString(SquareIndexToName(k)));
         painter.drawImage(QPoint(cell % 8, cell / 8) * board.SquarePixels() * ratio,
-                          test::ExpectedSquare(board, k, framed.contains(name), ratio));
+                          test::ExpectedSquare(board, k, frame, ratio));
     }
     painter.end();
     expected.setDevicePixelRatio(ratio);
@@ -61,37 +57,33 @@ class BoardDrawingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The board ends square, eight whole squares a side, whatever extent it is given.
+    // Any extent ends in eight whole squares a side: extents in twips, or pixels when a host
+    // resizes the board, on a screen of a ratio; the side after in twips, a square's in pixels.
     void resizeSquaresTheBoard() {
-        const struct {
-            QSize extent; // twips, or pixels when a host resizes the board (byHost)
-            bool byHost;
-            int ratio, side, pixels; // of the board's screen; twips after; pixels of a square
-        } rows[] = {
-            {{1000, 3000}, false, 1, 3840, 32}, // higher than wide, small
-            {{8000, 2000}, false, 1, 8000, 66}, // wider than high
-            {{6135, 6135}, false, 1, 6128, 51}, // the host's design size
-            {{4000, 4000}, false, 1, 4000, 33}, // a square multiple of 8 kept
-            {{-5000, -1}, false, 1, 3840, 32},
-            // At ratio 3 these pictures would take 2.4 GB: they stay at 1024 pixels, at ratio 1.
-            {{INT_MAX, 0}, false, 3, 8 * 15360, 1024},
-            {{500, 300}, true, 1, 7496, 62}}; // 7500 x 4500 twips: squares of 937, 62 pixels
-        for (const auto& row : rows) {
+        for (const auto& [extent, byHost, ratio, side, pixels] :
+             {std::tuple{QSize(1000, 3000), false, 1, 3840, 32}, // higher than wide, small
+              {QSize(8000, 2000), false, 1, 8000, 66},           // wider than high
+              {QSize(6135, 6135), false, 1, 6128, 51},           // the host's design size
+              {QSize(4000, 4000), false, 1, 4000, 33},           // a square multiple of 8 kept
+              {QSize(-5000, -1), false, 1, 3840, 32},
+              // At ratio 3 these pictures would take 2.4 GB: they stay 1024 pixels, at ratio 1.
+              {QSize(INT_MAX, 0), false, 3, 8 * 15360, 1024},
+              {QSize(500, 300), true, 1, 7496, 62}}) { // 7500 x 4500 twips: squares of 937
+
             QWidget host;
-            host.setScreen(ScreenOfRatio(row.ratio));
+            host.setScreen(ScreenOfRatio(ratio));
             auto& board = *new brdChessboard(&host);
             QCOMPARE(board.SquarePixels(), 41); // the template's design size until a resize
-            host.setVisible(row.byHost);
-            QVERIFY(!row.byHost || QTest::qWaitForWindowExposed(&host));
+            host.setVisible(byHost);
+            QVERIFY(!byHost || QTest::qWaitForWindowExposed(&host));
             QSignalSpy changes(&board, &brdChessboard::PropertyChanged);
-            if (row.byHost) {
-                board.resize(row.extent);
+            if (byHost) {
+                board.resize(extent);
             } else {
-                board.SetExtentTwips(row.extent.width(), row.extent.height());
+                board.SetExtentTwips(extent.width(), extent.height());
             }
-            QCOMPARE(QSize(board.ExtentWidthTwips(), board.ExtentHeightTwips()),
-                     QSize(row.side, row.side));
-            QCOMPARE(board.size(), QSize(8, 8) * row.pixels);
+            QCOMPARE(QSize(board.ExtentWidthTwips(), board.ExtentHeightTwips()), QSize(side, side));
+            QCOMPARE(board.size(), QSize(8, 8) * pixels);
             QCOMPARE(QList<QVariantList>(changes), QList<QVariantList>{{"SideView"}});
             QVERIFY(test::Shows(board, "d1", false)); // the white queen, centred
         }
@@ -120,9 +112,8 @@ private slots:
             QVERIFY(MoveToRatio(board, ratio));
             QCOMPARE(board.size(), size);
             QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"e2", "e4"}));
-            QVERIFY(board.MovePiece(QStringLiteral("d7"), QStringLiteral("d5")));
-            QVERIFY(board.MovePiece(QStringLiteral("e4"), QStringLiteral("d5")));
-            QVERIFY(!board.MovePiece(QStringLiteral("d5"), QStringLiteral("d3")));
+            QVERIFY(board.MovePiece("d7", "d5") && board.MovePiece("e4", "d5"));
+            QVERIFY(!board.MovePiece("d5", "d3"));
             QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"e4", "d5"}));
             // The knight picked up there is carried by a sharp pointer. X11 takes the hot spot
             // in the picture's own pixels: the middle of the icon.
@@ -162,7 +153,6 @@ private slots:
             return pixels;
         };
         const std::array<int, PieceTypeCount> normal = covered(artwork->At(1));
-        // 1.5 from the double-density pictures, 4 from the triple-density ones.
         for (const auto& [ratio, cell] : {std::pair(1.5, 48), {1.25, 40}, {4.0, 128}}) {
             const PieceArtwork::Density& density = artwork->At(ratio);
             QCOMPARE(density.andLayer.size(), QSize(cell * PieceTypeCount, cell));
@@ -196,21 +186,18 @@ private slots:
 
     void propertiesWrittenSavedAndLoaded() {
         QFETCH(QVariant, value);
-        const QByteArray name = QTest::currentDataTag();
+        const char* name = QTest::currentDataTag();
         brdChessboard board;
         QTEST(board.property(name), "defaultValue");
-        QVERIFY(board.MovePiece(QStringLiteral("g1"), QStringLiteral("f3")));
-        QVERIFY(board.MovePiece(QStringLiteral("g8"), QStringLiteral("f6")));
+        QVERIFY(board.MovePiece("g1", "f3") && board.MovePiece("g8", "f6"));
         // A piece picked up and let go on a hidden board, where the board's grab does not take:
         // the square itself hears the release, and the carrying ends.
         QTest::mouseClick(test::Surface(board, "f3"), Qt::LeftButton);
         QVERIFY(QApplication::overrideCursor() == nullptr);
-        // The second write stores the same value and is reported all the same; the square
-        // colours repaint the board, the frame settings the last move's squares.
+        // Every write is reported, a repeated one too, and the last move's squares drawn anew.
         QSignalSpy changes(&board, &brdChessboard::PropertyChanged);
         QVERIFY(board.setProperty(name, value) && board.setProperty(name, value));
-        QCOMPARE(QList<QVariantList>(changes),
-                 (QList<QVariantList>{{QString(name)}, {QString(name)}}));
+        QCOMPARE(QList<QVariantList>(changes), (QList<QVariantList>{{name}, {name}}));
         QCOMPARE(board.property(name), value);
         const bool framed = board.HighlightMove();
         QVERIFY(test::Shows(board, "f6", framed) && test::Shows(board, "g8", framed));
@@ -218,11 +205,10 @@ private slots:
         // Saved, every key even at its default; loaded, with SideView alone reported (its write
         // lays the squares out) and the loaded view and colours drawn from the first paint on.
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("GAME.ini"));
-        SettingsPropertyStore store(path, QStringLiteral("brdChessboard1"));
+        SettingsPropertyStore store(dir.filePath("GAME.ini"), QStringLiteral("brdChessboard1"));
         board.WriteProperties(store);
         store.Sync();
-        QCOMPARE(QSettings(path, QSettings::IniFormat).allKeys().size(), 6);
+        QCOMPARE(QSettings(dir.filePath("GAME.ini"), QSettings::IniFormat).allKeys().size(), 6);
         brdChessboard loaded;
         QSignalSpy loadChanges(&loaded, &brdChessboard::PropertyChanged);
         loaded.ReadProperties(store);
@@ -231,10 +217,9 @@ private slots:
         loaded.show();
         QVERIFY(QTest::qWaitForWindowExposed(&loaded));
         QCOMPARE(Shown(loaded), ExpectedBoard(loaded, 1, {}));
-        // Values as a file may hold them: numbers taken as 32 bits, true or false in any case;
-        // anything else reads as the default.
+        // As a file may hold them: 32-bit numbers, true or false in any case; else the default.
         QFETCH(QString, saved);
-        store.Write(QString(name), saved);
+        store.Write(name, saved);
         loaded.ReadProperties(store);
         QTEST(loaded.property(name), "read");
     }
@@ -242,10 +227,8 @@ private slots:
 
 int main(int argc, char** argv) {
     // Three screens side by side, at device pixel ratios 1 (the first, primary), 2 and 3.
-    QTemporaryFile screens;
-    if (!screens.open()) {
-        return 1;
-    }
+    QTemporaryFile screens; // if it cannot be written, the screens are missing and tests fail
+    screens.open();
     screens.write(R"({"screens": [
         {"name": "normal", "x": 0, "y": 0, "width": 1000, "height": 1000},
         {"name": "dense", "x": 1000, "y": 0, "width": 2000, "height": 2000},
