@@ -9,8 +9,6 @@
 
 #include <QTest>
 
-#include <map>
-
 namespace quorrin::test {
 
 // The surface of the square with that name ("e4"): the child widget picSquare<index>.
@@ -19,17 +17,12 @@ inline SquareSurface* Surface(const brdChessboard& board, const char* name) {
         QStringLiteral("picSquare%1").arg(SquareNameToIndex(name)));
 }
 
-// A picture drawn for a density (":/board/pieces-and@2x.png" at ratio 2), read once.
-inline const QImage& Drawn(const QString& name, int ratio) {
-    static std::map<std::pair<QString, int>, QImage> read;
-    QImage& image = read[{name, ratio}];
-    if (image.isNull()) {
-        PieceArtwork::Shared(); // registers the resources
-        const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
-        image = QImage(QStringLiteral(":/board/%1%2.png").arg(name, suffix))
-                    .convertToFormat(QImage::Format_RGB32);
-    }
-    return image;
+// A picture drawn for a density (":/board/pieces-and@2x.png" at ratio 2).
+inline QImage Drawn(const QString& name, int ratio) {
+    PieceArtwork::Shared(); // registers the resources
+    const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+    return QImage(QStringLiteral(":/board/%1%2.png").arg(name, suffix))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 // What square k should show at a ratio: its colour (&H00BBGGRR, the top byte ignored), when
@@ -37,8 +30,8 @@ inline const QImage& Drawn(const QString& name, int ratio) {
 // that density ANDed and ORed in, centred (the extra pixel of an odd margin right and below).
 inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int ratio = 1) {
     const auto rgb = [](quint32 c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
-    const QImage& andLayer = Drawn(QStringLiteral("pieces-and"), ratio);
-    const QImage& orLayer = Drawn(QStringLiteral("pieces-or"), ratio);
+    const QImage andLayer = Drawn(QStringLiteral("pieces-and"), ratio);
+    const QImage orLayer = Drawn(QStringLiteral("pieces-or"), ratio);
     const BoardSquare& square = board.State().Squares[k];
     const int side = board.SquarePixels() * ratio, cell = andLayer.height();
     QImage image(side, side, QImage::Format_RGB32);

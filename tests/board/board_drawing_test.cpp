@@ -158,6 +158,7 @@ private slots:
             QCOMPARE(density.andLayer.size(), QSize(cell * PieceTypeCount, cell));
             QCOMPARE(density.icons[WhiteKnight].size(), QSize(cell, cell));
             QCOMPARE(density.icons[WhiteKnight].devicePixelRatio(), ratio);
+            QCOMPARE(&artwork->At(ratio), &density); // made once
             const std::array<int, PieceTypeCount> inside = covered(density);
             for (int kind = 0; kind < PieceTypeCount; ++kind) {
                 const qreal share = inside[kind] / (normal[kind] * ratio * ratio);
@@ -194,13 +195,15 @@ private slots:
         // the square itself hears the release, and the carrying ends.
         QTest::mouseClick(test::Surface(board, "f3"), Qt::LeftButton);
         QVERIFY(QApplication::overrideCursor() == nullptr);
-        // Every write is reported, a repeated one too, and the last move's squares drawn anew.
+        // Every write is reported, a repeated one too; the colours repaint the board (its dark a1
+        // and light b1), the frame settings the last move's squares.
         QSignalSpy changes(&board, &brdChessboard::PropertyChanged);
         QVERIFY(board.setProperty(name, value) && board.setProperty(name, value));
         QCOMPARE(QList<QVariantList>(changes), (QList<QVariantList>{{name}, {name}}));
         QCOMPARE(board.property(name), value);
         const bool framed = board.HighlightMove();
-        QVERIFY(test::Shows(board, "f6", framed) && test::Shows(board, "g8", framed));
+        QVERIFY(test::Shows(board, "f6", framed) && test::Shows(board, "g8", framed) &&
+                test::Shows(board, "a1", false) && test::Shows(board, "b1", false));
 
         // Saved, every key even at its default; loaded, with SideView alone reported (its write
         // lays the squares out) and the loaded view and colours drawn from the first paint on.
