@@ -195,8 +195,7 @@ private slots:
         // the square itself hears the release, and the carrying ends.
         QTest::mouseClick(test::Surface(board, "f3"), Qt::LeftButton);
         QVERIFY(QApplication::overrideCursor() == nullptr);
-        // Every write is reported, a repeated one too; the colours repaint the board (its dark a1
-        // and light b1), the frame settings the last move's squares.
+        // Each write is reported, a repeat too; colours redraw all squares, the frame a move's.
         QSignalSpy changes(&board, &brdChessboard::PropertyChanged);
         QVERIFY(board.setProperty(name, value) && board.setProperty(name, value));
         QCOMPARE(QList<QVariantList>(changes), (QList<QVariantList>{{name}, {name}}));
