@@ -1,6 +1,5 @@
-// Playing on the board: dragging pieces with the mouse (pick-up, carrying, drop, and the poll
-// that ends a drag), playing with the keyboard (the cursor, picking up and putting down), and the
-// board as assistive technology sees it (its table of squares, its focus, the announcements).
+// Playing on the board: dragging pieces with the mouse, playing with the keyboard, and the board
+// as assistive technology sees it (its table of squares, its focus, the announcements).
 #include "BoardTestSupport.h"
 
 #include "board/FocusCursor.h"
@@ -21,24 +20,24 @@ bool PointerIsNormal() {
     return QApplication::overrideCursor() == nullptr && QWidget::mouseGrabber() == nullptr;
 }
 
-// A board of 51-pixel squares shown and active as a window of its own, with the focus, played
-// through its window as a pointer and keys play; the marks it shows and what it says.
+// As in a game window: a board of 51-pixel squares at the top-left of its host window, with the
+// focus (given by a click) and the host's move gate (open while gate is ""); the marks it shows.
 struct ShownBoard {
-    explicit ShownBoard(Qt::FocusReason reason = Qt::TabFocusReason) {
+    ShownBoard() {
         board.SetExtentTwips(6135, 6135);
-        board.show();
-        active = QTest::qWaitForWindowActive(&board);
-        board.setFocus(reason);
+        board.SetMoveGate([this] { return gate; });
+        host.show();
+        board.setFocus(Qt::MouseFocusReason);
     }
     QPoint Centre(const char* name) const {
         return test::Surface(board, name)->geometry().center();
     }
     void Press(const char* name, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(board.windowHandle(), button, {}, Centre(name));
+        QTest::mousePress(host.windowHandle(), button, {}, Centre(name));
     }
     void Release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseMove(board.windowHandle(), at);
-        QTest::mouseRelease(board.windowHandle(), button, {}, at);
+        QTest::mouseMove(host.windowHandle(), at);
+        QTest::mouseRelease(host.windowHandle(), button, {}, at);
     }
     // From the pick-up to the poll's tick (every 100 ms) that finds the button up.
     bool Dragging() const { return board.findChild<QTimer*>("tmrDrag")->isActive(); }
@@ -46,16 +45,23 @@ struct ShownBoard {
         return QTest::qWaitFor([this] { return !Dragging(); }, 1000);
     }
     // Keys as letters: U D L R arrows, S Space, E Enter, K keypad Enter, X Escape; and what
-    // happens meanwhile: T the board turned, Z locked, + the host moves b1-c3.
+    // happens meanwhile: T the board turned, Z locked, G the gate closed, + the host moves b1-c3,
+    // 1 2 4 a left, right or middle click on e4, O the focus taken away, F given back by Tab.
     void Keys(const QString& keys) {
         static const QHash<QChar, Qt::Key> codes{{'U', Qt::Key_Up},    {'D', Qt::Key_Down},
                                                  {'L', Qt::Key_Left},  {'R', Qt::Key_Right},
                                                  {'S', Qt::Key_Space}, {'E', Qt::Key_Return},
                                                  {'K', Qt::Key_Enter}, {'X', Qt::Key_Escape}};
         for (const QChar key : keys) {
-            if (key == 'T' || key == 'Z' || key == '+') {
+            if (key.isDigit()) {
+                QTest::mouseClick(host.windowHandle(), Qt::MouseButton(key.digitValue()), {},
+                                  Centre("e4"));
+            } else if (key == 'O' || key == 'F') {
+                key == 'O' ? board.clearFocus() : board.setFocus(Qt::TabFocusReason);
+            } else if (QStringLiteral("TZG+").contains(key)) {
                 board.setSideView(key == 'T' ? 1 : board.SideView());
                 board.setLocked(key == 'Z' || board.Locked());
+                gate = key == 'G' ? QStringLiteral("The clock is stopped") : gate;
                 QVERIFY(key != '+' || board.MovePiece(QStringLiteral("b1"), QStringLiteral("c3")));
             } else {
                 QTest::keyClick(&board, codes.value(key),
@@ -64,22 +70,19 @@ struct ShownBoard {
         }
     }
     // The square that the mark of that name covers: "focusCursor" (the keyboard cursor) or
-    // "pickedMark" (the piece picked up by keyboard); "" while it is hidden.
+    // "pickedMark" (the piece picked up by keyboard); "-" while it is hidden.
     QString Mark(const char* name) const {
         const auto* mark = board.findChild<FocusCursor*>(QLatin1String(name));
         const auto* under = qobject_cast<SquareSurface*>(board.childAt(mark->pos()));
         return mark->isVisible() && under->geometry() == mark->geometry()
                    ? QString::fromStdString(SquareIndexToName(under->Index()))
-                   : QString();
+                   : QStringLiteral("-");
     }
 
-    brdChessboard board;
-    bool active = false;
+    QWidget host;
+    brdChessboard& board = *new brdChessboard(&host);
+    QString gate;
 };
-
-void Row(const char* name, const char* keys, const char* outcome) {
-    QTest::newRow(name) << QString(keys) << QString(outcome);
-}
 
 } // namespace
 
@@ -87,316 +90,260 @@ class BoardPlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void completedDragWithABusyHost();
-    void dragsThatMakeNoMove_data();
-    void dragsThatMakeNoMove();
-    void carryEndsWhenTheHostWindowIsDeactivated();
-    void keySequences_data();
-    void keySequences();
-    void cursorShowsOnlyForTheKeyboard();
-    void accessibleTable();
-    void announcements();
-};
-
-void BoardPlayTest::dragsThatMakeNoMove_data() {
-    QTest::addColumn<QString>("square");
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<QPoint>("releaseAt");
-    QTest::addColumn<QString>("meanwhile"); // what happens while the piece is carried
-    const QPoint e4(229, 229);
-    const QPoint f3(280, 280); // a legal target for the knight on g1
-    QTest::newRow("right button") << "e2" << Qt::RightButton << e4 << "";
-    QTest::newRow("middle button") << "e2" << Qt::MiddleButton << e4 << "";
-    QTest::newRow("locked") << "e2" << Qt::LeftButton << e4 << "";
-    QTest::newRow("empty square") << "e4" << Qt::LeftButton << e4 << "";
-    QTest::newRow("other side's piece") << "e7" << Qt::LeftButton << e4 << "";
-    QTest::newRow("back on its own square") << "g1" << Qt::LeftButton << QPoint(331, 382) << "";
-    QTest::newRow("on an illegal square") << "g1" << Qt::LeftButton << QPoint(229, 127) << "";
-    QTest::newRow("off the board") << "g1" << Qt::LeftButton << QPoint(-40, 600) << "";
-    // The rest would be the legal g1-f3 but for what happens in between.
-    QTest::newRow("another window over the target") << "g1" << Qt::LeftButton << f3 << "cover";
-    QTest::newRow("Escape") << "g1" << Qt::LeftButton << f3 << "escape";
-    // The release goes to another window unheard (minimised windows lose the activation too);
-    // the carry ends all the same, and the next plain click is not taken for its drop.
-    QTest::newRow("window deactivated") << "g1" << Qt::LeftButton << f3 << "deactivate";
-    QTest::newRow("a new press") << "g1" << Qt::LeftButton << f3 << "press";
-}
-
-void BoardPlayTest::dragsThatMakeNoMove() {
-    QFETCH(QString, square);
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(QPoint, releaseAt);
-    QFETCH(QString, meanwhile);
-    ShownBoard shown;
-    QVERIFY(shown.active);
-    QWidget other; // another window: over the target, or taking the activation
-    other.setGeometry(QRect(shown.board.mapToGlobal(releaseAt) - QPoint(20, 20), QSize(40, 40)));
-    other.setVisible(meanwhile == "cover");
-    QVERIFY(meanwhile != "cover" || QTest::qWaitForWindowExposed(&other));
-    shown.board.setLocked(QTest::currentDataTag() == QByteArray("locked"));
-    const QByteArray name = square.toLatin1();
-    shown.Press(name, button);
-    // Only a left press on a piece of the side to move, unlocked, picks it up (and hides it).
-    const bool picked = name == "g1";
-    QCOMPARE(shown.Dragging(), picked);
-    QCOMPARE(PointerIsNormal(), !picked);
-    QCOMPARE(test::Shows(shown.board, name, false), !picked);
-    shown.board.setLocked(true); // a lock during a drag does not cancel it
-    if (meanwhile == "escape") {
-        QTest::keyClick(shown.board.windowHandle(), Qt::Key_Escape);
-    } else if (meanwhile == "deactivate") {
-        other.show();
-        QApplication::setActiveWindow(&other);
-    } else if (meanwhile == "press") {
-        QTest::mousePress(shown.board.windowHandle(), Qt::LeftButton, {}, releaseAt);
+    // A press on a square with a button (1 left, 2 right, 4 middle), the release over a square
+    // or off the board, and what else happens.
+    void dragsThatMakeNoMove_data() {
+        QTest::addColumn<QString>("drag");
+        QTest::newRow("right button") << "e2 2 e4";
+        QTest::newRow("middle button") << "e2 4 e4";
+        QTest::newRow("locked") << "e2 1 e4 locked";
+        QTest::newRow("gate closed") << "e2 1 e4 gate";
+        QTest::newRow("empty square") << "e4 1 e4";
+        QTest::newRow("other side's piece") << "e7 1 e4";
+        QTest::newRow("back on its own square") << "g1 1 g1";
+        QTest::newRow("on an illegal square") << "g1 1 e6";
+        QTest::newRow("off the board") << "g1 1 off";
+        // The rest would be the legal g1-f3 but for what happens while the knight is carried.
+        QTest::newRow("another window over the target") << "g1 1 f3 cover";
+        QTest::newRow("Escape") << "g1 1 f3 escape";
+        // The release goes to another window unheard (minimised windows lose the activation too):
+        // the carry ends all the same, and the next plain click is not taken for its drop.
+        QTest::newRow("window deactivated") << "g1 1 f3 deactivate";
+        QTest::newRow("a new press") << "g1 1 f3 press";
     }
-    if (!meanwhile.isEmpty() && meanwhile != "cover") { // ended at once, the piece shown again
-        QVERIFY(!shown.Dragging() && PointerIsNormal() && test::Shows(shown.board, name, false));
-    }
-    shown.Release(releaseAt, button);
-    QVERIFY(PointerIsNormal());
-    QVERIFY(shown.board.State().MoveHistory.empty());
-    // Another pick-up before the tick shows the first piece again at once.
-    shown.board.setLocked(false);
-    shown.Press("b1");
-    QVERIFY(test::Shows(shown.board, name, false));
-    shown.Release(releaseAt);
-    QVERIFY(shown.DragEnds());
-    QVERIFY(test::Shows(shown.board, name, false) && test::Shows(shown.board, "b1", false));
-    // A lock holds back the mouse only; the host still moves pieces.
-    shown.board.setLocked(true);
-    QVERIFY(shown.board.MovePiece(QStringLiteral("e2"), QStringLiteral("e4")));
-}
 
-// As in a game window: the board is a child of its host, whose losing the activation ends a
-// carry where the button cannot be read (the offscreen platform here).
-void BoardPlayTest::carryEndsWhenTheHostWindowIsDeactivated() {
-    QWidget host;
-    auto* board = new brdChessboard(&host);
-    board->move(8, 8);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowActive(&host));
-    const QPoint g1 = board->mapTo(&host, test::Surface(*board, "g1")->geometry().center());
-    QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, g1);
-    QVERIFY(board->findChild<QTimer*>("tmrDrag")->isActive());
-    QWidget other;
-    other.show();
-    QApplication::setActiveWindow(&other);
-    QVERIFY(!board->findChild<QTimer*>("tmrDrag")->isActive() && PointerIsNormal());
-}
-
-// A pawn dragged to the last rank. The host's promotion handler calls back into the board and
-// runs an event loop of its own (as a pop-up menu does) in which the player starts another drag.
-void BoardPlayTest::completedDragWithABusyHost() {
-    ShownBoard shown;
-    QVERIFY(shown.active);
-    QString layout(128, QLatin1Char('X')); // b7 white pawn, e1 white king, h8 black king
-    layout.replace(18, 2, "WP").replace(120, 2, "WK").replace(14, 2, "BK");
-    QVERIFY(shown.board.NewGame(layout));
-    QSignalSpy moves(&shown.board, &brdChessboard::PieceMovement);
-    QStringList seen;
-    connect(&shown.board, &brdChessboard::PawnPromotion, this, [&](bool, int& eChoice) {
-        seen << (shown.Dragging() ? "carrying" : "idle") << (PointerIsNormal() ? "free" : "held");
-        seen << (shown.board.MovePiece(QStringLiteral("e1"), QStringLiteral("d1")) ||
-                         shown.board.UndoLastMove() || shown.board.NewGame()
-                     ? "accepted"
-                     : "refused");
-        shown.board.setSideView(1);
-        shown.board.setDarkSquareColor(0x00000080);
-        shown.Press("e1");
-        shown.Release(shown.Centre("e2"));
-        seen << (shown.board.State().Squares[SquareNameToIndex("e2")].Occupied ? "e2" : "");
-        QEventLoop menu;
-        QTimer::singleShot(250, &menu, &QEventLoop::quit);
-        menu.exec();
-        eChoice = WhiteKnight;
-    });
-    shown.Press("b7");
-    // Carried, the piece leaves its square drawn empty; the position is unchanged.
-    QVERIFY(shown.Dragging());
-    QCOMPARE(test::Picture(shown.board, "b7"),
-             test::ExpectedSquare(QSize(51, 51), qRgb(0xE0, 0xE0, 0xE0), {}, {}, {}));
-    QVERIFY(shown.board.State().Squares[SquareNameToIndex("b7")].Occupied);
-    QCOMPARE(QWidget::mouseGrabber(), &shown.board);
-    shown.Release(shown.Centre("b8"));
-    QCOMPARE(seen, (QStringList{"carrying", "free", "refused", ""}));
-    QCOMPARE(QList<QVariantList>(moves), (QList<QVariantList>{{true, "b7", "b8"}}));
-    QVERIFY(PointerIsNormal());
-    QCOMPARE(shown.board.State().Squares[SquareNameToIndex("b8")].Piece.Kind, WhiteKnight);
-    QVERIFY(shown.DragEnds());
-    for (const auto& [square, framed] :
-         {std::pair("b7", true), {"b8", true}, {"e1", false}, {"a1", false}}) {
-        QVERIFY2(test::Shows(shown.board, square, framed), square);
-    }
-}
-
-void BoardPlayTest::keySequences_data() {
-    QTest::addColumn<QString>("keys");
-    // The cursor's square, the square picked up ("-": none), then the events of moves made.
-    QTest::addColumn<QString>("outcome");
-    // The cursor starts on e2.
-    Row("arrows", "UULR", "e4 -");
-    Row("edges hold it", "LLLLLDDD", "a1 -");
-    Row("turned: up is towards rank 1", "TUL", "f1 -");
-    Row("board turned meanwhile", "UTU", "e2 -");
-    Row("pick up", "S", "e2 e2");
-    Row("put down", "SUUS", "e4 - | White e2 e4");
-    Row("Enter and keypad Enter", "EUK", "e3 - | White e2 e3");
-    Row("turned board", "TSDDS", "e4 - | White e2 e4");
-    Row("same square puts back", "SS", "e2 -");
-    Row("Escape puts back", "SUX", "e3 -");
-    Row("refused move", "SUUUS", "e5 -");
-    Row("empty square", "US", "e3 -");
-    Row("side not to move", "UUUUUS", "e7 -");
-    Row("locked", "ZSUUS", "e4 -");
-    Row("a move by the host puts back", "S+", "e2 - | White b1 c3");
-    Row("both sides, a capture", "SUUS ULUUSDDS DRSLUS",
-        "d5 - | White e2 e4 | Black d7 d5 | White e4 d5 | takes 5");
-}
-
-void BoardPlayTest::keySequences() {
-    QFETCH(QString, keys);
-    QFETCH(QString, outcome);
-    ShownBoard shown;
-    QVERIFY(shown.active);
-    brdChessboard& board = shown.board;
-    QString seen;
-    connect(&board, &brdChessboard::PieceMovement, this,
-            [&](bool bWhite, const QString& sFrom, const QString& sTo) {
-                seen += QStringLiteral(" | %1 %2 %3").arg(bWhite ? "White" : "Black", sFrom, sTo);
-            });
-    connect(&board, &brdChessboard::PieceCapture, this,
-            [&](int ePiece) { seen += QStringLiteral(" | takes %1").arg(ePiece); });
-    shown.Keys(keys.remove(' '));
-    // The cursor and the mark of a piece picked up stand where they should; unlike a piece
-    // carried by the mouse, that piece stays drawn on its square.
-    const QString picked = shown.Mark("pickedMark");
-    QCOMPARE(shown.Mark("focusCursor") + ' ' + (picked.isEmpty() ? "-" : picked) + seen, outcome);
-    QVERIFY(picked.isEmpty() || test::Shows(board, qPrintable(picked), false));
-    if (keys == "SUUUS") {
-        QCOMPARE(QAccessible::queryAccessibleInterface(&board)->text(QAccessible::Description),
-                 QStringLiteral("e2 to e5 is not a legal move"));
-    }
-}
-
-void BoardPlayTest::cursorShowsOnlyForTheKeyboard() {
-    ShownBoard shown(Qt::MouseFocusReason);
-    QVERIFY(shown.active);
-    QCOMPARE(shown.Mark("focusCursor"), QString());
-    // A host's shortcuts on the board's keys do not fire while the board has the focus,
-    // except Escape with nothing in hand.
-    QSignalSpy space(shown.board.addAction(QString(), Qt::Key_Space), &QAction::triggered);
-    QSignalSpy escape(shown.board.addAction(QString(), Qt::Key_Escape), &QAction::triggered);
-    shown.Keys("XSX");
-    QCOMPARE(QList({space.count(), escape.count()}), QList<qsizetype>({0, 1}));
-    QCOMPARE(shown.Mark("focusCursor"), QStringLiteral("e2"));
-
-    // The last move's frame stays whole under the cursor; the cursor's ring inside it is of
-    // black and white dashes.
-    shown.Keys("SUUS"); // e2-e4, the cursor on e4
-    const QImage grab = shown.board.grab(test::Surface(shown.board, "e4")->geometry()).toImage();
-    const QRgb blue = SquareSurface::RgbOf(shown.board.HighlightMoveColor());
-    QSet<QRgb> frame, ring;
-    for (int i = 0, in = FocusCursor::CursorInset; i < 51; ++i) {
-        frame << grab.pixel(i, 0) << grab.pixel(0, i) << grab.pixel(50, i) << grab.pixel(i, 50);
-        ring << grab.pixel(std::clamp(i, in, 50 - in), in)
-             << grab.pixel(in, std::clamp(i, in, 50 - in));
-    }
-    QCOMPARE(frame, QSet<QRgb>{blue});
-    QCOMPARE(ring, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
-
-    // The board ignores the right and middle buttons; a left press moves the cursor there and
-    // hides it. The focus leaving hides it too.
-    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
-        QTest::mouseClick(shown.board.windowHandle(), button, {}, shown.Centre("g1"));
-        QCOMPARE(shown.Mark("focusCursor"), button == Qt::LeftButton ? "" : "e4");
-    }
-    shown.Keys("S");
-    QCOMPARE(shown.Mark("focusCursor"), QStringLiteral("g1"));
-    shown.board.clearFocus();
-    QCOMPARE(shown.Mark("focusCursor"), QString());
-}
-
-void BoardPlayTest::accessibleTable() {
-    ShownBoard shown;
-    QVERIFY(shown.active);
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&shown.board);
-    QAccessibleTableInterface* cells = table->tableInterface();
-    QVERIFY(table->role() == QAccessible::Table && cells != nullptr);
-    QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Chess board"));
-    QCOMPARE(table->childCount(), 64);
-    const auto name = [&](int row, int column) {
-        return cells->cellAt(row, column)->text(QAccessible::Name);
-    };
-    const auto headers = [&](int row, int column) {
-        QAccessibleTableCellInterface* cell = cells->cellAt(row, column)->tableCellInterface();
-        return cell->columnHeaderCells().value(0)->text(QAccessible::Name) + ' ' +
-               cell->rowHeaderCells().value(0)->text(QAccessible::Name);
-    };
-    QCOMPARE(name(0, 0), QStringLiteral("a8, black rook"));
-    QCOMPARE(name(7, 4), QStringLiteral("e1, white king"));
-    QCOMPARE(name(4, 4), QStringLiteral("e4, empty"));
-    QCOMPARE(headers(7, 4), QStringLiteral("file e rank 1"));
-    QAccessibleInterface* e1 = cells->cellAt(7, 4);
-    QCOMPARE(table->indexOfChild(e1), 60);
-    QCOMPARE(e1->tableCellInterface()->rowIndex(), 7);
-
-    // The cursor's square is the accessible focus (the events that tell so are heard by the
-    // real assistive-technology test; the offscreen platform has no accessibility bridge).
-    QCOMPARE(table->focusChild()->text(QAccessible::Name), QStringLiteral("e2, white pawn"));
-    shown.Keys("U");
-    QVERIFY(cells->cellAt(5, 4)->state().focused && !cells->cellAt(6, 4)->state().focused);
-
-    // Picking up names the square selected; the move renames both of its squares and is
-    // announced, as are an undo and a new game.
-    shown.Keys("DS");
-    QCOMPARE(name(6, 4), QStringLiteral("e2, white pawn, selected"));
-    QCOMPARE(cells->selectedCellCount(), 1);
-    shown.Keys("UUS");
-    QCOMPARE(name(6, 4), QStringLiteral("e2, empty, last move"));
-    QCOMPARE(name(4, 4), QStringLiteral("e4, white pawn, last move"));
-    QCOMPARE(table->text(QAccessible::Description), QStringLiteral("White: pawn e2 to e4"));
-    QVERIFY(shown.board.UndoLastMove());
-    QCOMPARE(table->text(QAccessible::Description), QStringLiteral("White's move taken back"));
-    QVERIFY(shown.board.NewGame(*ReadFen("4k3/8/8/8/8/8/8/4K3 b - - 0 1")));
-    QCOMPARE(table->text(QAccessible::Description), QStringLiteral("New game, Black to move"));
-    QVERIFY(shown.board.NewGame());
-    QCOMPARE(table->text(QAccessible::Description), QStringLiteral("New game, White to move"));
-
-    // Turned, the table follows the view: h1 top-left, rank 1 the first row.
-    shown.board.setSideView(1);
-    QCOMPARE(name(0, 0), QStringLiteral("h1, white rook"));
-    QCOMPARE(headers(0, 0), QStringLiteral("file h rank 1"));
-    QCOMPARE(table->indexOfChild(e1), 3);
-}
-
-// Each kind of move in words, with its consequence: the moves made from a FEN position ("" for
-// the start position) and what is said of the last.
-void BoardPlayTest::announcements() {
-    const char* const games[][3] = {
-        {"", "e2e4 d7d5 e4d5", "White: pawn e4 takes pawn on d5"},
-        {"4k3/8/5n2/3P4/8/2K5/8/8 b - - 0 1", "f6d5", "Black: knight takes pawn on d5, check"},
-        {"4k3/8/1n3n2/3P4/8/8/8/4K3 b - - 0 1", "f6d5", "Black: knight f6 takes pawn on d5"},
-        {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "e1g1", "White: castles king side"},
-        {"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", "e8c8", "Black: castles queen side"},
-        {"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "e5d6", "White: pawn e5 takes pawn en passant on d6"},
-        {"8/4P3/8/8/8/8/k7/4K3 w - - 0 1", "e7e8", "White: pawn e7 to e8, becomes queen"},
-        {"k2r4/4P3/8/8/8/8/8/4K3 w - - 0 1", "e7d8",
-         "White: pawn e7 takes rook on d8, becomes queen, check"},
-        {"", "f2f3 e7e5 g2g4 d8h4", "Black: queen d8 to h4, checkmate"},
-        {"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1", "d7e6", "White: queen d7 to e6, stalemate"},
-        {"4k3/8/8/8/8/8/3p4/4K3 w - - 0 1", "e1d2",
-         "White: king takes pawn on d2. Draw by insufficient material"}};
-    for (const auto& [fen, moves, said] : games) {
-        ChessEngine engine;
-        QVERIFY(engine.NewGame(*ReadFen(*fen != 0 ? fen : StartFen)));
-        QCOMPARE(MoveAnnouncement(engine), QString());
-        for (const QString& move : QString(moves).split(' ')) {
-            QVERIFY(engine.MovePiece(move.left(2).toStdString(), move.mid(2).toStdString()));
+    void dragsThatMakeNoMove() {
+        QFETCH(QString, drag);
+        const QStringList words = drag.split(' ');
+        const QByteArray name = words[0].toLatin1();
+        const auto button = Qt::MouseButton(words[1].toInt());
+        const QString meanwhile = words.value(3);
+        ShownBoard shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+        const QPoint releaseAt =
+            words[2] == "off" ? QPoint(-40, 600) : shown.Centre(qPrintable(words[2]));
+        QWidget other; // another window: over the target, or taking the activation
+        other.setGeometry(
+            QRect(shown.board.mapToGlobal(releaseAt) - QPoint(20, 20), QSize(40, 40)));
+        other.setVisible(meanwhile == "cover");
+        QVERIFY(meanwhile != "cover" || QTest::qWaitForWindowExposed(&other));
+        shown.board.setLocked(meanwhile == "locked");
+        shown.gate = meanwhile == "gate" ? "Not yet" : "";
+        shown.Press(name, button);
+        // Only a left press on a piece of the side to move, unlocked, picks it up (and hides
+        // it); a lock during a drag does not cancel it.
+        const bool picked = name == "g1";
+        shown.board.setLocked(true);
+        QCOMPARE(
+            QList({shown.Dragging(), PointerIsNormal(), test::Shows(shown.board, name, false)}),
+            QList({picked, !picked, !picked}));
+        if (meanwhile == "escape") {
+            QTest::keyClick(shown.host.windowHandle(), Qt::Key_Escape);
+        } else if (meanwhile == "deactivate") {
+            other.show();
+            QApplication::setActiveWindow(&other);
+        } else if (meanwhile == "press") {
+            QTest::mousePress(shown.host.windowHandle(), Qt::LeftButton, {}, releaseAt);
         }
-        QCOMPARE(MoveAnnouncement(engine), QLatin1String(said));
+        if (QStringList{"escape", "deactivate", "press"}.contains(meanwhile)) { // ended at once
+            QVERIFY(!shown.Dragging() && PointerIsNormal() &&
+                    test::Shows(shown.board, name, false));
+        }
+        shown.Release(releaseAt, button);
+        QVERIFY(PointerIsNormal() && shown.board.State().MoveHistory.empty());
+        // Another pick-up before the tick shows the first piece again at once.
+        shown.board.setLocked(false);
+        shown.gate.clear();
+        shown.Press("b1");
+        QVERIFY(test::Shows(shown.board, name, false));
+        shown.Release(releaseAt);
+        QVERIFY(shown.DragEnds());
+        QVERIFY(test::Shows(shown.board, name, false) && test::Shows(shown.board, "b1", false));
     }
-}
+
+    // A pawn dragged to the last rank. The host's promotion handler calls back into the board and
+    // runs an event loop of its own (as a pop-up menu does), in which the player starts a drag.
+    void completedDragWithABusyHost() {
+        ShownBoard shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+        QVERIFY(shown.board.NewGame(*ReadFen("7k/1P6/8/8/8/8/8/4K3 w - - 0 1")));
+        QSignalSpy moves(&shown.board, &brdChessboard::PieceMovement);
+        QList<bool> seen; // carrying, the pointer free, a move, an undo, a new game, e2 taken
+        connect(&shown.board, &brdChessboard::PawnPromotion, this, [&](bool, int& eChoice) {
+            seen << shown.Dragging() << PointerIsNormal()
+                 << shown.board.MovePiece(QStringLiteral("e1"), QStringLiteral("d1"))
+                 << shown.board.UndoLastMove() << shown.board.NewGame();
+            shown.board.setSideView(1);
+            shown.board.setDarkSquareColor(0x00000080);
+            shown.Press("e1");
+            shown.Release(shown.Centre("e2"));
+            seen << shown.board.State().Squares[SquareNameToIndex("e2")].Occupied;
+            QEventLoop menu;
+            QTimer::singleShot(250, &menu, &QEventLoop::quit);
+            menu.exec();
+            eChoice = WhiteKnight;
+        });
+        shown.Press("b7");
+        // Carried, the piece leaves its square drawn empty, as the empty d7; the position stays.
+        QVERIFY(shown.Dragging() && shown.board.State().Squares[SquareNameToIndex("b7")].Occupied);
+        QCOMPARE(test::Surface(shown.board, "b7")->Image(),
+                 test::Surface(shown.board, "d7")->Image());
+        shown.Release(shown.Centre("b8"));
+        QCOMPARE(seen, QList<bool>({true, true, false, false, false, false}));
+        QCOMPARE(QList<QVariantList>(moves), (QList<QVariantList>{{true, "b7", "b8"}}));
+        QVERIFY(PointerIsNormal());
+        QCOMPARE(shown.board.State().Squares[SquareNameToIndex("b8")].Piece.Kind, WhiteKnight);
+        QVERIFY(shown.DragEnds());
+        QVERIFY(test::Shows(shown.board, "b7", true) && test::Shows(shown.board, "b8", true) &&
+                test::Shows(shown.board, "e1", false) && test::Shows(shown.board, "d7", false));
+    }
+
+    void keySequences_data() {
+        QTest::addColumn<QString>("keys");
+        // The cursor's square, the one picked up ("-": hidden), moves, shortcuts, what was said.
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* name, const char* keys, const char* outcome) {
+            QTest::newRow(name) << QString(keys) << QString(outcome);
+        };
+        // The cursor starts on e2, shown once a key is used or the focus comes by Tab.
+        row("focus by a click", "", "- -");
+        row("focus by Tab", "OF", "e2 -");
+        row("focus gone", "UO", "- -");
+        row("arrows", "UULR", "e4 -");
+        row("edges hold it", "LLLLLDDD", "a1 -");
+        row("board turned meanwhile: up is towards rank 1", "UTUL", "f2 -");
+        row("right and middle presses leave it", "U24", "e3 -");
+        row("a left press moves it there, hidden", "U1", "- -");
+        row("then a key shows it", "U1S", "e4 -");
+        row("pick up", "S", "e2 e2");
+        row("put down", "SUUS", "e4 - | White e2 e4 | White: pawn e2 to e4");
+        row("Enter and keypad Enter", "EUK", "e3 - | White e2 e3 | White: pawn e2 to e3");
+        row("turned board", "TSDDS", "e4 - | White e2 e4 | White: pawn e2 to e4");
+        row("same square puts back", "SS", "e2 -");
+        row("Escape puts back", "SUX", "e3 -");
+        row("Escape with nothing in hand is the host's", "X", "- - | shortcut");
+        row("refused move", "SUUUS", "e5 - | e2 to e5 is not a legal move");
+        row("empty square", "US", "e3 -");
+        row("side not to move", "UUUUUS", "e7 -");
+        // A lock holds back the player only; the host still moves pieces.
+        row("locked", "ZSUUS+", "e4 - | White b1 c3 | White: knight b1 to c3");
+        row("gate closed", "GS", "e2 - | The clock is stopped");
+        row("gate closed with a piece in hand", "SUUGS", "e4 - | The clock is stopped");
+        row("a move by the host puts back", "S+", "e2 - | White b1 c3 | White: knight b1 to c3");
+        row("both sides, a capture", "SUUS ULUUSDDS DRSLUS",
+            "d5 - | White e2 e4 | Black d7 d5 | White e4 d5 | takes 5 | "
+            "White: pawn e4 takes pawn on d5");
+    }
+
+    void keySequences() {
+        QFETCH(QString, keys);
+        ShownBoard shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+        QString seen;
+        connect(&shown.board, &brdChessboard::PieceMovement, this,
+                [&](bool bWhite, const QString& sFrom, const QString& sTo) {
+                    seen += QString(" | %1 %2 %3").arg(bWhite ? "White" : "Black", sFrom, sTo);
+                });
+        connect(&shown.board, &brdChessboard::PieceCapture, this,
+                [&](int ePiece) { seen += QStringLiteral(" | takes %1").arg(ePiece); });
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Up}) {
+            connect(shown.host.addAction(QString(), key), &QAction::triggered, this,
+                    [&] { seen += " | shortcut"; });
+        }
+        shown.Keys(keys.remove(' '));
+        const QString said =
+            QAccessible::queryAccessibleInterface(&shown.board)->text(QAccessible::Description);
+        seen += said.isEmpty() ? said : " | " + said;
+        // Unlike a piece carried by the mouse, a piece picked up by keyboard stays drawn.
+        const QString picked = shown.Mark("pickedMark");
+        QTEST(shown.Mark("focusCursor") + ' ' + picked + seen, "outcome");
+        QVERIFY(picked == "-" || test::Shows(shown.board, qPrintable(picked), false));
+    }
+
+    void accessibleTable() {
+        ShownBoard shown;
+        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&shown.board);
+        QAccessibleTableInterface* cells = table->tableInterface();
+        QVERIFY(table->role() == QAccessible::Table && cells && table->childCount() == 64);
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Chess board"));
+        const auto name = [&](int row, int column) {
+            return cells->cellAt(row, column)->text(QAccessible::Name);
+        };
+        const auto headers = [&](int row, int column) {
+            QAccessibleTableCellInterface* cell = cells->cellAt(row, column)->tableCellInterface();
+            return cell->columnHeaderCells().value(0)->text(QAccessible::Name) + ' ' +
+                   cell->rowHeaderCells().value(0)->text(QAccessible::Name);
+        };
+        QCOMPARE(QStringList({name(0, 0), name(7, 4), name(4, 4), headers(7, 4)}),
+                 QStringList({"a8, black rook", "e1, white king", "e4, empty", "file e rank 1"}));
+
+        // The cursor's square is the accessible focus (its events need an accessibility bridge).
+        QCOMPARE(table->focusChild()->text(QAccessible::Name), QStringLiteral("e2, white pawn"));
+        shown.Keys("U");
+        QVERIFY(cells->cellAt(5, 4)->state().focused && !cells->cellAt(6, 4)->state().focused);
+
+        // Picking up names the square selected; the move renames both of its squares.
+        shown.Keys("DS");
+        QCOMPARE(name(6, 4), QStringLiteral("e2, white pawn, selected"));
+        QCOMPARE(cells->selectedCellCount(), 1);
+        shown.Keys("UUS");
+        QCOMPARE(name(6, 4), QStringLiteral("e2, empty, last move"));
+        QCOMPARE(name(4, 4), QStringLiteral("e4, white pawn, last move"));
+        // The last move's frame stays whole under the cursor, a ring of black and white dashes.
+        const QImage grab =
+            shown.board.grab(test::Surface(shown.board, "e4")->geometry()).toImage();
+        QSet<QRgb> frame, ring;
+        for (int i = 0, in = FocusCursor::CursorInset; i < 51; ++i) {
+            frame << grab.pixel(i, 0) << grab.pixel(0, i) << grab.pixel(50, i) << grab.pixel(i, 50);
+            ring << grab.pixel(std::clamp(i, in, 50 - in), in)
+                 << grab.pixel(in, std::clamp(i, in, 50 - in));
+        }
+        QCOMPARE(frame, QSet<QRgb>{qRgb(0, 0, 255)});
+        QCOMPARE(ring, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+
+        // An undo and a new game are announced.
+        QVERIFY(shown.board.UndoLastMove());
+        QCOMPARE(table->text(QAccessible::Description), QStringLiteral("White's move taken back"));
+        QVERIFY(shown.board.NewGame(*ReadFen("4k3/8/8/8/8/8/8/4K3 b - - 0 1")));
+        QCOMPARE(table->text(QAccessible::Description), QStringLiteral("New game, Black to move"));
+        QVERIFY(shown.board.NewGame());
+        QCOMPARE(table->text(QAccessible::Description), QStringLiteral("New game, White to move"));
+
+        // Turned, the table follows the view: h1 top-left, rank 1 the first row.
+        shown.board.setSideView(1);
+        QCOMPARE(name(0, 0) + " / " + headers(0, 0), "h1, white rook / file h rank 1");
+        QCOMPARE(table->indexOfChild(cells->cellAt(0, 3)), 3); // e1
+    }
+
+    // Each kind of move in words: a FEN ("" for the start), the moves, what is said of the last.
+    void announcements() {
+        const char* const games[][3] = {
+            {"", "e2e4 d7d5 e4d5", "White: pawn e4 takes pawn on d5"},
+            {"4k3/8/5n2/3P4/8/2K5/8/8 b - - 0 1", "f6d5", "Black: knight takes pawn on d5, check"},
+            {"4k3/8/1n3n2/3P4/8/8/8/4K3 b - - 0 1", "f6d5", "Black: knight f6 takes pawn on d5"},
+            {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "e1g1", "White: castles king side"},
+            {"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", "e8c8", "Black: castles queen side"},
+            {"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "e5d6",
+             "White: pawn e5 takes pawn en passant on d6"},
+            {"8/4P3/8/8/8/8/k7/4K3 w - - 0 1", "e7e8", "White: pawn e7 to e8, becomes queen"},
+            {"k2r4/4P3/8/8/8/8/8/4K3 w - - 0 1", "e7d8",
+             "White: pawn e7 takes rook on d8, becomes queen, check"},
+            {"", "f2f3 e7e5 g2g4 d8h4", "Black: queen d8 to h4, checkmate"},
+            {"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1", "d7e6", "White: queen d7 to e6, stalemate"},
+            {"4k3/8/8/8/8/8/3p4/4K3 w - - 0 1", "e1d2",
+             "White: king takes pawn on d2. Draw by insufficient material"}};
+        for (const auto& [fen, moves, said] : games) {
+            ChessEngine engine;
+            QVERIFY(engine.NewGame(*ReadFen(*fen != 0 ? fen : StartFen)));
+            QCOMPARE(MoveAnnouncement(engine), QString());
+            for (const QString& move : QString(moves).split(' ')) {
+                QVERIFY(engine.MovePiece(move.left(2).toStdString(), move.mid(2).toStdString()));
+            }
+            QCOMPARE(MoveAnnouncement(engine), QLatin1String(said));
+        }
+    }
+};
 
 QTEST_MAIN(BoardPlayTest)
 #include "board_play_test.moc"
