@@ -5,7 +5,6 @@
 #include "MoveGate.h"
 #include "app/audio/WaveFile.h"
 #include "board/brdChessboard.h"
-#include "board/platform/Platform.h"
 #include "engine/ChessEngine.h"
 #include "tests/support/QuietOffscreen.h"
 
@@ -20,11 +19,6 @@
 using namespace quorrin;
 
 namespace {
-
-// The commands that change the game: all off while a move is being made.
-constexpr const char* GameCommands[] = {"mnuGameNew",      "mnuActionsUndo",     "mnuRecordOpen",
-                                        "mnuRecordPaste",  "mnuRecordEnterMove", "cmdMovePiece",
-                                        "cmdTestStalemate"};
 
 // A game window that is its own sound player and answers its own boxes, pop-ups and dialogs.
 class GameUnderTest final : public SoundPlayer {
@@ -46,28 +40,29 @@ public:
     bool Play(const QString& path) override {
         const QString name = QFileInfo(path).fileName();
         const bool beside = path == QDir(QCoreApplication::applicationDirPath()).filePath(name);
-        Log << (beside ? "sound " + name : "odd sound " + path) + CommandsOn();
-        return !Peek || (Peek(), true);
+        Log << (beside ? name.chopped(4) : "odd sound " + path) + CommandsOn();
+        Peek();
+        return true;
     }
 
-    // " on: <name>" for each game command left on.
+    // " on: <name>" for each command that changes the game left on (all are off while a move
+    // is being made).
     QString CommandsOn() const {
         QString on;
-        for (const char* name : GameCommands) {
+        for (const char* name : {"mnuGameNew", "mnuActionsUndo", "mnuRecordOpen", "mnuRecordPaste",
+                                 "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate"}) {
             on += Find<QObject>(name)->property("enabled").toBool() ? QString(" on: ") + name : "";
         }
         return on;
     }
 
-    // The window's part of that name: Find<QAction>("mnuGameNew").
     template <typename Part = QWidget> Part* Find(const QString& name) const {
         return Window.findChild<Part*>(name);
     }
 
     // Each step names a menu command ("mnu...") or a button ("cmd...") to use, pastes a text
-    // ("paste <text>"), adds answers ("answer <word> <word>"), limits the size of the files
-    // written ("limit 8"; "limit" lifts it), or else is a move to type and send with "Move
-    // Piece". A game copied is logged: "copied <White's name> <its moves>".
+    // ("paste <text>"), adds answers ("answer <word> <word>"), limits the size of files written
+    // ("limit 8"; "limit" lifts it), or else is a move to type and send with "Move Piece".
     void Run(const QStringList& steps) {
         for (QString step : steps) {
             if (step.startsWith("answer ")) {
@@ -91,8 +86,8 @@ public:
             }
             auto* action = Find<QAction>(step);
             action ? action->trigger() : Find<QAbstractButton>(step)->click();
-            const QString copied = QApplication::clipboard()->text();
-            if (step == "mnuRecordCopyGame") {
+            if (const QString copied = QApplication::clipboard()->text();
+                step == "mnuRecordCopyGame") {
                 Log << "copied " + copied.section("[White \"", 1).section('"', 0, 0) + ' ' +
                            copied.section("\n\n", 1).simplified();
             }
@@ -111,15 +106,15 @@ public:
         return entries.trimmed();
     }
 
-    // "sound click.wav", "message Stalemate", "popup mnuWhitePawnPromotion", "choice -1",
-    // "view 1", "file dialog", "input box", "game list of 2"; "odd sound <path>"
-    // for a sound not beside the program, "odd message" for a box other than a plain one.
+    // "click" (a sound), "message Stalemate", "popup mnuWhite", "choice -1", "SideView 1" (a
+    // property written), "file dialog", "input box", "game list of 2", "copied <White> <moves>";
+    // "odd sound <path>" for one not beside the program, "odd message" for a box not plain.
     QStringList Log;
     // Taken in turn by each pop-up (the caption to choose; "" dismisses it), file dialog (the
     // path typed), input box (the text) and list of games (the row; "" cancels); "" when none.
     QStringList Answers;
     // Runs at each sound and before each pop-up, box or dialog is answered.
-    std::function<void()> Peek;
+    std::function<void()> Peek = [] {};
     GAME Window;
     brdChessboard& Board;
 
@@ -127,9 +122,7 @@ private:
     void Answer() {
         QWidget* open = QApplication::activePopupWidget();
         open = open != nullptr ? open : QApplication::activeModalWidget();
-        if (open != nullptr && Peek) {
-            Peek();
-        }
+        open != nullptr ? Peek() : void();
         const auto answer = [this] { return Answers.isEmpty() ? QString() : Answers.takeFirst(); };
         if (auto* box = qobject_cast<QMessageBox*>(open)) {
             const bool plain = box->windowTitle() == "Quorrin" &&
@@ -139,7 +132,7 @@ private:
                               : QString(" (%1, icon %2)").arg(box->windowTitle()).arg(box->icon()));
             box->button(QMessageBox::Ok)->click();
         } else if (auto* menu = qobject_cast<QMenu*>(open)) {
-            Log << "popup " + menu->objectName() + CommandsOn();
+            Log << "popup " + menu->objectName().remove("PawnPromotion") + CommandsOn();
             const QString caption = answer();
             menu->setActiveAction(nullptr);
             for (QAction* action : menu->actions()) {
@@ -167,10 +160,10 @@ private:
     QTimer answerer_;
 };
 
-// The top-level windows of that name.
+// The visible top-level windows of that name.
 QWidgetList TopLevels(const QString& name) {
     QWidgetList windows = QApplication::topLevelWidgets();
-    windows.removeIf([&name](const QWidget* window) { return window->objectName() != name; });
+    windows.removeIf([&](const QWidget* w) { return w->objectName() != name || w->isHidden(); });
     return windows;
 }
 
@@ -211,10 +204,9 @@ private slots:
     void playedAsAPlayerWould_data() {
         QTest::addColumn<QString>("steps");   // for GameUnderTest::Run, split at the commas
         QTest::addColumn<QString>("entries"); // as GameUnderTest::Entries gives them
-        QTest::addColumn<QString>("log");     // "click" a click sound, "popup mnuWhite" ...
+        QTest::addColumn<QString>("log");     // as GameUnderTest::Log holds it
         const auto row = [](const char* name, const QString& steps, const char* entries,
                             const QString& log) { QTest::newRow(name) << steps << entries << log; };
-        const QString d4 = QStringLiteral("d2d4,");
         // Only the first two and the last two characters of a typed move count.
         row("forms", "e2e4,e7-e5,g1 f3", "e2-e4 g1-f3 | e7-e5", "click, click, click");
         row("refused", "E2E4,e2e,,e2e5", "|",
@@ -223,45 +215,42 @@ private slots:
             "click, click, message Stalemate");
         // The win sound follows the box, once the player has closed it.
         row("fool's mate", "f2f3,e7e5,g2g4,d8h4", "f2-f3 g2-g4 | e7-e5 d8-h4",
-            "click, click, click, click, message White checkmated, sound win.wav");
+            "click, click, click, click, message White checkmated, win");
         row("white in check", "e2e4,e7e5,f2f3,d8h4", "e2-e4 f2-f3 | e7-e5 d8-h4",
             "click, click, click, click, message White king in check");
-        // Undo trims the list of the side whose move it took back.
-        row("undo", "e2e4,e7e5,g1f3,mnuActionsUndo", "e2-e4 | e7-e5", "click, click, click");
-        row("new game", "e2e4,e7e5,mnuGameNew", "|", "click, click");
-        // "Reverse Board" turns the board; "Turn Board After Each Move", when checked, shows
-        // the side to move at the bottom at once and after every move, undo and new game. A check
-        // mark on "Drag-and-Drop" means dragging is allowed.
+        // Undo trims the list of the side whose move it took back, New Game both. "Reverse Board"
+        // turns the board; "Turn Board After Each Move", when checked, shows the side to move at
+        // the bottom at once and after every move, undo and new game. A check mark on
+        // "Drag-and-Drop" means dragging is allowed.
         row("turn board",
             "mnuBoardTurn,e2e4,e7e5,mnuActionsUndo,mnuGameNew,mnuBoardTurn,e2e4,mnuBoardView,"
-            "mnuBoardView,mnuBoardView,mnuBoardTurn,cmdTestStalemate",
-            "|",
-            "view 0, view 1, click, view 0, click, view 1, view 0, click, view 1, view 0, view 1, "
-            "view 1, view 0");
+            "mnuBoardView,mnuBoardView,mnuBoardTurn",
+            "e2-e4 |",
+            "SideView 0, SideView 1, click, SideView 0, click, SideView 1, SideView 0, click, "
+            "SideView 1, SideView 0, SideView 1, SideView 1");
         row("board options", "mnuBoardLock,mnuBoardHighlight,mnuBoardLock", "|",
             "Locked true, HighlightMove false, Locked false");
-        // A draw claimed goes with the move it was claimed at.
-        row("claimed draw",
-            "g1f3,g8f6,f3g1,f6g8,g1f3,g8f6,f3g1,f6g8,mnuActionsClaimDraw,"
-            "mnuRecordCopyGame,mnuActionsUndo,mnuRecordCopyGame",
-            "g1-f3 f3-g1 g1-f3 f3-g1 | g8-f6 f6-g8 g8-f6",
-            QStringList(8, "click").join(", ") +
-                ", message Draw by threefold repetition, "
-                "copied White 1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8 1/2-1/2, "
-                "copied White 1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 *");
+        // Draws by rule; one claimed goes with the move it was claimed at.
         row("insufficient material", "paste k7/8/8/8/8/8/1p6/K7 w - - 0 1,a1b2", "a1-b2 |",
             "click, message Draw by insufficient material");
+        const QString dance = "copied White 1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 ";
+        row("claimed draw",
+            "g1f3,g8f6,f3g1,f6g8,g1f3,g8f6,f3g1,f6g8,mnuActionsClaimDraw,mnuRecordCopyGame,"
+            "mnuActionsUndo,mnuRecordCopyGame",
+            "g1-f3 f3-g1 g1-f3 f3-g1 | g8-f6 f6-g8 g8-f6",
+            QStringList(8, "click").join(", ") + ", message Draw by threefold repetition, " +
+                dance + "Ng8 1/2-1/2, " + dance + "*");
         // Pasted: a position, or a game picked from a file of several, its lists filled and the
         // message its last move gave shown once; or nothing changed, and why.
         const QString games = "[White \"A\"]\n1. e4 *\n\n[White \"B\"]\n1. f3 e5 2. g4 Qh4# 0-1\n";
-        row("FEN", d4 + "paste 8/8/8/8/8/8/8/K6k b - - 12 40\n,h1g2", "| h1-g2", "click, click");
-        row("FEN refused", d4 + "paste 8/8/8/8/8/8/8/K7 w - - 0 1", "d2-d4 |",
+        row("FEN", "d2d4,paste 8/8/8/8/8/8/8/K6k b - - 12 40\n,h1g2", "| h1-g2", "click, click");
+        row("FEN refused", "d2d4,paste 8/8/8/8/8/8/8/K7 w - - 0 1", "d2-d4 |",
             "click, message Not a position to play from: Black has 0 kings; each side needs "
             "exactly one");
-        row("two games", d4 + "answer 1,paste " + games, "f2-f3 g2-g4 | e7-e5 d8-h4",
+        row("two games", "d2d4,answer 1,paste " + games, "f2-f3 g2-g4 | e7-e5 d8-h4",
             "click, game list of 2, message White checkmated");
-        row("choice cancelled", d4 + "paste " + games, "d2-d4 |", "click, game list of 2");
-        row("PGN refused", d4 + "paste 1. e4 e5 2. Ke3 *", "d2-d4 |",
+        row("choice cancelled", "d2d4,paste " + games, "d2-d4 |", "click, game list of 2");
+        row("PGN refused", "d2d4,paste 1. e4 e5 2. Ke3 *", "d2-d4 |",
             "click, message Cannot load the game: line 1, column 13: 2.Ke3: no white king can "
             "move to e3");
         // A file opened over a game in progress, saved with its tags and comments, a move taken
@@ -329,9 +318,6 @@ private slots:
         game.Run(steps.replace("~/", folder_.path() + '/').split(','));
         QTEST(game.Entries(), "entries");
         QTEST(game.Log.join(", ")
-                  .replace("sound click.wav", "click")
-                  .remove("PawnPromotion")
-                  .replace("SideView", "view")
                   .replace(folder_.path(), "~")
                   .replace(QRegularExpression("(~/\\S+): [^,]+"), "\\1: why"),
               "log");
@@ -378,22 +364,20 @@ private slots:
 
     void gameWindowAsDesigned() {
         // The screen as QUORRIN_SCREEN says it is set up ("logical DPI, pixel ratio"); at its
-        // logical DPI, the twips a pixel, the client area (9915 x 6495 twips, halves rounded to
-        // even) and a square of the board (6135 twips made eight whole squares).
+        // logical DPI (15 or 10 twips a pixel), the client area (9915 x 6495 twips, halves
+        // rounded to even) and a square of the board (6135 twips made eight whole squares).
         const QScreen* screen = QGuiApplication::primaryScreen();
         QCOMPARE(
             QString("%1, %2").arg(screen->logicalDotsPerInchX()).arg(screen->devicePixelRatio()),
             qEnvironmentVariable("QUORRIN_SCREEN", QStringLiteral("96, 1")));
         const bool dense = screen->logicalDotsPerInchX() == 144;
-        const int twips = dense ? 10 : 15, square = dense ? 76 : 51;
-        QCOMPARE(QPoint(platform::TwipsPerPixelX(), platform::TwipsPerPixelY()),
-                 QPoint(twips, twips));
+        const int square = dense ? 76 : 51;
         // Saved: the board locked, no highlight, turned after each move (each the reverse of the
         // program's own state).
-        const QString ini = folder_.filePath(QStringLiteral("GAME.ini"));
-        QVERIFY(Write(ini, "[brdChessboard1]\nLocked=true\nHighlightMove=false\n"
-                           "[GAME]\nTurnBoardAfterEachMove=true\n"));
-        GameUnderTest game(ini);
+        QVERIFY(Write(folder_.filePath("GAME.ini"),
+                      "[brdChessboard1]\nLocked=true\n"
+                      "HighlightMove=false\n[GAME]\nTurnBoardAfterEachMove=true\n"));
+        GameUnderTest game(folder_.filePath("GAME.ini"));
         QWidget* client = game.Find(QStringLiteral("ClientArea"));
         QCOMPARE(client->size(), dense ? QSize(992, 650) : QSize(661, 433));
         const auto place = [&game](const char* name) { return game.Find(name)->geometry(); };
@@ -420,18 +404,17 @@ private slots:
         QCOMPARE(line1, 4);
         // The captions, colours and menus (the hidden ones by name, the two promotion pop-ups
         // White's first), and the names read out.
-        const auto caption = [&game](const char* name) {
+        QStringList shown{game.Window.windowTitle(), game.Window.accessibleName(),
+                          client->palette().color(QPalette::Window).name()};
+        for (const char* name : {"lstWhiteMoves", "lstBlackMoves", "txtMovePiece", "cmdMovePiece",
+                                 "cmdTestStalemate"}) {
             auto* list = game.Find<QListWidget>(name);
-            return list
-                       ? list->accessibleName() + ' ' + list->palette().color(QPalette::Base).name()
-                       : game.Find(name)->property("text").toString();
-        };
+            shown << (list ? list->accessibleName() + ' ' +
+                                 list->palette().color(QPalette::Base).name()
+                           : game.Find(name)->property("text").toString());
+        }
         QCOMPARE(
-            (QStringList{game.Window.windowTitle(), game.Window.accessibleName(),
-                         client->palette().color(QPalette::Window).name(), caption("lstWhiteMoves"),
-                         caption("lstBlackMoves"), caption("txtMovePiece"), caption("cmdMovePiece"),
-                         caption("cmdTestStalemate"),
-                         DescribeMenu(game.Window.menuBar()->actions())}),
+            shown << DescribeMenu(game.Window.menuBar()->actions()),
             (QStringList{
                 "Quorrin ", "Quorrin", "#404040", "White's moves #e0e0e0", "Black's moves #e0e0e0",
                 "e2e4", "Move Piece", "Test Stalemate",
@@ -448,7 +431,6 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "Open");
         GameUnderTest game;
-        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
         // The web-site address opens the site; the title and "Contact us" a new e-mail. Each, in
         // a box of its own, modeless and centred, first makes the pointing hand the screen's
         // pointer, until the box goes.
@@ -456,7 +438,8 @@ private slots:
             game.Run({"mnuaboutchess"});
             const QPointer<QWidget> box = TopLevels("frmAbout").value(0);
             QVERIFY(!box->isModal() &&
-                    (box->frameGeometry().center() - centre).manhattanLength() < 3);
+                    (box->frameGeometry().center() - box->screen()->geometry().center())
+                            .manhattanLength() < 3);
             QTest::mouseClick(box->findChild<QLabel*>(link), Qt::LeftButton);
             box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
             QTRY_VERIFY(box == nullptr && QGuiApplication::overrideCursor() == nullptr);
@@ -473,11 +456,10 @@ private slots:
         game.Window.show();
         game.Run({"mnuaboutchess", "mnuaboutchess"});
         QCOMPARE(TopLevels("frmAbout").size(), 1);
-        const QPointer<QWidget> about = TopLevels("frmAbout").first();
         bool aboutOutlivedGame = false;
         QTimer::singleShot(0, &game.Window, &QWidget::close);
         QTimer::singleShot(100, &game.Window, [&] {
-            aboutOutlivedGame = about->isVisible();
+            aboutOutlivedGame = TopLevels("frmAbout").size() == 1;
             game.Run({"mnuFileQuit"});
         });
         // Ends a loop that nothing else ends, with a code of its own.
@@ -493,11 +475,12 @@ private slots:
                       installed = QDir::cleanPath(program.filePath("../share/quorrin/" + name));
         // Looked for beside the program first, then where it is installed; in neither place,
         // beside the program, where playing fails quietly.
-        QStringList found{SoundFilePath(name)};
-        QVERIFY(QDir().mkpath(QFileInfo(installed).path()) && Write(installed, "RIFF"));
-        found << SoundFilePath(name);
-        QVERIFY(Write(beside, "RIFF"));
-        found << SoundFilePath(name);
+        QStringList found;
+        for (const QString& made : {QString(), installed, beside}) {
+            QVERIFY(made.isEmpty() ||
+                    (QDir().mkpath(QFileInfo(made).path()) && Write(made, "RIFF")));
+            found << SoundFilePath(name);
+        }
         QCOMPARE(found, (QStringList{beside, installed, beside}));
         // Three seconds of silence, which cannot play without an audio output; with one, a
         // broken, cut or missing file. None of them may be waited for.
@@ -512,8 +495,7 @@ private slots:
             clock.start();
             QVERIFY(!EffectSoundPlayer().Play(beside) && clock.elapsed() < 1000);
         }
-        QFile::remove(beside);
-        QVERIFY(QFile::remove(installed));
+        QVERIFY(QFile::remove(installed) && (QFile::remove(beside) || output));
         if (!output) {
             QSKIP("No audio output: a broken, cut or missing file cannot be told from a good one");
         }
