@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The real quorrin program on an X server of its own (Xvfb), driven by real input (xdotool),
-seen through its screen (ImageMagick's import) and as a screen reader reads it (pyatspi).
+seen through its screen (ImageMagick's import) and as a screen reader reads it (pyatspi): what
+only a real X server shows. The window's own logic is tested offscreen (GameWindowTest).
 
 Usage: desktop_test.py PATH/TO/quorrin [CHECK...]   (every check but screen_reader by default)
 Each check runs a program of its own, which must quit with status 0 and no sanitizer report.
@@ -52,7 +53,7 @@ class Desktop:
     """An Xvfb server, a private home, the children started on it, the tools that drive it."""
 
     def __init__(self, folder):
-        self.folder, self.processes, self.managed = folder, [], False
+        self.folder, self.processes = folder, []
         self.env = dict(os.environ, XDG_RUNTIME_DIR=folder, HOME=folder,
                         DBUS_SESSION_BUS_ADDRESS=f"unix:path={folder}/no-bus")
         self.env["DISPLAY"] = ":" + self.start_with_line(
@@ -68,13 +69,9 @@ class Desktop:
         except OSError as error:
             skip(f"{command[0]} cannot start ({error})")
         os.close(write)
-        line = b""
-        while not line.endswith(b"\n") and select.select([read], [], [], 10)[0]:
-            line += (chunk := os.read(read, 256))
-            if not chunk:
-                break
-        os.close(read)
-        return line.decode().strip() or skip(f"{command[0]} did not start")
+        with os.fdopen(read) as pipe:
+            line = pipe.readline() if select.select([pipe], [], [], 10)[0] else ""
+        return line.strip() or skip(f"{command[0]} did not start")
 
     def start(self, *command, **kwargs):
         kwargs.setdefault("stdin", subprocess.DEVNULL)
@@ -91,38 +88,28 @@ class Desktop:
         self.xdo("key", "--delay", 30, *names)
 
     def start_window_manager(self):
-        """Starts openbox and waits until it manages the screen (so that the program's window is
-        born managed); answers what went wrong, if anything."""
+        """Starts openbox and waits until it manages the screen, so that the program's window is
+        born managed."""
         log = open(os.path.join(self.folder, "openbox.stderr"), "w+")
-        try:
-            manager = self.start("openbox", "--sm-disable", stderr=log)
-        except OSError as error:
-            return f"openbox cannot start: {error}"
+        manager = self.start("openbox", "--sm-disable", stderr=log)
         root = lambda: subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
                                       env=self.env, capture_output=True, text=True).stdout
-        try:
-            wait_for("the window manager", lambda: manager.poll() is not None or "id" in root(), 20)
-        except Failed:
-            pass
-        self.managed = "window id" in root()
-        return None if self.managed else f"openbox said: {log.seek(0) or log.read()[-600:]!r}"
+        wait_for("the window manager", lambda: manager.poll() is not None or "id" in root(), 20)
+        check("window id" in root(), f"openbox said: {log.seek(0) or log.read()[-600:]!r}")
 
     def start_accessibility_bus(self):
         """A session bus, the accessibility bus on it, and the program's accessibility on."""
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.start_with_line(
             "dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={fd}")
-        try:
-            self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately",
-                       stderr=subprocess.DEVNULL)
-        except OSError as error:
-            skip(f"the accessibility bus cannot start ({error})")
         ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
         try:
-            wait_for("the accessibility bus", lambda: subprocess.run(
+            self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately",
+                       stderr=subprocess.DEVNULL)
+            wait_for("org.a11y.Bus to answer", lambda: subprocess.run(
                 ask, env=self.env, capture_output=True).returncode == 0, 10)
-        except Failed:
-            skip("the accessibility bus did not start (org.a11y.Bus never answered)")
+        except (OSError, Failed) as error:
+            skip(f"the accessibility bus did not start ({error})")
         self.env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         os.environ.update(self.env)  # where pyatspi looks for the buses
 
@@ -140,8 +127,7 @@ class Desktop:
                                "8", "rgb:-"], env=self.env, check=True, capture_output=True).stdout
 
     def picture(self, x0, y0, w, h):
-        """The screen's pixels in a rectangle: a function of screen coordinates answering an
-        (r, g, b), or None outside the rectangle."""
+        """The pixels in a rectangle: screen coordinates to (r, g, b), None outside."""
         data = self.shot(x0, y0, w, h)
         inside = lambda x, y: x0 <= x < x0 + w and y0 <= y < y0 + h
         at = lambda x, y: ((y - y0) * w + x - x0) * 3
@@ -165,14 +151,14 @@ class Game:
         self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"), 60)[0]
         # Found twice alike, so that the window has stopped moving.
         found = lambda: (board := self.find_board()) and board == self.find_board() and board
-        self.origin, self.size, self.menubar, self.lists = wait_for("the board drawn", found)
+        self.origin, self.size, self.lists = wait_for("the board drawn", found)
 
     def windows(self, title):
         return self.desktop.windows(title, self.process.pid)
 
     def find_board(self):
         """The board's top-left corner (a8's: light, dark squares right of and below it), its
-        square size, the menu bar above it and the two move lists right of it."""
+        square size and the two move lists right of it."""
         x0, y0, w, h = self.desktop.geometry(self.window)
         px = self.desktop.picture(x0, y0, w, h)
         for y in range(y0, y0 + h // 2):
@@ -180,8 +166,7 @@ class Game:
                 if px(x, y) == LIGHT and px(x - 1, y) != LIGHT and px(x, y - 1) != LIGHT:
                     size = next((s for s in range(32, 100) if px(x + s, y) == DARK), 0)
                     if size and px(x, y + size) == DARK and px(x + size, y + size) == LIGHT:
-                        return ((x, y), size, (x0, y0, w, y - 8 - y0),
-                                self.find_lists(px, x + 8 * size, y + 4 * size))
+                        return (x, y), size, self.find_lists(px, x + 8 * size, y + 4 * size)
         return None
 
     @staticmethod
@@ -205,9 +190,8 @@ class Game:
                 self.origin[1] + (8 - rank) * self.size + self.size // 2)
 
     def board(self, squares=None):
-        """What the squares show (all by default): 'w' or 'b' for a white or black piece, empty
-        squares left out. The 32-pixel piece cell is compared with the square's own colour;
-        white pieces are filled cream, black ones dark."""
+        """What the squares show (all by default): 'w' or 'b' for a piece, filled cream or dark,
+        in the 32-pixel cell at the square's centre; empty squares left out."""
         px = self.desktop.picture(*self.origin, 8 * self.size, 8 * self.size)
         seen = {}
         for square in squares or [f + r for f in "abcdefgh" for r in "12345678"]:
@@ -242,38 +226,24 @@ class Game:
             origin, target = move[:2], move[3:5]
             self.position[target] = piece = self.position.pop(origin)
             (by or self.drag)(origin, target)
-            if move.endswith("+"):
-                self.answer_message()
-                self.expect_position(move)
+            if move.endswith("+"):  # answered with Return
+                wait_for("a message box", lambda: self.windows("^Quorrin$"))
+                self.desktop.keys("Return")
+                wait_for("the message box to close", lambda: not self.windows("^Quorrin$"))
             wait_for(move, lambda: self.board([origin, target]) == {target: piece}, 3)
-
-    def answer_message(self):
-        wait_for("a message box", lambda: self.windows("^Quorrin$"))
-        self.desktop.keys("Return")
-        wait_for("the message box to close", lambda: not self.windows("^Quorrin$"))
 
     def expect_position(self, what, timeout=3):
         wait_for(what + " on the board", lambda: self.board() == self.position, timeout)
 
-    def menu(self, title_index, *keys):
-        """Opens the menu bar's title_index-th visible menu (a cluster of text pixels) with the
-        mouse, then types keys into it."""
-        x0, y0, w, h = self.menubar
-        px = self.desktop.picture(x0, y0, w, h)
-        inked = [x for x in range(x0, x0 + w) if any(sum(px(x, y)) < 300 for y in range(y0, y0 + h))]
-        titles = [[inked[0], inked[0]]]
-        for x in inked[1:]:
-            if x - titles[-1][1] > 8:
-                titles.append([x, x])
-            titles[-1][1] = x
-        left, right = titles[title_index]
-        self.desktop.xdo("mousemove", (left + right) // 2, y0 + h // 2, "click", 1, "sleep", 0.3,
-                         "key", *keys)
+    def menu(self, *keys):
+        """Opens the menu bar with F10 and walks it with the keys."""
+        self.desktop.xdo("windowfocus", self.window, "key", "F10", "sleep", 0.3, "key", "--delay",
+                         30, *keys)
 
     def quit(self):
         """Game > Quit (the last item) unless the program has ended; then its status and output."""
         if self.process.poll() is None:
-            self.menu(0, "Up", "Return")
+            self.menu("Up", "Return")  # Game > Quit
         try:
             status = self.process.wait(20)
         except subprocess.TimeoutExpired:
@@ -286,7 +256,7 @@ class Game:
 def drop_over_about_box(game):
     """With the About box open over the board, a knight carried from b1 and released over the
     box where c3 lies underneath is not moved. The box stays open as the program quits."""
-    game.menu(2, "Down", "Return")
+    game.menu("Left", "Down", "Return")  # About > About Quorrin
     about = wait_for("the About box", lambda: game.windows("^About Quorrin$"))[0]
     ax, ay, aw, ah = game.desktop.geometry(about)
     inside = lambda x, y: ax <= x < ax + aw and ay <= y < ay + ah
@@ -295,24 +265,8 @@ def drop_over_about_box(game):
     check(not inside(*game.centre("b1")) and inside(x, cy) and x < cx + game.size // 2,
           "the About box is not where expected")
     game.drag("b1", (x, cy))
-    wait_for("the knight back on b1", lambda: game.board(["b1"]) == {"b1": "w"}, 2)
-    # OK is the big blue button in the box's lower half; the box goes with one click.
-    px = game.desktop.picture(ax, ay + ah // 2, aw, ah // 2)
-    blue = [(x, y) for x in range(ax, ax + aw, 4) for y in range(ay + ah // 2, ay + ah, 4)
-            if px(x, y)[2] > px(x, y)[0] + 60]
-    check(blue, "no OK button in the About box")
-    game.desktop.xdo("mousemove", *blue[len(blue) // 2], "click", 1)
-    wait_for("the About box to close", lambda: not game.windows("^About Quorrin$"))
-    game.expect_position("the start position after the drop")
-    game.menu(2, "Down", "Return")
-    wait_for("the About box again", lambda: game.windows("^About Quorrin$"))
-
-
-def short_game(game):
-    """A carry put back with Escape; captures, and a check answered with Return."""
-    game.drag("e2", "e4", hold=lambda: game.desktop.keys("Escape"))
-    game.expect_position("the pawn back on e2")
-    game.play("e2-e4", "d7-d5", "e4-d5", "d8-d5", "b1-c3", "d5-e5+")
+    time.sleep(0.3)
+    check(game.board(["b1"]) == {"b1": "w"}, "the knight left b1")
 
 
 def lists_follow_long_game(game):
@@ -327,14 +281,13 @@ def lists_follow_long_game(game):
         before = look()
         game.desktop.xdo("mousemove", x + w // 2, y + h // 2, "click", 1, "click", "--repeat", 5, 5)
         time.sleep(0.3)
-        check(look() == before, f"{side}'s list changed under a click or did not show its newest "
-                                "entry")
+        check(look() == before, f"{side}'s list moved under a click: not at its newest entry")
         game.desktop.xdo("click", 4)
         wait_for(f"{side}'s list to scroll up", lambda: look() != before, 2)
 
     for side, place in zip(["White", "Black"], game.lists):
         newest_shown(side, *place)
-    game.menu(0, "Down", "Down", "Down", "Right", "Return")  # Game > Actions > Undo Last Move
+    game.menu("Down", "Down", "Down", "Right", "Return")  # Game > Actions > Undo Last Move
     game.position["f6"] = game.position.pop("g8")
     game.expect_position("the last move taken back")
     newest_shown("Black", *game.lists[1])
@@ -352,25 +305,21 @@ def keyboard_only_game(game):
         cursor[0] = to
         return steps
 
-    game.desktop.xdo("windowfocus", game.window)
-    game.desktop.keys("Tab")
+    game.desktop.xdo("windowfocus", game.window, "key", "Tab")
     game.play("f2-f3", "e7-e5", "g2-g4", "d8-h4+",
               by=lambda origin, target: game.desktop.keys(*walk(origin), "space",
                                                           *walk(target), "space"))
-    # Without a window manager nobody gives the window its focus back after the message box.
-    game.desktop.xdo("windowfocus", game.window)
-    game.desktop.keys("F10", "Down", "Down", "Down", "Right", "Return")  # Undo Last Move
+    game.menu("Down", "Down", "Down", "Right", "Return")  # Game > Actions > Undo Last Move
     game.position["d8"] = game.position.pop("h4")
     game.expect_position("the mate taken back")
-    game.desktop.keys("F10", "Down", "Down", "Right", "Return")  # Reverse Board
+    game.menu("Down", "Down", "Right", "Return")  # Game > Board > Reverse Board
     # Turned, the bottom right corner shows a8's rook.
     wait_for("the board turned", lambda: game.board(["h1"]) == {"h1": "b"}, 2)
 
 
 def record_kept_across_programs(game):
     """A game saved with Ctrl+S through the file dialog, the program quit, the game opened in a
-    new program with Ctrl+O and played on; then a position that another program put on the
-    clipboard (xclip), pasted with Ctrl+V."""
+    new program with Ctrl+O and played on."""
     desktop, path = game.desktop, os.path.join(game.desktop.folder, "kept.pgn")
 
     def through_file_dialog(keys, title):
@@ -391,35 +340,21 @@ def record_kept_across_programs(game):
     wait_for("the game saved",
              lambda: os.path.exists(path) and "1. e4 e5 2. Nf3 *" in open(path).read())
     game.quit()
-    position = game.position
-    vars(game).update(vars(Game(desktop, game.program, "record_reopened")))
-    game.position = position
+    vars(game).update(vars(Game(desktop, game.program, "record_reopened")), position=game.position)
     through_file_dialog("ctrl+o", "Open Game")
     game.expect_position("the saved game opened")
     game.play("b8-c6")
-    # xclip leaves a child behind that serves the clipboard until the server ends.
-    desktop.start("xclip", "-selection", "clipboard", "-i",
-                  stdin=subprocess.PIPE).communicate(b"4k3/8/8/8/8/8/8/4K2R w K - 0 1\n")
-    game.position = {"e8": "b", "e1": "w", "h1": "w"}
-    desktop.keys("ctrl+v")
-    game.expect_position("the pasted position")
 
 
 def carry_interrupted_by_minimising(game):
     """Under openbox, the window minimised while g1's knight is carried, the button released,
     the window restored: the carry has ended within a few hundred milliseconds, and a click on
-    f3 plays nothing. Without a window manager the window is unmapped and mapped again."""
-    desktop = game.desktop
-
-    def minimise():
-        desktop.xdo("windowminimize" if desktop.managed else "windowunmap", game.window)
-        wait_for("the window to hide", lambda: not game.windows("^Quorrin $"))
-
-    x, y = game.centre("g1")
-    game.drag("g1", (x, y - 12), hold=minimise)
+    f3 plays nothing."""
+    desktop, (x, y) = game.desktop, game.centre("g1")
+    game.drag("g1", (x, y - 12), hold=lambda: desktop.xdo("windowminimize", game.window) or
+              wait_for("the window to hide", lambda: not game.windows("^Quorrin $")))
     released = time.monotonic()
-    desktop.xdo(*(["windowactivate", game.window] if desktop.managed else
-                  ["windowmap", game.window, "windowfocus", game.window]))
+    desktop.xdo("windowactivate", game.window)
     wait_for("the knight back on g1", lambda: game.windows("^Quorrin $")
              and game.board(["g1"]) == {"g1": "w"}, 2)
     check(time.monotonic() - released < 0.8, "the carry ended too late")
@@ -454,14 +389,9 @@ def screen_reader(game):
             return probe()
         return wait_for(what, pump, timeout)
 
-    def find(root, role, name):  # breadth first
-        queue = [root]
-        while queue:
-            if (node := queue.pop(0)) is not None:
-                if node.getRoleName() == role and node.name == name:
-                    return node
-                queue.extend(node.getChildAtIndex(i) for i in range(min(node.childCount, 100)))
-        return None
+    def find(root, role, name):
+        return pyatspi.findDescendant(
+            root, lambda node: node.getRoleName() == role and node.name == name, True)
 
     desktop = pyatspi.Registry.getDesktop(0)
     app = pumped("quorrin on the accessibility bus", lambda: next(
@@ -469,15 +399,11 @@ def screen_reader(game):
          and a.get_process_id() == game.process.pid), None), 60)
     board = pumped("the board in the accessible tree", lambda: find(app, "table", "Chess board"))
     table = board.queryTable()
-    pieces = dict(zip("rnbqkp", ["rook", "knight", "bishop", "queen", "king", "pawn"]))
-    ranks = {8: "rnbqkbnr", 7: "p" * 8, 2: "P" * 8, 1: "RNBQKBNR"}
-
-    def named(f, r):  # as the board names a square of the start position
-        c = ranks.get(r, "." * 8)["abcdefgh".index(f)]
-        colour = "white " if c.isupper() else "black "
-        return f"{f}{r}, " + ("empty" if c == "." else colour + pieces[c.lower()])
-
-    expected = [named(f, r) for r in range(8, 0, -1) for f in "abcdefgh"]
+    back = "rook knight bishop queen king bishop knight rook".split()
+    rows = {1: ["white " + p for p in back], 2: ["white pawn"] * 8, 7: ["black pawn"] * 8,
+            8: ["black " + p for p in back]}  # the start position
+    expected = [f"{f}{r}, {rows.get(r, ['empty'] * 8)[i]}" for r in range(8, 0, -1)
+                for i, f in enumerate("abcdefgh")]
     names = [table.getAccessibleAt(r, c).name for r in range(table.nRows)
              for c in range(table.nColumns)]
     check(names == expected, f"the squares are named {names}")
@@ -499,7 +425,7 @@ def screen_reader(game):
     wait_for("quorrin to end", lambda: game.process.poll() is not None, 20)
 
 
-INPUT_CHECKS = [drop_over_about_box, short_game, lists_follow_long_game, keyboard_only_game,
+INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
                 record_kept_across_programs, carry_interrupted_by_minimising]
 
 
@@ -512,12 +438,11 @@ def main():
         desktop = Desktop(folder)
         try:
             for test in checks:
-                if test is screen_reader:
-                    desktop.start_accessibility_bus()
-                if test is carry_interrupted_by_minimising and (trouble := desktop.start_window_manager()):
-                    print(f"NOTE no window manager ({trouble}): unmapping instead")
                 game = None
-                try:
+                try:  # the window manager stays, so the carry is checked last
+                    {screen_reader: Desktop.start_accessibility_bus,
+                     carry_interrupted_by_minimising: Desktop.start_window_manager}.get(
+                        test, lambda _: None)(desktop)
                     game = Game(desktop, program, test.__name__)
                     test(game)
                     game.quit()
