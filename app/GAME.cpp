@@ -2,6 +2,7 @@
 
 #include "AppResources.h"
 #include "ClientArea.h"
+#include "GameClock.h"
 #include "MoveGate.h"
 #include "SoundPlayer.h"
 #include "board/PropertyStore.h"
@@ -80,6 +81,7 @@ GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
     BuildClientArea();
     BuildMenus();
     ConnectBoard();
+    BuildClock();
 
     // The board reads its saved properties before the load handler looks at them.
     brdChessboard1_->ReadProperties(
@@ -188,6 +190,7 @@ void GAME::BuildMenus() {
     connect(mnuActionsClaimDraw_, &QAction::triggered, this, &GAME::mnuActionsClaimDraw_Click);
     connect(mnuActions, &QMenu::aboutToShow, this, &GAME::UpdateClaimDraw);
     mnuGame->addMenu(mnuActions);
+    BuildClockMenus(mnuGame, mnuActions);
 
     named(mnuGame->addSeparator(), "sep1");
     connect(named(mnuGame->addAction(QStringLiteral("Quit")), "mnuFileQuit"), &QAction::triggered,
@@ -256,10 +259,11 @@ void GAME::ConnectBoard() {
             Qt::DirectConnection);
     connect(brdChessboard1_, &brdChessboard::GameLoaded, this, &GAME::brdChessboard1_GameLoaded);
     connect(brdChessboard1_, &brdChessboard::BusyChanged, this, &GAME::brdChessboard1_BusyChanged);
-    brdChessboard1_->SetMoveGate([this] { return gate_->Refusal(); });
+    brdChessboard1_->SetMoveGate([this] { return MoveRefusal(); });
     for (const char* name :
          {"mnuGameNew", "mnuActionsUndo", "mnuActionsClaimDraw", "mnuRecordOpen", "mnuRecordPaste",
-          "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate"}) {
+          "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate", "mnuGameTimeControl",
+          "mnuActionsResign", "mnuActionsAgreeDraw", "mnuActionsPause"}) {
         QObject* command = findChild<QAction*>(QLatin1String(name));
         gameCommands_.append(command != nullptr ? command
                                                 : findChild<QPushButton*>(QLatin1String(name)));
@@ -267,6 +271,7 @@ void GAME::ConnectBoard() {
 }
 
 void GAME::brdChessboard1_BusyChanged(bool bBusy) {
+    boardBusy_ = bBusy;
     for (QObject* command : std::as_const(gameCommands_)) {
         if (auto* action = qobject_cast<QAction*>(command)) {
             action->setEnabled(!bBusy);
@@ -276,6 +281,11 @@ void GAME::brdChessboard1_BusyChanged(bool bBusy) {
     }
     if (!bBusy) {
         UpdateClaimDraw();
+        UpdateClockCommands();
+        // The message of an ending that came while the move was being made.
+        if (!pendingMessage_.isEmpty()) {
+            ShowMessage(std::exchange(pendingMessage_, QString()));
+        }
     }
 }
 
@@ -312,7 +322,9 @@ void GAME::TurnToSideToMove(bool whiteToMove) {
 }
 
 void GAME::mnuActionsUndo_Click() {
-    // The lists are trimmed by the MoveUndo answer.
+    // Undo also takes back an ending the players or the clock decided. The lists and the
+    // clocks follow in the MoveUndo answer.
+    LiftEnding();
     brdChessboard1_->UndoLastMove();
     UpdateClaimDraw();
 }
@@ -337,7 +349,9 @@ void GAME::cmdMovePiece_Click() {
     }
     // Only the first two and the last two characters count: "e2e4", "e2-e4" and "e2 e4" alike.
     const QString text = txtMovePiece_->text();
-    if (!brdChessboard1_->MovePiece(text.left(2), text.right(2))) {
+    // A move abandoned because the game ended meanwhile (a flag fell in the promotion pop-up)
+    // was no bad move.
+    if (!brdChessboard1_->MovePiece(text.left(2), text.right(2)) && gate_->IsOpen()) {
         ShowMessage(QStringLiteral("Illegal move or bad syntax"));
     }
 }
@@ -349,6 +363,8 @@ void GAME::cmdTestStalemate_Click() {
 }
 
 void GAME::brdChessboard1_PieceMovement(bool bWhite, const QString& sFrom, const QString& sTo) {
+    // The clocks switch as the move is accepted, before its sound and messages.
+    ClockMoveMade();
     QListWidget* list = bWhite ? lstWhiteMoves_ : lstBlackMoves_;
     list->addItem(sFrom + QLatin1Char('-') + sTo);
     list->scrollToBottom();
@@ -397,6 +413,7 @@ void GAME::brdChessboard1_MoveUndo(bool bWhite) {
         list->scrollToBottom();
     }
     TurnToSideToMove(bWhite);
+    ClockMoveUndone();
 }
 
 void GAME::PlaySound(const QString& fileName) {
@@ -406,7 +423,13 @@ void GAME::PlaySound(const QString& fileName) {
 
 void GAME::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrin"), text, QMessageBox::Ok, this);
+    // Nobody's time runs while the box is open.
+    ChessClock& clock = clock_->Clock();
+    clock.Hold();
+    clock_->Refresh();
     box.exec();
+    clock.Release();
+    clock_->Refresh();
 }
 
 void GAME::ClearMoveLists() {

@@ -2,6 +2,7 @@
 // board's events (list entries, message boxes, sounds and the promotion pop-up).
 #pragma once
 
+#include "clock/ChessClock.h"
 #include "engine/Pgn.h"
 
 #include <QMainWindow>
@@ -23,6 +24,8 @@ namespace quorrin {
 
 class ChessEngine;
 class ClientArea;
+class ClockFace;
+class GameClock;
 class MoveGate;
 class SoundPlayer;
 class brdChessboard;
@@ -42,6 +45,13 @@ public:
     explicit GAME(SoundPlayer& sounds, const QString& statePath = SavedStatePath,
                   QWidget* parent = nullptr);
     ~GAME() override;
+
+    // The control of this run's games from the next new game on (at once when no move has been
+    // made), without keeping it in the player's settings: the command line's --time-control.
+    void SetTimeControl(const TimeControl& control);
+    // The clock reads time from time (which must outlive the window) instead of the system's
+    // monotonic clock; the game starts afresh. For tests that drive time by hand.
+    void UseTimeSource(const TimeSource& time);
 
 private:
     void BuildClientArea();
@@ -101,6 +111,38 @@ private:
     // Enables "Claim Draw" while a claim is open; forgets a claim whose move was taken back.
     void UpdateClaimDraw();
 
+    // The chess clock and the endings the players decide (GAMEClock.cpp): "Time Control..." in
+    // "Game", and "Resign", "Agree Draw" and "Pause Clock" at the end of "Actions".
+    void BuildClock();
+    void BuildClockMenus(QMenu* mnuGame, QMenu* mnuActions);
+    void mnuGameTimeControl_Click();
+    void mnuActionsResign_Click();
+    void mnuActionsAgreeDraw_Click();
+    void mnuActionsPause_Click();
+    // A new game on the board: the clock starts afresh under the control chosen.
+    void ClockNewGame();
+    // The move the board is making was accepted: the clocks switch.
+    void ClockMoveMade();
+    // The last move was taken back: the clocks show what they showed before it, stopped.
+    void ClockMoveUndone();
+    // What moves the gate lets through now; a flag that has fallen by now closes it first.
+    QString MoveRefusal();
+    void clock_FlagFell(bool bWhite);
+    // Ends the game as the players or the clock decided: result ("1-0", "0-1", "1/2-1/2"),
+    // the Termination tag's value, a comment after the last move saying how, and the message
+    // shown (not shown while a move is still being made: it follows when the move is done).
+    void EndGame(const QString& result, const QString& termination, const QString& comment,
+                 const QString& message);
+    // A new game, a loaded one or Undo lifts an ending.
+    void LiftEnding();
+    void ShowClock(bool shown);
+    void UpdateClockCommands();
+    // The loaded game's time control and clock comments, when it has them: the clock takes
+    // them up, paused. The comments keep the rest of their text.
+    void AdoptClock(const PgnGame& game);
+    // The tags and comments a timed or ended game adds to those it was loaded with.
+    void AddClockRecord(std::vector<PgnTag>& tags, PgnComments& comments) const;
+
     // Plays a sound file from the program's folder and returns when it has finished.
     void PlaySound(const QString& fileName);
     // A modal box with the text, an OK button, no icon and the title "Quorrin".
@@ -138,6 +180,24 @@ private:
     QMenu* mnuBlackPawnPromotion_ = nullptr;
 
     QPointer<frmAbout> about_;
+
+    SteadyTimeSource steadyTime_;
+    GameClock* clock_ = nullptr;
+    ClockFace* clockWhite_ = nullptr;
+    ClockFace* clockBlack_ = nullptr;
+    QWidget* boardCover_ = nullptr;     // hides the board while the clock is paused
+    TimeControl nextControl_;           // for the next new game
+    struct Ending {
+        QString Result;
+        QString Termination;
+        QString Comment;
+    };
+    std::optional<Ending> ending_;
+    QString pendingMessage_; // an ending's message, shown once the move being made is done
+    bool boardBusy_ = false;
+    QAction* mnuActionsResign_ = nullptr;
+    QAction* mnuActionsAgreeDraw_ = nullptr;
+    QAction* mnuActionsPause_ = nullptr;
 };
 
 } // namespace quorrin

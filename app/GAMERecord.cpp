@@ -162,6 +162,8 @@ void GAME::UpdateClaimDraw() {
 }
 
 void GAME::RecordNewGame() {
+    LiftEnding();
+    ClockNewGame();
     ClearMoveLists();
     tags_.clear();
     comments_ = {};
@@ -186,7 +188,10 @@ QString GAME::GameText() const {
     }
     const bool claimed =
         claimedAtPly_ && brdChessboard1_->State().MoveHistory.size() >= *claimedAtPly_;
-    return Text(WritePgn(brdChessboard1_->Engine(), tags, claimed, comments_));
+    PgnComments comments = comments_;
+    AddClockRecord(tags, comments);
+    const std::string decided = ending_ ? ending_->Result.toStdString() : std::string();
+    return Text(WritePgn(brdChessboard1_->Engine(), tags, claimed, comments, decided));
 }
 
 void GAME::LoadText(const QByteArray& bytes) {
@@ -259,6 +264,7 @@ void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {
     }
     tags_ = game.Tags;
     comments_ = game.Comments;
+    AdoptClock(game);
     // The message the game's last move gave when it was made.
     const EngineState& state = played.State();
     if (state.MoveHistory.empty()) {

@@ -94,7 +94,8 @@ public:
 
     // What the host asks before a move is taken from the mouse or the keyboard: "" lets the
     // player move, any other text refuses (a piece is then neither picked up nor put down, and
-    // the text is told to a screen reader). No gate lets every move through.
+    // the text is told to a screen reader). It is asked again when a promotion piece has been
+    // chosen, and a refusal then abandons the move. No gate lets every move through.
     using MoveGate = std::function<QString()>;
     void SetMoveGate(MoveGate gate);
 

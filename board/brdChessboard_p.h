@@ -51,6 +51,8 @@ public:
     void PieceCapture(PieceType ePiece) override;
     void KingInCheck(bool bWhite, bool bCheckmate) override;
     void PawnPromotion(bool bWhite, PieceType& eChoice) override;
+    // A move whose promotion was being chosen goes on only while the host's gate is open.
+    bool MoveStillWanted() override { return MoveRefusal().isEmpty(); }
     void Stalemate() override;
     void MoveUndo(bool bWhite) override;
     void Draw(DrawReason eReason) override;

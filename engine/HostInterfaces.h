@@ -37,6 +37,11 @@ public:
     // or the seventy-five-move rule. Raised after the events of the move, only when the move
     // neither mates nor stalemates, and only on the move that makes the rule hold.
     virtual void Draw([[maybe_unused]] DrawReason eReason) {}
+
+    // Asked after PawnPromotion, before the move is made: false abandons the move, which then
+    // changes nothing (MovePiece returns false). For a host whose game ended while the player
+    // chose the piece, a clock's flag falling; the default lets every move go on.
+    virtual bool MoveStillWanted() { return true; }
 };
 
 // The drawing surface. The engine asks for a square to be redrawn whenever it changes it;

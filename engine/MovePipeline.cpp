@@ -53,9 +53,12 @@ bool ChessEngine::MovePiece(std::string_view sFrom, std::string_view sTo) {
     BusyScope scope(*this);
     Move move{from, to, std::nullopt};
     if (*kind == MoveKind::PromotionMove) {
-        // The move will be made, whatever piece the host wants.
+        // The move will be made, whatever piece the host wants, unless it no longer wants one.
         PieceType choice = 0;
         events_->PawnPromotion(WhitesTurn, choice);
+        if (!events_->MoveStillWanted()) {
+            return false;
+        }
         move.Promotion = ShapeOf(CorrectedPromotion(choice, WhitesTurn));
     }
     MakeLegalMove(move, *kind);

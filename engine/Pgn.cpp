@@ -160,7 +160,7 @@ std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine) {
     return std::nullopt;
 }
 
-std::string_view GameResult(const ChessEngine& engine, bool drawClaimed) {
+std::string_view GameResult(const ChessEngine& engine, bool drawClaimed, std::string_view decided) {
     const EngineState& state = engine.State();
     auto verdict = [](const PositionFacts& facts, bool whiteToMove) -> std::string_view {
         if (facts.Mated) {
@@ -172,11 +172,14 @@ std::string_view GameResult(const ChessEngine& engine, bool drawClaimed) {
     for (std::size_t i = 0; i < state.MoveHistory.size() && result.empty(); ++i) {
         result = verdict(state.MoveHistory[i].After, !state.MoveHistory[i].WhiteMoved);
     }
-    return !result.empty() ? result : drawClaimed ? "1/2-1/2" : "*";
+    return !result.empty()  ? result
+           : !decided.empty() ? decided
+           : drawClaimed      ? "1/2-1/2"
+                              : "*";
 }
 
 std::string WritePgn(const ChessEngine& engine, const std::vector<PgnTag>& tags, bool drawClaimed,
-                     const PgnComments& comments) {
+                     const PgnComments& comments, std::string_view decided) {
     std::string text;
     auto write = [&text](std::string_view name, std::string_view value) {
         text += '[';
@@ -190,7 +193,7 @@ std::string WritePgn(const ChessEngine& engine, const std::vector<PgnTag>& tags,
         }
         text += "\"]\n";
     };
-    const std::string_view result = GameResult(engine, drawClaimed);
+    const std::string_view result = GameResult(engine, drawClaimed, decided);
     for (const std::string_view name : RosterNames) {
         const PgnTag* tag = FindTag(tags, name);
         write(name, name == "Result" ? result

@@ -32,16 +32,20 @@ PgnSummary Summarize(const PgnGame& game);
 std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine);
 
 // The result of the game in the engine: decided by the first mate, stalemate or draw by rule
-// in it; otherwise "1/2-1/2" when the host says a draw was claimed, else "*".
-std::string_view GameResult(const ChessEngine& engine, bool drawClaimed = false);
+// in it; otherwise the result the players or a clock decided (a resignation, an agreed draw, a
+// fallen flag) when the host gives one; otherwise "1/2-1/2" when the host says a draw was
+// claimed, else "*".
+std::string_view GameResult(const ChessEngine& engine, bool drawClaimed = false,
+                            std::string_view decided = {});
 
 // The game in the engine as PGN: the seven tags every game carries (Event, Site, Date, Round,
 // White, Black, Result; "?" or "????.??.??" unless given, the Result always the engine's),
 // then the other tags given, SetUp and FEN when the game did not start from the standard
 // position, and the numbered moves with the comments given, in lines under 80 columns (a
-// longer word of a comment aside), ending with the result. A comment is written in braces, or
+// longer word of a comment aside), ending with the result (GameResult). A comment is written in braces, or
 // after semicolons when it holds a closing brace.
 std::string WritePgn(const ChessEngine& engine, const std::vector<PgnTag>& tags,
-                     bool drawClaimed = false, const PgnComments& comments = {});
+                     bool drawClaimed = false, const PgnComments& comments = {},
+                     std::string_view decided = {});
 
 } // namespace quorrin

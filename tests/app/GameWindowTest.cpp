@@ -1,8 +1,11 @@
 // The game window, its About box and its sounds, driven as a player drives them, and the window
 // as designed at the screen's density.
+#include "ClockFace.h"
 #include "EffectSoundPlayer.h"
 #include "GAME.h"
+#include "GameClock.h"
 #include "MoveGate.h"
+#include "UserSettings.h"
 #include "app/audio/WaveFile.h"
 #include "board/brdChessboard.h"
 #include "engine/ChessEngine.h"
@@ -20,12 +23,21 @@ using namespace quorrin;
 
 namespace {
 
-// A game window that is its own sound player and answers its own boxes, pop-ups and dialogs.
+// Time that moves only when told to.
+class HandDrivenTime final : public TimeSource {
+public:
+    Millis Now() const override { return now; }
+    Millis now{1'000'000};
+};
+
+// A game window that is its own sound player and clock and answers its own boxes, pop-ups and
+// dialogs.
 class GameUnderTest final : public SoundPlayer {
 public:
     explicit GameUnderTest(const QString& statePath = GAME::SavedStatePath)
         : Window(*this, statePath), Board(*Window.findChild<brdChessboard*>()) {
         testing::QuietOffscreenPlatform();
+        Window.UseTimeSource(Time);
         // The piece a promotion pop-up handed over (after the window's handler has written it),
         // and every write of the board's properties.
         QObject::connect(&Board, &brdChessboard::PawnPromotion, &answerer_,
@@ -50,7 +62,8 @@ public:
     QString CommandsOn() const {
         QString on;
         for (const char* name : {"mnuGameNew", "mnuActionsUndo", "mnuRecordOpen", "mnuRecordPaste",
-                                 "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate"}) {
+                                 "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate",
+                                 "mnuActionsResign", "mnuActionsPause"}) {
             on += Find<QObject>(name)->property("enabled").toBool() ? QString(" on: ") + name : "";
         }
         return on;
@@ -62,9 +75,33 @@ public:
 
     // Each step names a menu command ("mnu...") or a button ("cmd...") to use, pastes a text
     // ("paste <text>"), adds answers ("answer <word> <word>"), limits the size of files written
-    // ("limit 8"; "limit" lifts it), or else is a move to type and send with "Move Piece".
+    // ("limit 8"; "limit" lifts it), sets the clock ("control 180+2"), lets time pass ("wait
+    // 500"; "later 500" when the next pop-up, box or sound comes), logs the clock faces
+    // ("clocks"), or else is a move to type and send with "Move Piece".
     void Run(const QStringList& steps) {
         for (QString step : steps) {
+            const QString arg = step.section(' ', 1);
+            if (step.startsWith("control ")) {
+                Window.SetTimeControl(TimeControl{*ReadTimeControl(arg.toStdString()),
+                                                  *ReadTimeControl(arg.toStdString())});
+                continue;
+            }
+            if (step.startsWith("wait ") || step.startsWith("later ")) {
+                const auto pass = [this, ms = arg.toInt()] {
+                    Time.now += Millis(ms);
+                    Window.findChild<GameClock*>()->Refresh();
+                };
+                step.startsWith("wait ") ? pass() : void(Peek = [this, pass] {
+                    Peek = [] {};
+                    pass();
+                });
+                continue;
+            }
+            if (step == "clocks") {
+                Log << "clocks" + Face("clockWhite") + Face("clockBlack") +
+                           QString(" %1").arg(Find(QStringLiteral("ClientArea"))->width());
+                continue;
+            }
             if (step.startsWith("answer ")) {
                 Answers += step.mid(7).split(' ');
                 continue;
@@ -88,7 +125,12 @@ public:
             action ? action->trigger() : Find<QAbstractButton>(step)->click();
             if (const QString copied = QApplication::clipboard()->text();
                 step == "mnuRecordCopyGame") {
-                Log << "copied " + copied.section("[White \"", 1).section('"', 0, 0) + ' ' +
+                static const QRegularExpression clockTags(R"(\[(\w*TimeControl|Termination) .*\])");
+                QString tags;
+                for (auto found = clockTags.globalMatch(copied); found.hasNext();) {
+                    tags += found.next().captured() + ' ';
+                }
+                Log << "copied " + copied.section("[White \"", 1).section('"', 0, 0) + ' ' + tags +
                            copied.section("\n\n", 1).simplified();
             }
         }
@@ -106,6 +148,13 @@ public:
         return entries.trimmed();
     }
 
+    // White's clock, then Black's, the side to move's marked with '*', and warnings with '!'.
+    QString Face(const QString& name) const {
+        const auto* face = Find<ClockFace>(name);
+        return ' ' + face->Text() + (face->ToMove() ? "*" : "") + (face->Warning() ? "!" : "") +
+               (face->isVisibleTo(&Window) ? "" : " (hidden)");
+    }
+
     // "click" (a sound), "message Stalemate", "popup mnuWhite", "choice -1", "SideView 1" (a
     // property written), "file dialog", "input box", "game list of 2", "copied <White> <moves>";
     // "odd sound <path>" for one not beside the program, "odd message" for a box not plain.
@@ -115,6 +164,7 @@ public:
     QStringList Answers;
     // Runs at each sound and before each pop-up, box or dialog is answered.
     std::function<void()> Peek = [] {};
+    HandDrivenTime Time;
     GAME Window;
     brdChessboard& Board;
 
@@ -143,6 +193,14 @@ private:
             Log << "file dialog"; // the path typed in full and taken as it is
             files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(answer());
             files->QDialog::done(QDialog::Accepted);
+        } else if (open != nullptr && open->objectName() == "dlgTimeControl") {
+            // "<White's>|<Black's>" sets a handicap.
+            const QStringList sides = answer().split('|');
+            Log << "time control dialog";
+            open->findChild<QCheckBox*>()->setChecked(sides.size() == 2);
+            open->findChild<QLineEdit*>("txtBlackControl")->setText(sides.last());
+            open->findChild<QLineEdit*>("txtWhiteControl")->setText(sides.first());
+            open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         } else if (auto* input = qobject_cast<QInputDialog*>(open)) {
             Log << "input box";
             input->setTextValue(answer());
@@ -201,6 +259,10 @@ public slots:
     }
 
 private slots:
+    // No option a player keeps leaks from one test into another, nor into the player's own.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
+    void init() { UserSettings()->clear(); }
+
     void playedAsAPlayerWould_data() {
         QTest::addColumn<QString>("steps");   // for GameUnderTest::Run, split at the commas
         QTest::addColumn<QString>("entries"); // as GameUnderTest::Entries gives them
@@ -312,6 +374,63 @@ private slots:
             "b7-b8 | g2-g1", promoted(-1, -1));
     }
 
+    void clockedAsPlayersMeetIt_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("log");
+        const auto row = [](const char* name, const QString& steps, const char* entries,
+                            const QString& log) { QTest::newRow(name) << steps << entries << log; };
+        // The first move costs nothing and earns its increment; a flag falls a millisecond after
+        // the time is used up, and ends the game.
+        row("flag", "control 10+2,clocks,e2e4,wait 3000,e7e5,clocks,wait 12001,clocks,d2d4,"
+                    "mnuRecordCopyGame",
+            "e2-e4 | e7-e5",
+            "clocks 0:10* 0:10 777, click, click, clocks 0:12* 0:09.0! 777, message White's time "
+            "is up. Black wins., clocks 0:00.0! 0:09.0! 777, copied White [TimeControl \"10+2\"] "
+            "[Termination \"time forfeit\"] 1. e4 {[%clk 0:00:12]} 1... e5 {[%clk 0:00:09] "
+            "White's time is up.} 0-1");
+        row("flag against a lone king", "paste k7/8/8/8/8/8/8/KQ6 b - - 0 1,control 5,a8a7,"
+                                        "wait 5001,mnuRecordCopyGame",
+            "| a8-a7",
+            "click, message White's time is up, but Black cannot checkmate. Draw., copied White "
+            "[TimeControl \"5\"] [Termination \"time forfeit\"] 1... Ka7 {[%clk 0:00:05] White's "
+            "time is up.} 1/2-1/2");
+        // A flag that falls while the promotion is chosen: the move is not made.
+        row("flag in the pop-up", "paste 7k/1P6/8/8/8/8/6p1/K7 b - - 0 1,control 5,h8h7,"
+                                  "answer Queen,later 6000,b7b8,mnuRecordCopyGame",
+            "| h8-h7",
+            "click, popup mnuWhite, choice 7, message White's time is up. Black wins., copied "
+            "White [TimeControl \"5\"] [Termination \"time forfeit\"] 1... Kh7 {[%clk 0:00:05] "
+            "White's time is up.} 0-1");
+        // Paused, nobody's time runs and nobody moves; Undo shows the times before the move taken
+        // back, stopped until the next move.
+        row("paused and undone", "control 60,e2e4,wait 1000,mnuActionsPause,wait 5000,e7e5,clocks,"
+                                 "mnuActionsPause,wait 1000,e7e5,clocks,wait 4000,mnuActionsUndo,"
+                                 "clocks,wait 5000,e7e5,clocks",
+            "e2-e4 | e7-e5",
+            "click, clocks 1:00 0:59* 777, click, clocks 1:00* 0:58 777, clocks 1:00 0:58* 777, "
+            "click, clocks 1:00* 0:58 777");
+        row("resigned and agreed", "e2e4,mnuActionsResign,e7e5,mnuRecordCopyGame,mnuActionsUndo,"
+                                   "e2e4,mnuActionsAgreeDraw,mnuRecordCopyGame",
+            "e2-e4 |",
+            "click, message Black resigns. White wins., copied White [Termination \"normal\"] 1. "
+            "e4 {Black resigns.} 1-0, click, message Draw agreed., copied White [Termination "
+            "\"normal\"] 1. e4 {Draw agreed.} 1/2-1/2");
+        // A timed game taken up stands paused at its last times until the next move.
+        row("timed game pasted", "paste [TimeControl \"300+2\"]\n1. e4 {[%clk 0:05:02]} e5 "
+                                 "{[%clk 0:04:58.5] good} *,clocks,wait 5000,d2d4,clocks,"
+                                 "mnuRecordCopyGame",
+            "e2-e4 d2-d4 | e7-e5",
+            "clocks 5:02* 4:58 777, click, clocks 5:04 4:58* 777, copied White [TimeControl "
+            "\"300+2\"] 1. e4 {[%clk 0:05:02]} 1... e5 {[%clk 0:04:58.5] good} 2. d4 {[%clk "
+            "0:05:04]} *");
+        row("handicap", "answer 60|120,mnuGameTimeControl,clocks,e2e4,mnuRecordCopyGame", "e2-e4 |",
+            "time control dialog, clocks 1:00* 2:00 777, click, copied White [TimeControl \"?\"] "
+            "[WhiteTimeControl \"60\"] [BlackTimeControl \"120\"] 1. e4 {[%clk 0:01:00]} *");
+    }
+
+    void clockedAsPlayersMeetIt() { playedAsAPlayerWould(); }
+
     void playedAsAPlayerWould() {
         QFETCH(QString, steps);
         GameUnderTest game;
@@ -420,7 +539,7 @@ private slots:
                 "e2e4", "Move Piece", "Test Stalemate",
                 "Game[New Game, -, Board[Reverse Board, Drag-and-Drop, Highlight Move, -, Turn "
                 "Board After Each Move (checked)], Actions[Undo Last Move, Claim "
-                "Draw], -, Quit], Record[Open Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
+                "Draw, Resign, Agree Draw, Pause Clock], Time Control..., -, Quit], Record[Open Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "
                 "mnuWhitePawnPromotion)[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden "
@@ -504,6 +623,7 @@ private slots:
 private:
     QStringList opened_;
     const QTemporaryDir folder_;
+    const QTemporaryDir config_;
 };
 
 QTEST_MAIN(GameWindowTest)

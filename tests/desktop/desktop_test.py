@@ -55,6 +55,8 @@ class Desktop:
     def __init__(self, folder):
         self.folder, self.processes = folder, []
         self.env = dict(os.environ, XDG_RUNTIME_DIR=folder, HOME=folder,
+                        XDG_CONFIG_HOME=os.path.join(folder, "config"),
+                        XDG_DATA_HOME=os.path.join(folder, "data"),
                         DBUS_SESSION_BUS_ADDRESS=f"unix:path={folder}/no-bus")
         self.env["DISPLAY"] = ":" + self.start_with_line(
             "Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
@@ -143,10 +145,10 @@ class Desktop:
 class Game:
     """One running quorrin: its main window, board and move lists as the screen shows them."""
 
-    def __init__(self, desktop, program, name):
+    def __init__(self, desktop, program, name, *args):
         self.desktop, self.program, self.position = desktop, program, dict(START)
         self.errors = open(os.path.join(desktop.folder, name + ".stderr"), "w+")
-        self.process = desktop.start(program, stderr=self.errors)
+        self.process = desktop.start(program, *args, stderr=self.errors)
         # A sanitized build on a busy machine may take a while to start: wait generously.
         self.window = wait_for("the main window", lambda: self.windows("^Quorrin $"), 60)[0]
         # Found twice alike, so that the window has stopped moving.
@@ -317,31 +319,33 @@ def keyboard_only_game(game):
     wait_for("the board turned", lambda: game.board(["h1"]) == {"h1": "b"}, 2)
 
 
+def through_file_dialog(game, keys, title, path):
+    """Opens a file dialog with the keys, types the path and closes it with Return."""
+    desktop = game.desktop
+    desktop.xdo("windowfocus", game.window, "key", keys)
+    wait_for(f"the {title} dialog", lambda: game.windows(f"^{title}$"))
+    time.sleep(0.3)  # keys typed while the dialog is still setting up can go astray
+    desktop.xdo("key", "ctrl+a", "type", "--delay", "20", path)
+    for _ in range(3):  # the first Return may only take the completion offered
+        desktop.keys("Return")
+        try:
+            return wait_for("the dialog to close", lambda: not game.windows(f"^{title}$"), 1)
+        except Failed:
+            pass
+    raise Failed(f"the {title} dialog stayed open")
+
+
 def record_kept_across_programs(game):
     """A game saved with Ctrl+S through the file dialog, the program quit, the game opened in a
     new program with Ctrl+O and played on."""
     desktop, path = game.desktop, os.path.join(game.desktop.folder, "kept.pgn")
-
-    def through_file_dialog(keys, title):
-        desktop.xdo("windowfocus", game.window, "key", keys)
-        wait_for(f"the {title} dialog", lambda: game.windows(f"^{title}$"))
-        time.sleep(0.3)  # keys typed while the dialog is still setting up can go astray
-        desktop.xdo("key", "ctrl+a", "type", "--delay", "20", path)
-        for _ in range(3):  # the first Return may only take the completion offered
-            desktop.keys("Return")
-            try:
-                return wait_for("the dialog to close", lambda: not game.windows(f"^{title}$"), 1)
-            except Failed:
-                pass
-        raise Failed(f"the {title} dialog stayed open")
-
     game.play("e2-e4", "e7-e5", "g1-f3")
-    through_file_dialog("ctrl+s", "Save Game As")
+    through_file_dialog(game, "ctrl+s", "Save Game As", path)
     wait_for("the game saved",
              lambda: os.path.exists(path) and "1. e4 e5 2. Nf3 *" in open(path).read())
     game.quit()
     vars(game).update(vars(Game(desktop, game.program, "record_reopened")), position=game.position)
-    through_file_dialog("ctrl+o", "Open Game")
+    through_file_dialog(game, "ctrl+o", "Open Game", path)
     game.expect_position("the saved game opened")
     game.play("b8-c6")
 
@@ -362,6 +366,55 @@ def carry_interrupted_by_minimising(game):
     time.sleep(0.3)
     game.expect_position("the start position after a click on f3")
     game.play("g1-f3")  # the click was on a legal target, as a drag shows
+
+
+def accessible(game, what, role=None, name=None, timeout=20):
+    """The program's first accessible node of that role and name, found through the bus."""
+    import pyatspi
+    from gi.repository import GLib
+
+    def look():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        desktop = pyatspi.Registry.getDesktop(0)
+        app = next((a for i in range(desktop.childCount) if (a := desktop.getChildAtIndex(i))
+                    is not None and a.get_process_id() == game.process.pid), None)
+        return app and pyatspi.findDescendant(app, lambda n: role in (None, n.getRoleName())
+                                              and name in (None, n.name), True)
+    return wait_for(what, look, timeout)
+
+
+def clock_flag_falls(game):
+    """With an eight-second control, a move for each side made by real input; White's flag
+    falls, as the clock faces and the message box tell a screen reader; the game saved with
+    its control, its clock times and its result. A control that does not read starts nothing."""
+    refused = subprocess.run([game.program, "--time-control", "40/abc"], env=game.desktop.env,
+                             capture_output=True, text=True, timeout=60)
+    check(refused.returncode == 2 and "40/abc" in refused.stderr and not refused.stdout,
+          f"a bad control gave {refused.returncode}: {refused.stderr!r}")
+    faces = [accessible(game, f"{side}'s clock", name=f"{side}'s clock")
+             for side in ("White", "Black")]
+    check([f.description for f in faces] == ["0:08.0", "0:08.0"],
+          f"the clocks read {[f.description for f in faces]}")
+    game.play("e2-e4", "e7-e5")
+    started = time.monotonic()
+    alert = accessible(game, "the flag's message", "alert", timeout=30)
+    waited = time.monotonic() - started
+    texts = [alert.getChildAtIndex(i).name for i in range(alert.childCount)]
+    check("White's time is up. Black wins." in texts and 6 < waited < 12,
+          f"after {waited:.1f} s the box says {texts}")
+    check([f.description for f in faces][0] == "0:00.0", "White's clock does not read 0:00.0")
+    game.desktop.keys("Return")
+    wait_for("the message box to close", lambda: not game.windows("^Quorrin$"))
+    path = os.path.join(game.desktop.folder, "timed.pgn")
+    through_file_dialog(game, "ctrl+s", "Save Game As", path)
+    saved = wait_for("the game saved", lambda: os.path.exists(path) and open(path).read())
+    for part in ['[TimeControl "8"]', '[Termination "time forfeit"]', "1. e4 {[%clk 0:00:08]}",
+                 "e5 {[%clk 0:00:0", "0-1"]:
+        check(part in saved, f"{part} not in the saved game:\n{saved}")
+
+
+clock_flag_falls.args = ["--time-control", "8"]
 
 
 def screen_reader(game):
@@ -431,7 +484,8 @@ INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
 
 def main():
     program, names = sys.argv[1], sys.argv[2:]
-    checks = [c for c in INPUT_CHECKS + [screen_reader] if c.__name__ in names] or INPUT_CHECKS
+    checks = [c for c in INPUT_CHECKS + [screen_reader, clock_flag_falls]
+              if c.__name__ in names] or INPUT_CHECKS
     started, failures = time.monotonic(), 0
     with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
         os.chmod(folder, 0o700)
@@ -441,9 +495,10 @@ def main():
                 game = None
                 try:  # the window manager stays, so the carry is checked last
                     {screen_reader: Desktop.start_accessibility_bus,
+                     clock_flag_falls: Desktop.start_accessibility_bus,
                      carry_interrupted_by_minimising: Desktop.start_window_manager}.get(
                         test, lambda _: None)(desktop)
-                    game = Game(desktop, program, test.__name__)
+                    game = Game(desktop, program, test.__name__, *getattr(test, "args", []))
                     test(game)
                     game.quit()
                 except Failed as failure:
