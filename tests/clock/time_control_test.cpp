@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quorrin {
 namespace {
 
@@ -28,12 +30,8 @@ TEST(TimeControl, EveryFormIsReadAndWrittenBackAsItWas) {
 
 TEST(TimeControl, AFaultIsToldWithItsCodeAndColumn) {
     using enum ReadErrorCode;
-    struct Row {
-        const char* text;
-        ReadErrorCode code;
-        int column;
-        std::string detail; // Text, or the Count of stages
-    } const rows[] = {
+    // The text, the code, the column, and the Text (or the Count of stages) of the error.
+    const std::tuple<const char*, ReadErrorCode, int, std::string> rows[] = {
         {"?", TimeControlUnknown, 1, "?"},
         {"", TimeControlSyntax, 1, ""},
         {"5m", TimeControlSyntax, 2, "m"},
@@ -50,46 +48,39 @@ TEST(TimeControl, AFaultIsToldWithItsCodeAndColumn) {
         {"40/60:30:20/10", TimeControlOpenStage, 7, ""},
         {"1/1:1/1:1/1:1", TimeControlStages, 13, "4"},
     };
-    for (const Row& row : rows) {
-        const ReadResult<SideTimeControl> read = ReadTimeControl(row.text);
-        ASSERT_FALSE(read) << row.text;
+    for (const auto& [text, code, column, detail] : rows) {
+        const ReadResult<SideTimeControl> read = ReadTimeControl(text);
+        ASSERT_FALSE(read) << text;
         const ReadError& e = read.Error();
-        EXPECT_EQ(e.Code, row.code) << row.text << ": " << support::DescribeError(e);
-        EXPECT_EQ(e.Column, row.column) << row.text;
-        EXPECT_EQ(row.code == TimeControlStages ? std::to_string(e.Count) : e.Text, row.detail)
-            << row.text;
+        EXPECT_EQ(e.Code, code) << text << ": " << support::DescribeError(e);
+        EXPECT_EQ(e.Column, column) << text;
+        EXPECT_EQ(code == TimeControlStages ? std::to_string(e.Count) : e.Text, detail) << text;
     }
     EXPECT_EQ(support::DescribeError(ReadTimeControl("0/60").Error()),
               "a stage's move count must be 1 to 1000, not 0 (column 1)");
 }
 
 TEST(ClockText, FaceAndCommentRoundDownAndTheCommentReadsBack) {
-    struct Row {
-        long ms;
-        const char* face;
-        const char* comment;
-    } const rows[] = {
+    const std::tuple<long, const char*, const char*> rows[] = {
+        // ms, face, comment
         {-5, "0:00.0", "0:00:00"},       {0, "0:00.0", "0:00:00"},
         {9349, "0:09.3", "0:00:09.3"},   {9999, "0:09.9", "0:00:09.9"},
         {10000, "0:10", "0:00:10"},      {297999, "4:57", "0:04:57.9"},
         {3599999, "59:59", "0:59:59.9"}, {3600000, "1:00:00", "1:00:00"},
         {5400050, "1:30:00", "1:30:00"}, {36001000, "10:00:01", "10:00:01"},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(ClockFaceText(Millis(row.ms)), row.face) << row.ms;
-        EXPECT_EQ(ClockCommentTime(Millis(row.ms)), row.comment) << row.ms;
-        const auto read = ReadClockComment(std::string("[%clk ") + row.comment + "]");
-        ASSERT_TRUE(read) << row.comment;
-        EXPECT_EQ(read->Remaining.count(), std::max(0L, row.ms / 100 * 100)) << row.comment;
+    for (const auto& [ms, face, comment] : rows) {
+        EXPECT_EQ(ClockFaceText(Millis(ms)), face) << ms;
+        EXPECT_EQ(ClockCommentTime(Millis(ms)), comment) << ms;
+        const auto read = ReadClockComment(std::string("[%clk ") + comment + "]");
+        ASSERT_TRUE(read) << comment;
+        EXPECT_EQ(read->Remaining.count(), std::max(0L, ms / 100 * 100)) << comment;
     }
 }
 
 TEST(ClockText, AClockCommentIsFoundAnywhereAndTakenOut) {
-    struct Row {
-        const char* comment;
-        long ms; // -1: none found
-        const char* rest;
-    } const rows[] = {
+    // The comment, the time found (-1: none) and the rest.
+    const std::tuple<const char*, long, std::string> rows[] = {
         {"[%clk 0:04:57]", 297000, ""},
         {"  good move [%clk 0:04:57.3]  ! ", 297300, "good move !"},
         {"[%clk 1:30:00.25] [%eval 0.3]", 5400250, "[%eval 0.3]"},
@@ -100,18 +91,16 @@ TEST(ClockText, AClockCommentIsFoundAnywhereAndTakenOut) {
         {"[%clk 0:04:57", -1, ""},
         {"[%emt 0:00:05] no clock", -1, ""},
     };
-    for (const Row& row : rows) {
-        const auto read = ReadClockComment(row.comment);
-        EXPECT_EQ(read ? read->Remaining.count() : -1, row.ms) << row.comment;
-        EXPECT_EQ(read ? read->Rest : "", row.rest) << row.comment;
+    for (const auto& [comment, ms, rest] : rows) {
+        const auto read = ReadClockComment(comment);
+        EXPECT_EQ(read ? read->Remaining.count() : -1, ms) << comment;
+        EXPECT_EQ(read ? read->Rest : "", rest) << comment;
     }
 }
 
 TEST(CouldCheckmate, OnlyWhereNoSeriesOfMovesMates) {
-    struct Row {
-        const char* fen;
-        bool white, black;
-    } const rows[] = {
+    const std::tuple<const char*, bool, bool> rows[] = {
+        // FEN, White could, Black could
         {"4k3/8/8/8/8/8/8/4K3 w - -", false, false},
         {"4k3/8/8/8/8/8/8/3NK3 w - -", false, false},
         {"4k3/8/8/8/8/8/8/3BK3 b - -", false, false},
@@ -122,11 +111,11 @@ TEST(CouldCheckmate, OnlyWhereNoSeriesOfMovesMates) {
         {"2b1k3/8/8/8/8/8/8/2B1K3 w - -", true, true},  // bishops on both colours
         {"4k3/8/8/8/8/8/8/1BB1K3 w - -", true, false},
     };
-    for (const Row& row : rows) {
+    for (const auto& [fen, white, black] : rows) {
         ChessEngine engine;
-        ASSERT_TRUE(engine.NewGame(*ReadFen(row.fen))) << row.fen;
-        EXPECT_EQ(engine.CouldCheckmate(true), row.white) << row.fen;
-        EXPECT_EQ(engine.CouldCheckmate(false), row.black) << row.fen;
+        ASSERT_TRUE(engine.NewGame(*ReadFen(fen))) << fen;
+        EXPECT_EQ(engine.CouldCheckmate(true), white) << fen;
+        EXPECT_EQ(engine.CouldCheckmate(false), black) << fen;
     }
 }
 
