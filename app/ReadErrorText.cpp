@@ -125,6 +125,28 @@ QString What(const ReadError& e) {
         return Tr("a string that is never closed");
     case PgnUnexpectedCharacter:
         return Tr("unexpected '%1'").arg(text);
+    case TimeControlUnknown:
+        return Tr("the time control is unknown ('?')");
+    case TimeControlSyntax:
+        return e.Text.empty()
+                   ? Tr("the time control ends too soon (column %1); it reads like "
+                        "40/5400+30:1800+30")
+                         .arg(e.Column)
+                   : Tr("'%1' does not belong in a time control (column %2); it reads like "
+                        "40/5400+30:1800+30")
+                         .arg(text)
+                         .arg(e.Column);
+    case TimeControlRange:
+        return (e.Number == 1   ? Tr("a stage's move count must be 1 to 1000, not %1 (column %2)")
+                : e.Number == 2 ? Tr("a base time must be 1 to 86400 seconds, not %1 (column %2)")
+                                : Tr("a bonus must be 0 to 3600 seconds, not %1 (column %2)"))
+            .arg(text)
+            .arg(e.Column);
+    case TimeControlStages:
+        return Tr("a time control has at most 3 stages, not %1").arg(e.Count);
+    case TimeControlOpenStage:
+        return Tr("every stage but the last needs a move count, as in 40/5400 (column %1)")
+            .arg(e.Column);
     }
     return Tr("unreadable");
 }

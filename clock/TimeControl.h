@@ -6,6 +6,7 @@
 #include "engine/ReadError.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +24,8 @@ enum class TimeBonus : int {
 };
 
 struct TimeStage {
-    int Moves = 0;   // moves to make in the stage; 0: the rest of the game
-    Millis Base{};   // added when the stage begins
+    int Moves = 0; // moves to make in the stage; 0: the rest of the game
+    Millis Base{}; // added when the stage begins
     TimeBonus Bonus = TimeBonus::None;
     Millis BonusTime{};
 
@@ -56,8 +57,9 @@ inline constexpr int MaxTimeStages = 3;
 
 // Reads one side's control. "-" is untimed. Each stage is [moves/]seconds[+increment |
 // dseconds | bseconds], stages joined by ':'; every stage but the last has a move count.
-// Seconds are whole numbers, the base at least 1 and at most 24 hours. Errors carry the code
-// TimeControl* and the column (1-based) of the fault.
+// Seconds are whole numbers: the base 1 s to 24 hours, the bonus 0 to 3600 s ("+0" too), a
+// move count 1 to 1000. "?" (unknown) is refused. Errors carry the code TimeControl* and the
+// column (1-based) of the fault.
 ReadResult<SideTimeControl> ReadTimeControl(std::string_view text);
 // The same control as text; "-" when untimed. ReadTimeControl(TimeControlText(c)) == c.
 std::string TimeControlText(const SideTimeControl& control);
@@ -73,7 +75,7 @@ struct ClockComment {
 };
 std::optional<ClockComment> ReadClockComment(std::string_view comment);
 
-// A clock face's text: "4:57", "90:00", "1:30:00" (hours when there are any), and under ten
+// A clock face's text: "4:57", "59:59", "1:30:00" (hours when there are any), and under ten
 // seconds "0:09.3"; rounded down, never negative.
 std::string ClockFaceText(Millis remaining);
 

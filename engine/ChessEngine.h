@@ -119,6 +119,11 @@ public:
     // The draw by rule that the move at ply brought about, as the Draw event told it: the first
     // rule that holds after it and did not before, unless the move mated or stalemated.
     std::optional<DrawReason> DrawMadeBy(std::size_t ply) const;
+    // Whether side bWhite could still checkmate by some series of legal moves; false only
+    // where it surely cannot (a lone king; a king and one minor piece against a lone king;
+    // nothing but kings and bishops, all bishops on squares of one colour). When a flag falls,
+    // the game is drawn instead of lost if the other side could not checkmate.
+    bool CouldCheckmate(bool bWhite) const;
 
     // Whether a piece of the colour opposite to ownerIsWhite could capture on square, by
     // the board alone (en passant is not considered). False for a square outside 1..64.

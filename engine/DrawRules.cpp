@@ -43,6 +43,34 @@ bool ChessEngine::InsufficientMaterial() const {
     return minors <= 1 || lightBishops == minors || darkBishops == minors;
 }
 
+bool ChessEngine::CouldCheckmate(bool bWhite) const {
+    int own = 0;   // bWhite's pieces besides its king
+    int other = 0; // the other side's
+    bool ownMinor = false;
+    bool bishopsOnly = true; // besides the kings
+    bool light = false;
+    bool dark = false;
+    for (SquareIndex k = 1; k <= 64; ++k) {
+        const BoardSquare& square = Squares[k];
+        if (!square.Occupied || ShapeOf(square.Piece.Kind) == Shape::King) {
+            continue;
+        }
+        const Shape shape = ShapeOf(square.Piece.Kind);
+        const bool mine = IsWhitePiece(square.Piece.Kind) == bWhite;
+        ++(mine ? own : other);
+        ownMinor |= mine && (shape == Shape::Knight || shape == Shape::Bishop);
+        bishopsOnly &= shape == Shape::Bishop;
+        if (shape == Shape::Bishop) {
+            (square.IsDark ? dark : light) = true;
+        }
+    }
+    if (own == 0 || (own == 1 && ownMinor && other == 0)) {
+        return false;
+    }
+    // Bishops of one colour of square can never attack a king's squares of the other colour.
+    return !(bishopsOnly && !(light && dark));
+}
+
 int ChessEngine::Repetitions(std::uint64_t key, std::int32_t plies) const {
     // Position p stands after p plies: the start for 0, else after record p - 1. Only the
     // positions since the last capture or pawn move can repeat this one.

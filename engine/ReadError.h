@@ -50,6 +50,13 @@ enum class ReadErrorCode : std::int32_t {
     PgnUnopenedVariation,
     PgnUnexpectedCharacter, // Text: the character
     PgnUnclosedString,      // a " string without its closing " on its line
+
+    // A time control (the PGN TimeControl tag's syntax). Column: where in it the fault lies.
+    TimeControlUnknown,   // "?": the control is not known
+    TimeControlSyntax,    // Text: the character found where it does not belong ("" at the end)
+    TimeControlRange,     // Text: the number; Number: 1 a move count, 2 a base, 3 a bonus
+    TimeControlStages,    // more than MaxTimeStages stages; Count
+    TimeControlOpenStage, // a stage without a move count before the last
 };
 
 // Where an error arose beyond the code itself.
@@ -70,7 +77,8 @@ struct ReadError {
     SquareIndex Square = NoSquare;
     SquareIndex Target = NoSquare;
     std::uint64_t Squares = 0; // a set of squares, SquareBit of each
-    // Where: line and column (1-based, in characters) in a text with lines, 0 otherwise.
+    // Where: line and column (1-based, in characters) in a text with lines, 0 otherwise; a
+    // time control, one short line, has its column alone (Line 0).
     int Line = 0;
     int Column = 0;
     ReadContext Context = ReadContext::Text;

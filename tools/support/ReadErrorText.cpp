@@ -115,6 +115,22 @@ std::string What(const ReadError& e) {
         return "a variation closed that was never opened";
     case PgnUnexpectedCharacter:
         return "unexpected " + quoted;
+    case TimeControlUnknown:
+        return "the time control is unknown ('?')";
+    case TimeControlSyntax:
+        return (e.Text.empty() ? "the time control ends too soon"
+                               : quoted + " does not belong in a time control") +
+               " (column " + std::to_string(e.Column) + "); it reads like 40/5400+30:1800+30";
+    case TimeControlRange:
+        return (e.Number == 1   ? "a stage's move count must be 1 to 1000, not "
+                : e.Number == 2 ? "a base time must be 1 to 86400 seconds, not "
+                                : "a bonus must be 0 to 3600 seconds, not ") +
+               e.Text + " (column " + std::to_string(e.Column) + ")";
+    case TimeControlStages:
+        return "a time control has at most 3 stages, not " + std::to_string(e.Count);
+    case TimeControlOpenStage:
+        return "every stage but the last needs a move count, as in 40/5400 (column " +
+               std::to_string(e.Column) + ")";
     }
     return "unreadable";
 }
