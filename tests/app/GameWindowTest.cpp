@@ -92,8 +92,9 @@ public:
                     Window.findChild<GameClock*>()->Refresh();
                 };
                 step.startsWith("wait ") ? pass() : void(Peek = [this, pass] {
+                    const auto once = pass; // this closure ends with the next line
                     Peek = [] {};
-                    pass();
+                    once();
                 });
                 continue;
             }
