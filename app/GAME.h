@@ -2,7 +2,7 @@
 // board's events (list entries, message boxes, sounds and the promotion pop-up).
 #pragma once
 
-#include "clock/ChessClock.h"
+#include "engine/clock/ChessClock.h"
 #include "engine/Pgn.h"
 
 #include <QMainWindow>

@@ -3,7 +3,7 @@
 // are read from the time source each time, so a late or irregular timer costs no accuracy.
 #pragma once
 
-#include "clock/ChessClock.h"
+#include "engine/clock/ChessClock.h"
 
 #include <QObject>
 #include <QTimer>

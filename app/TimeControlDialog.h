@@ -2,7 +2,7 @@
 // on its own (a handicap).
 #pragma once
 
-#include "clock/TimeControl.h"
+#include "engine/clock/TimeControl.h"
 
 #include <QDialog>
 

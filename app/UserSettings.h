@@ -3,7 +3,7 @@
 // these are what a player changed.
 #pragma once
 
-#include "clock/TimeControl.h"
+#include "engine/clock/TimeControl.h"
 
 #include <QSettings>
 

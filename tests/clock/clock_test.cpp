@@ -1,7 +1,7 @@
 // The chess clock driven by a hand-set time source: what each mode adds and takes, flags on
 // the last millisecond, pauses and holds, taking moves back, restoring a recorded game, and an
 // hour of irregular calls against a count kept here.
-#include "clock/ChessClock.h"
+#include "engine/clock/ChessClock.h"
 
 #include <gtest/gtest.h>
 

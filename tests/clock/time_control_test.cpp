@@ -1,6 +1,6 @@
 // Time controls read and written, clock readings as a face and a [%clk] comment show them, and
 // whether a side could still checkmate (a fallen flag loses only then).
-#include "clock/TimeControl.h"
+#include "engine/clock/TimeControl.h"
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
 #include "tools/support/ReadErrorText.h"
