@@ -29,7 +29,7 @@ void ClockFace::paintEvent(QPaintEvent*) {
     ++paints_;
     QPainter painter(this);
     // The face to move stands out in the light colours of a running clock; the other is dimmed.
-    const QColor back = warning_ ? QColor(0xB0, 0x20, 0x20)
+    const QColor back = warning_  ? QColor(0xB0, 0x20, 0x20)
                         : toMove_ ? QColor(0xF0, 0xF0, 0xF0)
                                   : QColor(0x60, 0x60, 0x60);
     const QColor ink = warning_ || !toMove_ ? QColor(Qt::white) : QColor(Qt::black);

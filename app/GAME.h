@@ -2,8 +2,8 @@
 // board's events (list entries, message boxes, sounds and the promotion pop-up).
 #pragma once
 
-#include "engine/clock/ChessClock.h"
 #include "engine/Pgn.h"
+#include "engine/clock/ChessClock.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -185,8 +185,8 @@ private:
     GameClock* clock_ = nullptr;
     ClockFace* clockWhite_ = nullptr;
     ClockFace* clockBlack_ = nullptr;
-    QWidget* boardCover_ = nullptr;     // hides the board while the clock is paused
-    TimeControl nextControl_;           // for the next new game
+    QWidget* boardCover_ = nullptr; // hides the board while the clock is paused
+    TimeControl nextControl_;       // for the next new game
     struct Ending {
         QString Result;
         QString Termination;

@@ -103,10 +103,10 @@ void GAME::BuildClockMenus(QMenu* mnuGame, QMenu* mnuActions) {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    mnuActionsResign_ = add(mnuActions, tr("Resign"), "mnuActionsResign",
-                            &GAME::mnuActionsResign_Click);
-    mnuActionsAgreeDraw_ = add(mnuActions, tr("Agree Draw"), "mnuActionsAgreeDraw",
-                               &GAME::mnuActionsAgreeDraw_Click);
+    mnuActionsResign_ =
+        add(mnuActions, tr("Resign"), "mnuActionsResign", &GAME::mnuActionsResign_Click);
+    mnuActionsAgreeDraw_ =
+        add(mnuActions, tr("Agree Draw"), "mnuActionsAgreeDraw", &GAME::mnuActionsAgreeDraw_Click);
     mnuActionsPause_ =
         add(mnuActions, tr("Pause Clock"), "mnuActionsPause", &GAME::mnuActionsPause_Click);
     mnuActionsPause_->setCheckable(true);
@@ -216,8 +216,9 @@ void GAME::clock_FlagFell(bool bWhite) {
                         : tr("White's time is up. Black wins."))
                : (drawn ? tr("Black's time is up, but White cannot checkmate. Draw.")
                         : tr("Black's time is up. White wins."));
-    EndGame(drawn ? QStringLiteral("1/2-1/2") : bWhite ? QStringLiteral("0-1")
-                                                       : QStringLiteral("1-0"),
+    EndGame(drawn    ? QStringLiteral("1/2-1/2")
+            : bWhite ? QStringLiteral("0-1")
+                     : QStringLiteral("1-0"),
             QStringLiteral("time forfeit"),
             bWhite ? QStringLiteral("White's time is up.") : QStringLiteral("Black's time is up."),
             message);
@@ -266,8 +267,7 @@ void GAME::UpdateClockCommands() {
         return;
     }
     const ChessClock& clock = clock_->Clock();
-    const bool inPlay =
-        !ending_ && brdChessboard1_->Engine().Outcome().Kind == OutcomeKind::InPlay;
+    const bool inPlay = !ending_ && brdChessboard1_->Engine().Outcome().Kind == OutcomeKind::InPlay;
     mnuActionsResign_->setEnabled(inPlay && !boardBusy_);
     mnuActionsAgreeDraw_->setEnabled(inPlay && !boardBusy_);
     const bool started = !clock.RemainingAfterMoves().empty() || clock.Paused();

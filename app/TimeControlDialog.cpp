@@ -102,7 +102,7 @@ void TimeControlDialog::TextEdited() {
     // The preset shown follows what is written; anything else is custom.
     const int preset = presets_->findData(white_->text().trimmed());
     presets_->setCurrentIndex(preset >= 0 && !handicap_->isChecked() ? preset
-                                                                      : presets_->count() - 1);
+                                                                     : presets_->count() - 1);
     QString problem;
     for (QLineEdit* edit : {white_, black_}) {
         if (edit == black_ && !handicap_->isChecked()) {
@@ -111,7 +111,8 @@ void TimeControlDialog::TextEdited() {
         const ReadResult<SideTimeControl> read =
             ReadTimeControl(edit->text().trimmed().toStdString());
         if (!read && problem.isEmpty()) {
-            problem = (edit == white_ ? tr("White: ") : tr("Black: ")) + ReadErrorText(read.Error());
+            problem =
+                (edit == white_ ? tr("White: ") : tr("Black: ")) + ReadErrorText(read.Error());
         }
     }
     problem_->setText(problem);
@@ -119,14 +120,16 @@ void TimeControlDialog::TextEdited() {
 }
 
 std::optional<TimeControl> TimeControlDialog::Chosen() const {
-    const ReadResult<SideTimeControl> white = ReadTimeControl(white_->text().trimmed().toStdString());
+    const ReadResult<SideTimeControl> white =
+        ReadTimeControl(white_->text().trimmed().toStdString());
     if (!white) {
         return std::nullopt;
     }
     if (!handicap_->isChecked()) {
         return TimeControl{*white, *white};
     }
-    const ReadResult<SideTimeControl> black = ReadTimeControl(black_->text().trimmed().toStdString());
+    const ReadResult<SideTimeControl> black =
+        ReadTimeControl(black_->text().trimmed().toStdString());
     if (!black) {
         return std::nullopt;
     }

@@ -172,10 +172,7 @@ std::string_view GameResult(const ChessEngine& engine, bool drawClaimed, std::st
     for (std::size_t i = 0; i < state.MoveHistory.size() && result.empty(); ++i) {
         result = verdict(state.MoveHistory[i].After, !state.MoveHistory[i].WhiteMoved);
     }
-    return !result.empty()  ? result
-           : !decided.empty() ? decided
-           : drawClaimed      ? "1/2-1/2"
-                              : "*";
+    return !result.empty() ? result : !decided.empty() ? decided : drawClaimed ? "1/2-1/2" : "*";
 }
 
 std::string WritePgn(const ChessEngine& engine, const std::vector<PgnTag>& tags, bool drawClaimed,

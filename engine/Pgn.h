@@ -39,11 +39,11 @@ std::string_view GameResult(const ChessEngine& engine, bool drawClaimed = false,
                             std::string_view decided = {});
 
 // The game in the engine as PGN: the seven tags every game carries (Event, Site, Date, Round,
-// White, Black, Result; "?" or "????.??.??" unless given, the Result always the engine's),
+// White, Black, Result; "?" or "????.??.??" unless given, the Result always GameResult's),
 // then the other tags given, SetUp and FEN when the game did not start from the standard
 // position, and the numbered moves with the comments given, in lines under 80 columns (a
-// longer word of a comment aside), ending with the result (GameResult). A comment is written in braces, or
-// after semicolons when it holds a closing brace.
+// longer word of a comment aside), ending with the result (GameResult). A comment is written in
+// braces, or after semicolons when it holds a closing brace.
 std::string WritePgn(const ChessEngine& engine, const std::vector<PgnTag>& tags,
                      bool drawClaimed = false, const PgnComments& comments = {},
                      std::string_view decided = {});

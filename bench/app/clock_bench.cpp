@@ -63,7 +63,8 @@ void RunningClock(benchmark::State& state) {
     PaintDelays delays(window.findChild<quorrin::GameClock*>()->Clock());
     for (auto _ : state) {
         // White's first move starts Black's clock.
-        window.findChild<QLineEdit*>(QStringLiteral("txtMovePiece"))->setText(QStringLiteral("e2e4"));
+        window.findChild<QLineEdit*>(QStringLiteral("txtMovePiece"))
+            ->setText(QStringLiteral("e2e4"));
         window.findChild<QPushButton*>(QStringLiteral("cmdMovePiece"))->click();
         QTest::qWait(50);
         face->installEventFilter(&delays);

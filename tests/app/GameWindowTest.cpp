@@ -383,44 +383,50 @@ private slots:
                             const QString& log) { QTest::newRow(name) << steps << entries << log; };
         // The first move costs nothing and earns its increment; a flag falls a millisecond after
         // the time is used up, and ends the game.
-        row("flag", "control 10+2,clocks,e2e4,wait 3000,e7e5,clocks,wait 12001,clocks,d2d4,"
-                    "mnuRecordCopyGame",
+        row("flag",
+            "control 10+2,clocks,e2e4,wait 3000,e7e5,clocks,wait 12001,clocks,d2d4,"
+            "mnuRecordCopyGame",
             "e2-e4 | e7-e5",
             "clocks 0:10* 0:10 777, click, click, clocks 0:12* 0:09.0! 777, message White's time "
             "is up. Black wins., clocks 0:00.0! 0:09.0! 777, copied White [TimeControl \"10+2\"] "
             "[Termination \"time forfeit\"] 1. e4 {[%clk 0:00:12]} 1... e5 {[%clk 0:00:09] "
             "White's time is up.} 0-1");
-        row("flag against a lone king", "paste k7/8/8/8/8/8/8/KQ6 b - - 0 1,control 5,a8a7,"
-                                        "wait 5001,mnuRecordCopyGame",
+        row("flag against a lone king",
+            "paste k7/8/8/8/8/8/8/KQ6 b - - 0 1,control 5,a8a7,"
+            "wait 5001,mnuRecordCopyGame",
             "| a8-a7",
             "click, message White's time is up, but Black cannot checkmate. Draw., copied White "
             "[TimeControl \"5\"] [Termination \"time forfeit\"] 1... Ka7 {[%clk 0:00:05] White's "
             "time is up.} 1/2-1/2");
         // A flag that falls while the promotion is chosen: the move is not made.
-        row("flag in the pop-up", "paste 7k/1P6/8/8/8/8/6p1/K7 b - - 0 1,control 5,h8h7,"
-                                  "answer Queen,later 6000,b7b8,mnuRecordCopyGame",
+        row("flag in the pop-up",
+            "paste 7k/1P6/8/8/8/8/6p1/K7 b - - 0 1,control 5,h8h7,"
+            "answer Queen,later 6000,b7b8,mnuRecordCopyGame",
             "| h8-h7",
             "click, popup mnuWhite, choice 7, message White's time is up. Black wins., copied "
             "White [TimeControl \"5\"] [Termination \"time forfeit\"] 1... Kh7 {[%clk 0:00:05] "
             "White's time is up.} 0-1");
         // Paused, nobody's time runs and nobody moves; Undo shows the times before the move taken
         // back, stopped until the next move.
-        row("paused and undone", "control 60,e2e4,wait 1000,mnuActionsPause,wait 5000,e7e5,clocks,"
-                                 "mnuActionsPause,wait 1000,e7e5,clocks,wait 4000,mnuActionsUndo,"
-                                 "clocks,wait 5000,e7e5,clocks",
+        row("paused and undone",
+            "control 60,e2e4,wait 1000,mnuActionsPause,wait 5000,e7e5,clocks,"
+            "mnuActionsPause,wait 1000,e7e5,clocks,wait 4000,mnuActionsUndo,"
+            "clocks,wait 5000,e7e5,clocks",
             "e2-e4 | e7-e5",
             "click, clocks 1:00 0:59* 777, click, clocks 1:00* 0:58 777, clocks 1:00 0:58* 777, "
             "click, clocks 1:00* 0:58 777");
-        row("resigned and agreed", "e2e4,mnuActionsResign,e7e5,mnuRecordCopyGame,mnuActionsUndo,"
-                                   "e2e4,mnuActionsAgreeDraw,mnuRecordCopyGame",
+        row("resigned and agreed",
+            "e2e4,mnuActionsResign,e7e5,mnuRecordCopyGame,mnuActionsUndo,"
+            "e2e4,mnuActionsAgreeDraw,mnuRecordCopyGame",
             "e2-e4 |",
             "click, message Black resigns. White wins., copied White [Termination \"normal\"] 1. "
             "e4 {Black resigns.} 1-0, click, message Draw agreed., copied White [Termination "
             "\"normal\"] 1. e4 {Draw agreed.} 1/2-1/2");
         // A timed game taken up stands paused at its last times until the next move.
-        row("timed game pasted", "paste [TimeControl \"300+2\"]\n1. e4 {[%clk 0:05:02]} e5 "
-                                 "{[%clk 0:04:58.5] good} *,clocks,wait 5000,d2d4,clocks,"
-                                 "mnuRecordCopyGame",
+        row("timed game pasted",
+            "paste [TimeControl \"300+2\"]\n1. e4 {[%clk 0:05:02]} e5 "
+            "{[%clk 0:04:58.5] good} *,clocks,wait 5000,d2d4,clocks,"
+            "mnuRecordCopyGame",
             "e2-e4 d2-d4 | e7-e5",
             "clocks 5:02* 4:58 777, click, clocks 5:04 4:58* 777, copied White [TimeControl "
             "\"300+2\"] 1. e4 {[%clk 0:05:02]} 1... e5 {[%clk 0:04:58.5] good} 2. d4 {[%clk "
@@ -540,7 +546,8 @@ private slots:
                 "e2e4", "Move Piece", "Test Stalemate",
                 "Game[New Game, -, Board[Reverse Board, Drag-and-Drop, Highlight Move, -, Turn "
                 "Board After Each Move (checked)], Actions[Undo Last Move, Claim "
-                "Draw, Resign, Agree Draw, Pause Clock], Time Control..., -, Quit], Record[Open Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
+                "Draw, Resign, Agree Draw, Pause Clock], Time Control..., -, Quit], Record[Open "
+                "Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "
                 "mnuWhitePawnPromotion)[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden "

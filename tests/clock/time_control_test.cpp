@@ -1,8 +1,8 @@
 // Time controls read and written, clock readings as a face and a [%clk] comment show them, and
 // whether a side could still checkmate (a fallen flag loses only then).
-#include "engine/clock/TimeControl.h"
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
+#include "engine/clock/TimeControl.h"
 #include "tools/support/ReadErrorText.h"
 
 #include <gtest/gtest.h>
