@@ -115,7 +115,7 @@ TEST_F(GameEnd, MateAndStalemateAreJudgedOnEveryLegalAnswer) {
     for (const auto& row : Vectors("game_ends.txt")) {
         SCOPED_TRACE(row.at(0));
         SetUpBoard(row.at(1));
-        const bool side = state().WhitesTurn;
+        const bool side = row.size() > 3 ? row.at(3) == "w" : state().WhitesTurn;
         const SquareIndex king = side ? state().WhiteKingSquare : state().BlackKingSquare;
         EXPECT_EQ(engine.IsCheckmate(side, king), row.at(2) == "mated");
         EXPECT_EQ(engine.IsStalemate(side, king), row.at(2) == "stalemated");
