@@ -191,6 +191,7 @@ void GAME::BuildMenus() {
     connect(mnuActions, &QMenu::aboutToShow, this, &GAME::UpdateClaimDraw);
     mnuGame->addMenu(mnuActions);
     BuildClockMenus(mnuGame, mnuActions);
+    BuildReviewMenus(mnuActions);
 
     named(mnuGame->addSeparator(), "sep1");
     connect(named(mnuGame->addAction(QStringLiteral("Quit")), "mnuFileQuit"), &QAction::triggered,
@@ -279,6 +280,7 @@ void GAME::brdChessboard1_BusyChanged(bool bBusy) {
             button->setEnabled(!bBusy);
         }
     }
+    UpdateReviewCommands();
     if (!bBusy) {
         UpdateClaimDraw();
         UpdateClockCommands();
@@ -296,6 +298,7 @@ void GAME::Form_Load() {
 }
 
 void GAME::mnuGameNew_Click() {
+    ReturnToGame();
     if (brdChessboard1_->NewGame()) {
         RecordNewGame();
     }
@@ -324,6 +327,7 @@ void GAME::TurnToSideToMove(bool whiteToMove) {
 void GAME::mnuActionsUndo_Click() {
     // Undo also takes back an ending the players or the clock decided. The lists and the
     // clocks follow in the MoveUndo answer.
+    ReturnToGame();
     LiftEnding();
     brdChessboard1_->UndoLastMove();
     UpdateClaimDraw();

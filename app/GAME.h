@@ -143,6 +143,20 @@ private:
     // The tags and comments a timed or ended game adds to those it was loaded with.
     void AddClockRecord(std::vector<PgnTag>& tags, PgnComments& comments) const;
 
+    // Looking back and making moves again (GAMEReview.cpp): "Redo Move" after "Undo Last
+    // Move", the "Review" submenu at the end of "Actions", and the move lists' entries.
+    void BuildReviewMenus(QMenu* mnuActions);
+    // Shows the position after plies moves; nullopt, or the game's length, the game itself.
+    void Browse(std::optional<std::size_t> plies);
+    // Back to the game from an earlier position shown, before a command that changes the game.
+    void ReturnToGame();
+    // The window follows the board: caption, gate, clock and the mark in the lists.
+    void ReviewChanged();
+    void MarkShownMove(std::optional<std::size_t> shown);
+    void UpdateReviewCommands();
+    void mnuActionsRedo_Click();
+    void mnuReviewContinue_Click();
+
     // Plays a sound file from the program's folder and returns when it has finished.
     void PlaySound(const QString& fileName);
     // A modal box with the text, an OK button, no icon and the title "Quorrin".
@@ -198,6 +212,14 @@ private:
     QAction* mnuActionsResign_ = nullptr;
     QAction* mnuActionsAgreeDraw_ = nullptr;
     QAction* mnuActionsPause_ = nullptr;
+
+    bool browsing_ = false; // an earlier position is shown
+    QAction* mnuActionsRedo_ = nullptr;
+    QAction* mnuReviewBack_ = nullptr;
+    QAction* mnuReviewForward_ = nullptr;
+    QAction* mnuReviewStart_ = nullptr;
+    QAction* mnuReviewEnd_ = nullptr;
+    QAction* mnuReviewContinue_ = nullptr;
 };
 
 } // namespace quorrin

@@ -68,6 +68,7 @@ void GAME::BuildRecordMenu(QMenuBar* bar) {
 }
 
 void GAME::mnuRecordOpen_Click() {
+    ReturnToGame();
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open Game"), QString(), PgnFilter);
     if (path.isEmpty()) {
@@ -105,10 +106,12 @@ void GAME::mnuRecordCopyGame_Click() {
 }
 
 void GAME::mnuRecordCopyPosition_Click() {
-    QApplication::clipboard()->setText(Text(brdChessboard1_->Engine().Fen()));
+    // The position shown, an earlier one while looking back.
+    QApplication::clipboard()->setText(Text(brdChessboard1_->ShownGame().Fen()));
 }
 
 void GAME::mnuRecordPaste_Click() {
+    ReturnToGame();
     LoadText(QApplication::clipboard()->text().toUtf8());
 }
 
@@ -162,6 +165,7 @@ void GAME::UpdateClaimDraw() {
 }
 
 void GAME::RecordNewGame() {
+    ReturnToGame();
     LiftEnding();
     ClockNewGame();
     ClearMoveLists();

@@ -24,7 +24,31 @@ GameClock::GameClock(const TimeSource& time, ClockFace* white, ClockFace* black,
     connect(&timer_, &QTimer::timeout, this, &GameClock::Refresh);
 }
 
+void GameClock::ShowTimesAt(std::optional<std::size_t> plies, bool firstMoverIsWhite) {
+    shownPlies_ = plies;
+    firstMoverIsWhite_ = firstMoverIsWhite;
+    Refresh();
+}
+
 void GameClock::Refresh() {
+    if (shownPlies_) {
+        // Each side's time after its last move before the position shown, else its first base.
+        const std::vector<Millis>& after = clock_.RemainingAfterMoves();
+        const std::size_t plies = std::min(*shownPlies_, after.size());
+        const bool whiteToMove = (plies % 2 == 0) == firstMoverIsWhite_;
+        for (const bool white : {true, false}) {
+            const SideTimeControl& control = clock_.Control().Of(white);
+            Millis left = control.Stages.empty() ? Millis(0) : control.Stages.front().Base;
+            for (std::size_t ply = 0; ply < plies; ++ply) {
+                left = ((ply % 2 == 0) == firstMoverIsWhite_) == white ? after[ply] : left;
+            }
+            (white ? white_ : black_)
+                ->Show(QString::fromStdString(ClockFaceText(left)), whiteToMove == white,
+                       left < WarningBelow(control));
+        }
+        timer_.stop();
+        return;
+    }
     const std::optional<bool> flag = clock_.Flag();
     for (const bool white : {true, false}) {
         const Millis left = clock_.Remaining(white);

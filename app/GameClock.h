@@ -28,6 +28,10 @@ public:
     // Shows the clock's times and marks, and sets the timer for the next change. Called after
     // anything that changes the clock; the timer calls it too.
     void Refresh();
+    // While an earlier position of the game is shown: the faces show the times of the position
+    // after plies moves, and nothing else (the host holds the clock meanwhile); nullopt shows
+    // the clock again.
+    void ShowTimesAt(std::optional<std::size_t> plies, bool firstMoverIsWhite);
 
 signals:
     // side's flag fell (reported once; the clock stops).
@@ -40,6 +44,8 @@ private:
     ClockFace* black_;
     QTimer timer_;
     bool flagReported_ = false;
+    std::optional<std::size_t> shownPlies_;
+    bool firstMoverIsWhite_ = true;
 };
 
 } // namespace quorrin

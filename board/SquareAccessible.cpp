@@ -20,7 +20,7 @@ void* SquareAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 QString SquareAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) {
-        return SquareSpokenName(Private().engine_.State(), Square(), Private().SelectedSquare());
+        return SquareSpokenName(Private().Shown(), Square(), Private().SelectedSquare());
     }
     return QAccessibleWidget::text(t);
 }

@@ -17,7 +17,7 @@ brdChessboardPrivate::brdChessboardPrivate(brdChessboard& board)
     : q(board), artwork_(PieceArtwork::Shared()), drag_(board, [this] { tmrDrag_Timer(); }),
       grid_(board, artwork_), keyboard_(board),
       announcer_(board, grid_, [this](SquareIndex square) {
-          return SquareSpokenName(engine_.State(), square, SelectedSquare());
+          return SquareSpokenName(Shown(), square, SelectedSquare());
       }) {}
 
 void brdChessboardPrivate::Create() {
@@ -62,9 +62,14 @@ brdChessboard::~brdChessboard() {
 
 bool brdChessboard::NewGame(const QString& sLayout, bool bWhitesTurn) {
     Q_D(brdChessboard);
+    if (d->engine_.IsBusy()) {
+        return false;
+    }
+    d->EndShowing();
     if (!d->engine_.NewGame(sLayout.toStdString(), bWhitesTurn)) {
         return false;
     }
+    d->redo_.clear();
     d->PositionChanged();
     d->Announce(NewGameAnnouncement(bWhitesTurn));
     return true;
@@ -77,26 +82,47 @@ std::int32_t brdChessboard::SideTurn() const {
 bool brdChessboard::MovePiece(const QString& sFrom, const QString& sTo) {
     Q_D(brdChessboard);
     const brdChessboardPrivate::EngineCall call(*d);
+    if (!d->engine_.IsBusy()) {
+        d->EndShowing();
+    }
     return d->engine_.MovePiece(sFrom.toStdString(), sTo.toStdString());
 }
 
 bool brdChessboard::UndoLastMove() {
     Q_D(brdChessboard);
     const brdChessboardPrivate::EngineCall call(*d);
-    return d->engine_.UndoLastMove();
+    if (d->engine_.IsBusy()) {
+        return false;
+    }
+    d->EndShowing();
+    const std::size_t made = d->engine_.State().MoveHistory.size();
+    const Move last = made > 0 ? d->engine_.MoveAt(made - 1) : Move{};
+    if (!d->engine_.UndoLastMove()) {
+        return false;
+    }
+    d->redo_.push_back(last);
+    return true;
 }
 
 bool brdChessboard::MakeMove(const Move& move) {
     Q_D(brdChessboard);
     const brdChessboardPrivate::EngineCall call(*d);
+    if (!d->engine_.IsBusy()) {
+        d->EndShowing();
+    }
     return d->engine_.MakeMove(move);
 }
 
 bool brdChessboard::NewGame(const FenPosition& position) {
     Q_D(brdChessboard);
+    if (d->engine_.IsBusy()) {
+        return false;
+    }
+    d->EndShowing();
     if (!d->engine_.NewGame(position)) {
         return false;
     }
+    d->redo_.clear();
     d->PositionChanged();
     d->Announce(NewGameAnnouncement(position.WhiteToMove));
     return true;
@@ -104,9 +130,14 @@ bool brdChessboard::NewGame(const FenPosition& position) {
 
 bool brdChessboard::LoadGame(const ChessEngine& source) {
     Q_D(brdChessboard);
+    if (d->engine_.IsBusy()) {
+        return false;
+    }
+    d->EndShowing();
     if (!d->engine_.TakeGame(source)) {
         return false;
     }
+    d->redo_.clear();
     d->PositionChanged();
     d->Announce(NewGameAnnouncement(d->engine_.State().WhitesTurn));
     emit GameLoaded();
@@ -150,6 +181,7 @@ brdChessboardPrivate::EngineCall::~EngineCall() {
 void brdChessboardPrivate::PieceMovement(bool bWhite, const std::string& sFrom,
                                          const std::string& sTo) {
     EventsBegin();
+    MoveMadeAfterUndo();
     // The record of the move is complete by now: it is announced before the host's handlers
     // run, whose message boxes speak for themselves.
     PositionChanged();

@@ -10,9 +10,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace quorrin {
 
@@ -115,9 +117,29 @@ public slots:
     // Takes over the game that source holds, with its whole history, as if it had been played
     // here, and raises GameLoaded (not the events of its moves).
     bool LoadGame(const quorrin::ChessEngine& source);
+    // Makes the last move taken back again, its promotion piece included, with the events of a
+    // move; false when there is none. Any other move ends what could be made again, and so does
+    // a new or loaded game; the very move Redo would make leaves the rest to make.
+    bool RedoMove();
+
+    // Looking back through the game: shows the position after its first plies moves, the game
+    // itself staying as it is and the board taking no moves meanwhile; nullopt, or the game's
+    // length, shows the game's own position again. The squares, the last-move frame, the
+    // keyboard cursor and the accessible names follow the position shown, and the accessible
+    // description names its move. False, showing nothing new, for more plies than the game has.
+    bool ShowPosition(std::optional<std::size_t> plies);
 
     // A modal message box about the component.
     void About();
+
+public:
+    bool CanRedo() const;
+    // The number of moves of the position shown; nullopt while the game's own is shown.
+    std::optional<std::size_t> ShownPlies() const;
+    // The position shown, with the moves that led to it (the game itself while none is shown).
+    const quorrin::ChessEngine& ShownGame() const;
+    // The shown position's last move, numbered: "12. Nf3", "12... Nf6"; "" for the start.
+    QString ShownMoveText() const;
 
 signals:
     // The events of the game, in their order of declaration. Connect PawnPromotion with a

@@ -56,7 +56,7 @@ void brdChessboardPrivate::DrawSquare(SquareIndex square, bool showHighlight) {
     if (!IsBoardSquare(square) || grid_.Surface(square) == nullptr) {
         return;
     }
-    const EngineState& state = engine_.State();
+    const EngineState& state = Shown();
     const BoardSquare& record = state.Squares[square];
 
     SquareSurface::Look look;

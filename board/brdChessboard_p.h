@@ -70,9 +70,9 @@ public:
     private:
         brdChessboardPrivate& d_;
     };
-    // The host's gate refuses moves from the mouse and the keyboard: why, or "" when it lets
-    // them through.
-    QString MoveRefusal() const { return moveGate_ ? moveGate_() : QString(); }
+    // The host's gate refuses moves from the mouse and the keyboard, and so does an earlier
+    // position shown: why, or "" when moves may be made.
+    QString MoveRefusal() const;
 
     // Redraws one square from the position: colour, last-move frame, piece.
     void DrawSquare(SquareIndex square, bool showHighlight) override;
@@ -120,6 +120,15 @@ public:
     // squares whose spoken names changed say so.
     void PositionChanged();
 
+    // Looking back (brdChessboardReview.cpp). The position drawn, read out and played on by the
+    // cursor: an earlier one of the game while one is shown, else the game's.
+    const EngineState& Shown() const { return shown_ ? shown_->State() : engine_.State(); }
+    // Back to the game's own position, redrawn, before anything changes the game.
+    void EndShowing();
+    // A move was made: it is the move Redo would make (which stays made), or any other, which
+    // ends what could be redone.
+    void MoveMadeAfterUndo();
+
     // What the screen reader hears: the announcement of what just happened and the squares
     // whose spoken names changed, once the event being handled is done.
     void Announce(const QString& text) { announcer_.Announce(text); }
@@ -127,6 +136,8 @@ public:
 
     brdChessboard& q;
     ChessEngine engine_;
+    std::unique_ptr<ChessEngine> shown_; // the earlier position shown, when one is
+    std::vector<Move> redo_;             // the moves taken back, the next to make again last
     brdChessboard::MoveGate moveGate_;
     bool busyTold_ = false;
     std::shared_ptr<const PieceArtwork> artwork_;

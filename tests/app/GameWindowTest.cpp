@@ -98,6 +98,22 @@ public:
                 });
                 continue;
             }
+            if (step == "seen") { // the caption, and the entry marked in the lists
+                QString marked;
+                for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
+                    for (const auto* item : Find<QListWidget>(name)->selectedItems()) {
+                        marked += QString(" %1 %2").arg(name).arg(item->listWidget()->row(item));
+                    }
+                }
+                Log << "seen " + Window.windowTitle() + " |" + marked;
+                continue;
+            }
+            if (step.startsWith("entry ")) { // a click on a list's entry: "entry lstBlackMoves 0"
+                auto* list = Find<QListWidget>(step.section(' ', 1, 1));
+                const QRect where = list->visualItemRect(list->item(step.section(' ', 2).toInt()));
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where.center());
+                continue;
+            }
             if (step == "clocks") {
                 Log << "clocks" + Face("clockWhite") + Face("clockBlack") +
                            QString(" %1").arg(Find(QStringLiteral("ClientArea"))->width());
@@ -133,6 +149,9 @@ public:
                 }
                 Log << "copied " + copied.section("[White \"", 1).section('"', 0, 0) + ' ' + tags +
                            copied.section("\n\n", 1).simplified();
+            }
+            if (step == "mnuRecordCopyPosition") {
+                Log << "position " + QApplication::clipboard()->text();
             }
         }
     }
@@ -438,6 +457,54 @@ private slots:
 
     void clockedAsPlayersMeetIt() { playedAsAPlayerWould(); }
 
+    void lookedBackAndRedone_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("log");
+        const auto row = [](const char* name, const QString& steps, const char* entries,
+                            const QString& log) { QTest::newRow(name) << steps << entries << log; };
+        // While an earlier position is shown the window says which, marks its entry, copies that
+        // position, refuses moves and makes no sound; the last entry or To End goes back.
+        row("browsed",
+            "e2e4,e7e5,g1f3,g8f6,mnuReviewBack,seen,d2d4,mnuReviewBack,seen,mnuRecordCopyPosition,"
+            "entry lstWhiteMoves 0,seen,mnuReviewStart,seen,mnuReviewForward,seen,entry "
+            "lstBlackMoves 1,seen,mnuReviewBack,mnuActionsUndo,seen",
+            "e2-e4 g1-f3 | e7-e5",
+            "click, click, click, click, seen Quorrin  - after 2. Nf3 | lstWhiteMoves 1, seen "
+            "Quorrin  - after 1... e5 | lstBlackMoves 0, position "
+            "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2, seen Quorrin  - after "
+            "1. e4 | lstWhiteMoves 0, seen Quorrin  - at the start |, seen Quorrin  - after 1. e4 "
+            "| lstWhiteMoves 0, seen Quorrin  |, seen Quorrin  |");
+        // Moves taken back are made again, a promotion to its piece without asking; the move
+        // Redo would make, made by hand, leaves the rest; any other ends them.
+        row("redone",
+            "e2e4,d7d5,e4d5,mnuActionsUndo,mnuActionsUndo,mnuActionsRedo,mnuActionsRedo,"
+            "mnuActionsUndo,mnuActionsUndo,d7d5,mnuActionsRedo,mnuActionsUndo,"
+            "mnuActionsUndo,d7d6,mnuActionsRedo,mnuRecordCopyGame",
+            "e2-e4 | d7-d6", QStringList(8, "click").join(", ") + ", copied White 1. e4 d6 *");
+        row("promotion and en passant redone",
+            "paste 8/1P5k/8/8/8/K7/3p4/8 w - - 0 1,answer Knight,b7b8,d2d1,mnuActionsUndo,"
+            "mnuActionsUndo,mnuActionsRedo,mnuActionsRedo,mnuRecordCopyGame,paste "
+            "4k3/8/8/8/3p4/8/4P3/4K3 w - - 0 1,e2e4,d4e3,mnuActionsUndo,mnuActionsUndo,"
+            "mnuActionsRedo,mnuActionsRedo,mnuRecordCopyGame",
+            "e2-e4 | d4-e3",
+            "popup mnuWhite, choice 9, click, popup mnuBlack, choice -1, click, click, click, "
+            "copied White 1. b8=N d1=Q *, click, click, click, click, copied White 1. e4 dxe3 *");
+        // Continue from Here takes the later moves back, to be made again.
+        row("continued",
+            "e2e4,e7e5,g1f3,mnuReviewStart,mnuReviewForward,mnuReviewContinue,seen,"
+            "mnuActionsRedo,mnuRecordCopyGame",
+            "e2-e4 | e7-e5",
+            "click, click, click, seen Quorrin  |, click, copied White 1. e4 e5 *");
+        // The clocks show the times of the position shown, and nobody's time runs.
+        row("clocks looked back",
+            "control 60,e2e4,wait 2000,e7e5,wait 3000,mnuReviewStart,clocks,"
+            "wait 5000,mnuReviewEnd,clocks",
+            "e2-e4 | e7-e5", "click, click, clocks 1:00* 1:00 777, clocks 0:57* 0:58 777");
+    }
+
+    void lookedBackAndRedone() { playedAsAPlayerWould(); }
+
     void playedAsAPlayerWould() {
         QFETCH(QString, steps);
         GameUnderTest game;
@@ -545,8 +612,10 @@ private slots:
                 "Quorrin ", "Quorrin", "#404040", "White's moves #e0e0e0", "Black's moves #e0e0e0",
                 "e2e4", "Move Piece", "Test Stalemate",
                 "Game[New Game, -, Board[Reverse Board, Drag-and-Drop, Highlight Move, -, Turn "
-                "Board After Each Move (checked)], Actions[Undo Last Move, Claim "
-                "Draw, Resign, Agree Draw, Pause Clock], Time Control..., -, Quit], Record[Open "
+                "Board After Each Move (checked)], Actions[Undo Last Move, Redo Move "
+                "[Ctrl+Shift+Z], Claim Draw, Resign, Agree Draw, Pause Clock, Review[Back "
+                "[Alt+Left], Forward [Alt+Right], To Start [Alt+Home], To End [Alt+End], -, "
+                "Continue from Here]], Time Control..., -, Quit], Record[Open "
                 "Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "

@@ -316,6 +316,34 @@ private slots:
         QCOMPARE(table->indexOfChild(cells->cellAt(0, 3)), 3); // e1
     }
 
+    // An earlier position shown: drawn, named and read out as it stood, no piece taken up by
+    // mouse or keys; a move made by the host brings the game back and ends what Redo could make.
+    void lookingBackAndRedo() {
+        ShownBoard shown;
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&shown.board);
+        const auto name = [&](int row, int column) {
+            return table->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
+        };
+        for (const char* move : {"e2e4", "e7e5", "g1f3"}) {
+            QVERIFY(shown.board.MakeMove(*ReadCoordinates(move)));
+        }
+        QVERIFY(shown.board.ShowPosition(2) && !shown.board.ShowPosition(4));
+        QCOMPARE(QStringList({name(3, 4), name(7, 6), table->text(QAccessible::Description),
+                              QString::fromStdString(shown.board.ShownGame().Fen())}),
+                 QStringList({"e5, black pawn, last move", "g1, white knight",
+                              "Showing the position after 1... e5",
+                              "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"}));
+        // Drawn as the position shown, not the game (the knight still on g1, not on f3).
+        QVERIFY(!test::Shows(shown.board, "g1", false) && !test::Shows(shown.board, "f3", false));
+        shown.Press("b1");
+        shown.Keys("S");
+        QVERIFY(!shown.Dragging() && shown.Mark("pickedMark") == "-");
+        QVERIFY(shown.board.UndoLastMove() && !shown.board.ShownPlies() && shown.board.CanRedo());
+        QVERIFY(test::Shows(shown.board, "g1", false));
+        QVERIFY(shown.board.MakeMove(*ReadCoordinates("b1c3")) && !shown.board.CanRedo());
+        QCOMPARE(name(5, 2), QStringLiteral("c3, white knight, last move"));
+    }
+
     // Each kind of move in words: a FEN ("" for the start), the moves, what is said of the last.
     void announcements() {
         const char* const games[][3] = {
