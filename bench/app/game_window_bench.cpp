@@ -123,4 +123,46 @@ void BM_PasteGame300(benchmark::State& state) {
 }
 BENCHMARK(BM_PasteGame300)->Unit(benchmark::kMillisecond)->Iterations(20);
 
+// Looking back through a 300-ply game: from the command to the end of the board's paint, for
+// the longest jumps (to the start, back to the end) and single steps back.
+void BM_BrowseGame300(benchmark::State& state, const char* command) {
+    quorrin::SilentSoundPlayer sounds;
+    quorrin::GAME window(sounds);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never shown");
+        return;
+    }
+    QApplication::clipboard()->setText(QString::fromStdString(RandomGame(300)));
+    window.findChild<QAction*>(QStringLiteral("mnuRecordPaste"))->trigger();
+    auto* step = window.findChild<QAction*>(QLatin1String(command));
+    auto* toEnd = window.findChild<QAction*>(QStringLiteral("mnuReviewEnd"));
+    auto* board = window.findChild<brdChessboard*>(QStringLiteral("brdChessboard1"));
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        step->trigger();
+        board->repaint(); // the paint, now rather than at the next turn of the event loop
+        state.PauseTiming();
+        if (!board->ShownPlies() && command != std::string_view("mnuReviewEnd")) {
+            state.SkipWithError("no earlier position shown");
+            break;
+        }
+        // From the game's end each time, except for To End, which starts from the start.
+        command == std::string_view("mnuReviewEnd")
+            ? window.findChild<QAction*>(QStringLiteral("mnuReviewStart"))->trigger()
+            : toEnd->trigger();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(BM_BrowseGame300, ToStart, "mnuReviewStart")
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(200);
+BENCHMARK_CAPTURE(BM_BrowseGame300, ToEnd, "mnuReviewEnd")
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(200);
+BENCHMARK_CAPTURE(BM_BrowseGame300, Back, "mnuReviewBack")
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(200);
+
 } // namespace

@@ -273,17 +273,17 @@ def drop_over_about_box(game):
 
 def lists_follow_long_game(game):
     """After 32 moves a side (knights out and back, drawn by repetition on the way) each list
-    shows its newest entry: a click and a scroll down change nothing, a scroll up does. So does
-    Black's after a move taken back while it is scrolled up."""
+    shows its newest entry: a scroll down changes nothing, a scroll up does. So does Black's
+    after a move taken back while it is scrolled up."""
     for round in range(16):
         game.play("g1-f3", "g8-f6", "f3-g1", "f6-g8+" if round == 3 else "f6-g8")
 
     def newest_shown(side, x, y, w, h):
         look = lambda: game.desktop.shot(x, y, w, h)
         before = look()
-        game.desktop.xdo("mousemove", x + w // 2, y + h // 2, "click", 1, "click", "--repeat", 5, 5)
+        game.desktop.xdo("mousemove", x + w // 2, y + h // 2, "click", "--repeat", 5, 5)
         time.sleep(0.3)
-        check(look() == before, f"{side}'s list moved under a click: not at its newest entry")
+        check(look() == before, f"{side}'s list moved down: not at its newest entry")
         game.desktop.xdo("click", 4)
         wait_for(f"{side}'s list to scroll up", lambda: look() != before, 2)
 
@@ -348,6 +348,31 @@ def record_kept_across_programs(game):
     through_file_dialog(game, "ctrl+o", "Open Game", path)
     game.expect_position("the saved game opened")
     game.play("b8-c6")
+
+
+def review_by_keys_and_lists(game):
+    """Looking back with Alt+arrows and a click on a list's entry: the caption names the move
+    shown, the board shows its position and takes no drag; Alt+End returns; a move taken back
+    is made again with Ctrl+Shift+Z."""
+    desktop = game.desktop
+    game.play("e2-e4", "e7-e5", "g1-f3")
+    desktop.xdo("windowfocus", game.window, "key", "alt+Left")
+    wait_for("the caption after 1... e5", lambda: game.windows(r"^Quorrin  - after 1\.\.\. e5$"))
+    wait_for("the knight back on g1", lambda: game.board(["g1", "f3"]) == {"g1": "w"}, 2)
+    game.drag("b1", "c3")
+    time.sleep(0.3)
+    check(game.board(["b1", "c3"]) == {"b1": "w"}, "a knight was moved while looking back")
+    x, y, w, h = game.lists[0]
+    desktop.xdo("mousemove", x + w // 2, y + 8, "click", 1)
+    wait_for("the position after 1. e4", lambda: game.board(["e5", "e7"]) == {"e7": "b"}, 2)
+    check(game.windows(r"^Quorrin  - after 1\. e4$"), "the caption does not name 1. e4")
+    desktop.xdo("windowfocus", game.window, "key", "alt+End")
+    wait_for("the caption back", lambda: game.windows("^Quorrin $"))
+    game.expect_position("the game again")
+    game.menu("Down", "Down", "Down", "Right", "Return")  # Game > Actions > Undo Last Move
+    wait_for("the knight taken back", lambda: game.board(["g1", "f3"]) == {"g1": "w"}, 2)
+    desktop.xdo("windowfocus", game.window, "key", "ctrl+shift+z")
+    game.expect_position("the knight's move made again")
 
 
 def carry_interrupted_by_minimising(game):
@@ -479,7 +504,8 @@ def screen_reader(game):
 
 
 INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
-                record_kept_across_programs, carry_interrupted_by_minimising]
+                record_kept_across_programs, review_by_keys_and_lists,
+                carry_interrupted_by_minimising]
 
 
 def main():
