@@ -396,7 +396,8 @@ void GAME::brdChessboard1_KingInCheck(bool bWhite, bool bCheckmate) {
 void GAME::brdChessboard1_PawnPromotion(bool bWhite, int& eChoice) {
     // A chosen item has stored its piece by the time the pop-up returns. A dismissed pop-up
     // leaves the previous value (0 the first time, -1 later), which the board makes a queen.
-    (bWhite ? mnuWhitePawnPromotion_ : mnuBlackPawnPromotion_)->exec(QCursor::pos());
+    // At the pointer, or beside the square for a move made by keys.
+    (bWhite ? mnuWhitePawnPromotion_ : mnuBlackPawnPromotion_)->exec(brdChessboard1_->PopupPoint());
     eChoice = PromotionChoice_;
     PromotionChoice_ = -1;
 }

@@ -16,6 +16,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 namespace quorrin {
@@ -143,6 +144,11 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmdOK->setCursor(Qt::PointingHandCursor);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // Escape, Enter and Return close the box, as they close every dialog.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                &frmAbout::cmdOK_Click);
+    }
     connect(Label4, &ClickableLabel::Click, this, &frmAbout::Label4_Click);
     connect(Label5, &ClickableLabel::Click, this, &frmAbout::Label5_Click);
     connect(Label7, &ClickableLabel::Click, this, &frmAbout::Label7_Click);

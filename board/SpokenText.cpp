@@ -88,12 +88,11 @@ QString MoveAnnouncement(const ChessEngine& engine) {
     case MoveKind::NormalMove:
     case MoveKind::PromotionMove:
         if (move.ToOccupied) {
-            // As the notation does: the origin is named for a pawn and wherever another piece
-            // of the kind could have taken too.
-            const bool named = ShapeOf(move.MovedPiece.Kind) == Shape::Pawn || san.find('x') > 1;
-            text += mover + (named ? QLatin1Char(' ') + from : QString()) +
-                    QStringLiteral(" takes ") + ShapeName(move.CapturedPiece.Kind) +
-                    QStringLiteral(" on ") + SquareName(move.ToSquare);
+            // Where the piece came from is said for every capture, as for every other move: a
+            // listener cannot see the board to work it out.
+            text += mover + QLatin1Char(' ') + from + QStringLiteral(" takes ") +
+                    ShapeName(move.CapturedPiece.Kind) + QStringLiteral(" on ") +
+                    SquareName(move.ToSquare);
         } else {
             text += mover + QLatin1Char(' ') + from + QStringLiteral(" to ") +
                     SquareName(move.ToSquare);

@@ -134,6 +134,9 @@ public slots:
 
 public:
     bool CanRedo() const;
+    // Where a pop-up for the move being made belongs, in global coordinates: beside the square
+    // a move made by keys goes to, else at the mouse pointer.
+    QPoint PopupPoint() const;
     // The number of moves of the position shown; nullopt while the game's own is shown.
     std::optional<std::size_t> ShownPlies() const;
     // The position shown, with the moves that led to it (the game itself while none is shown).

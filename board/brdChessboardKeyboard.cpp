@@ -80,7 +80,11 @@ bool brdChessboardPrivate::KeyPress(const QKeyEvent& event) {
             keyboard_.PutBack();
             ShowKeyboardMarks();
             const EngineCall call(*this);
-            if (!engine_.MovePiece(SquareIndexToName(from), SquareIndexToName(cursorSquare))) {
+            keyMoveTarget_ = cursorSquare;
+            const bool made =
+                engine_.MovePiece(SquareIndexToName(from), SquareIndexToName(cursorSquare));
+            keyMoveTarget_ = NoSquare;
+            if (!made) {
                 Announce(RefusalAnnouncement(from, cursorSquare));
             }
         }

@@ -1,6 +1,9 @@
 // Looking back through the game, and making taken-back moves again.
 #include "board/SpokenText.h"
+#include "board/SquareSurface.h"
 #include "board/brdChessboard_p.h"
+
+#include <QCursor>
 
 namespace quorrin {
 
@@ -64,6 +67,15 @@ bool brdChessboard::RedoMove() {
     Q_D(brdChessboard);
     // The move made is taken off the list when its PieceMovement is raised.
     return !d->redo_.empty() && MakeMove(d->redo_.back());
+}
+
+QPoint brdChessboard::PopupPoint() const {
+    const auto& d = *d_func();
+    if (const QWidget* square =
+            IsBoardSquare(d.keyMoveTarget_) ? d.grid_.Surface(d.keyMoveTarget_) : nullptr) {
+        return square->mapToGlobal(QPoint(square->width(), 0));
+    }
+    return QCursor::pos();
 }
 
 bool brdChessboard::CanRedo() const {

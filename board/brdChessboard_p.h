@@ -136,8 +136,9 @@ public:
 
     brdChessboard& q;
     ChessEngine engine_;
-    std::unique_ptr<ChessEngine> shown_; // the earlier position shown, when one is
-    std::vector<Move> redo_;             // the moves taken back, the next to make again last
+    std::unique_ptr<ChessEngine> shown_;   // the earlier position shown, when one is
+    std::vector<Move> redo_;               // the moves taken back, the next to make again last
+    SquareIndex keyMoveTarget_ = NoSquare; // where a move made by keys goes, while it is made
     brdChessboard::MoveGate moveGate_;
     bool busyTold_ = false;
     std::shared_ptr<const PieceArtwork> artwork_;

@@ -629,7 +629,7 @@ private slots:
         GameUnderTest game;
         // The web-site address opens the site; the title and "Contact us" a new e-mail. Each, in
         // a box of its own, modeless and centred, first makes the pointing hand the screen's
-        // pointer, until the box goes.
+        // pointer, until the box goes: by its OK button, Escape or Return.
         for (const char* link : {"Label4", "Label5", "Label7"}) {
             game.Run({"mnuaboutchess"});
             const QPointer<QWidget> box = TopLevels("frmAbout").value(0);
@@ -637,7 +637,12 @@ private slots:
                     (box->frameGeometry().center() - box->screen()->geometry().center())
                             .manhattanLength() < 3);
             QTest::mouseClick(box->findChild<QLabel*>(link), Qt::LeftButton);
-            box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+            box->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            link == QLatin1String("Label4")
+                ? box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click()
+                : QTest::keyClick(box, link == QLatin1String("Label5") ? Qt::Key_Escape
+                                                                       : Qt::Key_Return);
             QTRY_VERIFY(box == nullptr && QGuiApplication::overrideCursor() == nullptr);
         }
         QCOMPARE(opened_, (QStringList{"https://quorrin.example.org (hand)",

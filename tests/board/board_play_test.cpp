@@ -344,12 +344,27 @@ private slots:
         QCOMPARE(name(5, 2), QStringLiteral("c3, white knight, last move"));
     }
 
+    // The promotion pop-up of a move made by keys opens beside the square the pawn goes to; of
+    // any other move, at the pointer.
+    void promotionPopupPlace() {
+        ShownBoard shown;
+        QList<QPoint> places;
+        connect(&shown.board, &brdChessboard::PawnPromotion, this,
+                [&] { places << shown.board.PopupPoint(); });
+        for (const bool byKeys : {true, false}) {
+            QVERIFY(shown.board.NewGame(*ReadFen("k7/4P3/8/8/8/8/8/4K3 w - - 0 1")));
+            byKeys ? shown.Keys("UUUUUSUS") : void(shown.board.MovePiece("e7", "e8"));
+        }
+        const QWidget* e8 = test::Surface(shown.board, "e8");
+        QCOMPARE(places, QList<QPoint>({e8->mapToGlobal(QPoint(e8->width(), 0)), QCursor::pos()}));
+    }
+
     // Each kind of move in words: a FEN ("" for the start), the moves, what is said of the last.
     void announcements() {
         const char* const games[][3] = {
             {"", "e2e4 d7d5 e4d5", "White: pawn e4 takes pawn on d5"},
-            {"4k3/8/5n2/3P4/8/2K5/8/8 b - - 0 1", "f6d5", "Black: knight takes pawn on d5, check"},
-            {"4k3/8/1n3n2/3P4/8/8/8/4K3 b - - 0 1", "f6d5", "Black: knight f6 takes pawn on d5"},
+            {"4k3/8/5n2/3P4/8/2K5/8/8 b - - 0 1", "f6d5",
+             "Black: knight f6 takes pawn on d5, check"},
             {"r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "e1g1", "White: castles king side"},
             {"r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", "e8c8", "Black: castles queen side"},
             {"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "e5d6",
@@ -360,7 +375,7 @@ private slots:
             {"", "f2f3 e7e5 g2g4 d8h4", "Black: queen d8 to h4, checkmate"},
             {"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1", "d7e6", "White: queen d7 to e6, stalemate"},
             {"4k3/8/8/8/8/8/3p4/4K3 w - - 0 1", "e1d2",
-             "White: king takes pawn on d2. Draw by insufficient material"}};
+             "White: king e1 takes pawn on d2. Draw by insufficient material"}};
         for (const auto& [fen, moves, said] : games) {
             ChessEngine engine;
             QVERIFY(engine.NewGame(*ReadFen(*fen != 0 ? fen : StartFen)));

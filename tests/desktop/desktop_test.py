@@ -253,6 +253,8 @@ class Game:
         report = self.errors.seek(0) or self.errors.read()
         check(status == 0, f"quorrin exited with {status}:\n{report}")
         check(not re.search(r"Sanitizer|runtime error", report), "sanitizer report:\n" + report)
+        # A desktop program says nothing on standard error in normal use.
+        check(not report.strip(), "quorrin wrote on standard error:\n" + report)
 
 
 def drop_over_about_box(game):
