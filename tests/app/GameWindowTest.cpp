@@ -544,9 +544,10 @@ private slots:
             (QStringList{
                 "Quorrin ", "Quorrin", "#404040", "White's moves #e0e0e0", "Black's moves #e0e0e0",
                 "e2e4", "Move Piece", "Test Stalemate",
-                "Game[New Game, -, Board[Reverse Board, Drag-and-Drop, Highlight Move, -, Turn "
-                "Board After Each Move (checked)], Actions[Undo Last Move, Claim "
-                "Draw, Resign, Agree Draw, Pause Clock], Time Control..., -, Quit], Record[Open "
+                "Game[New Game [Ctrl+N], -, Board[Reverse Board, Drag-and-Drop, Highlight Move, "
+                "-, Turn Board After Each Move (checked)], Actions[Undo Last Move [Ctrl+Z], Claim "
+                "Draw, Resign, Agree Draw, Pause Clock], Time Control..., Players..., -, Quit], "
+                "Record[Open "
                 "Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "
