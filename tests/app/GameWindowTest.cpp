@@ -98,6 +98,18 @@ public:
                 });
                 continue;
             }
+            if (step.startsWith("key ")) { // to the active window, as a player presses it
+                Window.show();
+                Window.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&Window));
+                QTest::keySequence(&Window, QKeySequence(arg));
+                continue;
+            }
+            if (step == "claim?") { // as the menu stands, not refreshed by opening it
+                QCoreApplication::processEvents();
+                Log << (Find<QAction>("mnuActionsClaimDraw")->isEnabled() ? "claim on" : "claim off");
+                continue;
+            }
             if (step == "clocks") {
                 Log << "clocks" + Face("clockWhite") + Face("clockBlack") +
                            QString(" %1").arg(Find(QStringLiteral("ClientArea"))->width());
@@ -202,6 +214,15 @@ private:
             open->findChild<QLineEdit*>("txtBlackControl")->setText(sides.last());
             open->findChild<QLineEdit*>("txtWhiteControl")->setText(sides.first());
             open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        } else if (open != nullptr && open->objectName() == "dlgPlayers") {
+            // "<White>|<Black>" names them; "" cancels.
+            auto* white = open->findChild<QLineEdit*>("txtWhitePlayer");
+            auto* black = open->findChild<QLineEdit*>("txtBlackPlayer");
+            Log << "players " + white->text() + '|' + black->text();
+            const QStringList names = answer().split('|');
+            white->setText(names.first());
+            black->setText(names.last());
+            static_cast<QDialog*>(open)->done(names.size() == 2);
         } else if (auto* input = qobject_cast<QInputDialog*>(open)) {
             Log << "input box";
             input->setTextValue(answer());
@@ -303,6 +324,28 @@ private slots:
             "g1-f3 f3-g1 g1-f3 f3-g1 | g8-f6 f6-g8 g8-f6",
             QStringList(8, "click").join(", ") + ", message Draw by threefold repetition, " +
                 dance + "Ng8 1/2-1/2, " + dance + "*");
+        // Claim Draw is on exactly while a claim is open: not after a fivefold draw nor a claim,
+        // again once either is taken back.
+        row("claims closed",
+            QStringList(4, "g1f3,g8f6,f3g1,f6g8").join(',') +
+                ",claim?,mnuActionsClaimDraw,mnuActionsUndo,claim?,mnuActionsClaimDraw,claim?,"
+                "mnuActionsClaimDraw,mnuActionsUndo,claim?,mnuActionsResign,claim?",
+            "g1-f3 f3-g1 g1-f3 f3-g1 g1-f3 f3-g1 g1-f3 | g8-f6 f6-g8 g8-f6 f6-g8 g8-f6 f6-g8 g8-f6",
+            QStringList(16, "click").join(", ") +
+                ", message Draw by fivefold repetition, claim off, claim on, message Draw by "
+                "threefold repetition, claim off, claim on, message White resigns. Black wins., "
+                "claim off");
+        // The standard keys: Ctrl+Z takes e7-e5 back, Ctrl+N sets the pieces up again.
+        row("keys", "e2e4,e7e5,key Ctrl+Z,d7d5,key Ctrl+N,e2e4", "e2-e4 |",
+            "click, click, click, click");
+        // The players' names go into the game and are kept for the next; an opened game's are its
+        // own, shown for it alone.
+        row("players",
+            "answer Ann|Bob,mnuGamePlayers,e2e4,mnuRecordCopyGame,paste [White \"Cy\"] [Black "
+            "\"Di\"] 1. d4 *,mnuGamePlayers,mnuRecordCopyGame,mnuGameNew,mnuGamePlayers",
+            "|",
+            "players White|Black, click, copied Ann 1. e4 *, players Cy|Di, copied Cy 1. d4 *, "
+            "players Ann|Bob");
         // Pasted: a position, or a game picked from a file of several, its lists filled and the
         // message its last move gave shown once; or nothing changed, and why.
         const QString games = "[White \"A\"]\n1. e4 *\n\n[White \"B\"]\n1. f3 e5 2. g4 Qh4# 0-1\n";
@@ -447,6 +490,27 @@ private slots:
                   .replace(folder_.path(), "~")
                   .replace(QRegularExpression("(~/\\S+): [^,]+"), "\\1: why"),
               "log");
+    }
+
+    void optionsKeptForTheNextRun() {
+        // Each window starts with what the one before it set, over the compiled-in state (the
+        // first); the board's turns after each move are not kept as the Reverse Board choice.
+        QStringList seen;
+        for (const char* steps : {"mnuBoardLock,mnuBoardHighlight,mnuBoardTurn,e2e4,mnuBoardTurn",
+                                  "mnuBoardLock,mnuBoardView", "mnuBoardTurn,e2e4", ""}) {
+            GameUnderTest game;
+            seen << DescribeMenu(game.Find<QMenu>("mnuBoard")->actions()) +
+                        QString(" %1").arg(game.Board.SideView());
+            game.Run(QString(steps).split(',', Qt::SkipEmptyParts));
+        }
+        const QString turn = ", -, Turn Board After Each Move";
+        QCOMPARE(seen, (QStringList{
+                           "Reverse Board, Drag-and-Drop (checked), Highlight Move (checked)" +
+                               turn + " 0",
+                           "Reverse Board, Drag-and-Drop, Highlight Move" + turn + " 0",
+                           "Reverse Board, Drag-and-Drop (checked), Highlight Move" + turn + " 1",
+                           "Reverse Board, Drag-and-Drop (checked), Highlight Move" + turn +
+                               " (checked) 0"}));
     }
 
     void closedGateRefusesEveryWayOfMoving() {
