@@ -125,23 +125,27 @@ void GAME::BuildClientArea() {
     lstWhiteMoves_->setAccessibleName(QStringLiteral("White's moves"));
     lstBlackMoves_->setAccessibleName(QStringLiteral("Black's moves"));
 
-    // Below the client height: these work, but a player does not see them.
-    txtMovePiece_ = new QLineEdit(QStringLiteral("e2e4"), client_);
-    txtMovePiece_->setObjectName(QStringLiteral("txtMovePiece"));
-    txtMovePiece_->setGeometry(TwipsRect(3480, 6840, 615, 375));
-    cmdMovePiece_ = new QPushButton(QStringLiteral("Move Piece"), client_);
-    cmdMovePiece_->setObjectName(QStringLiteral("cmdMovePiece"));
-    cmdMovePiece_->setGeometry(TwipsRect(4200, 6840, 1095, 375));
-    cmdTestStalemate_ = new QPushButton(QStringLiteral("Test Stalemate"), client_);
-    cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
-    cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
-    // Out of sight, so out of the focus chain too: keys never go to a box nobody sees.
+    // Below the client height: these work, but a player does not see them. Out of sight, so
+    // out of the focus chain too: keys never go to a box nobody sees. Kept out of the screen
+    // reader's sight before they are given a caption, which makes them known to it.
+    txtMovePiece_ = new QLineEdit(client_);
+    cmdMovePiece_ = new QPushButton(client_);
+    cmdTestStalemate_ = new QPushButton(client_);
     for (QWidget* hidden :
          {static_cast<QWidget*>(txtMovePiece_), static_cast<QWidget*>(cmdMovePiece_),
           static_cast<QWidget*>(cmdTestStalemate_)}) {
-        hidden->setFocusPolicy(Qt::NoFocus);
         KeepOutOfSight(*hidden);
+        hidden->setFocusPolicy(Qt::NoFocus);
     }
+    txtMovePiece_->setText(QStringLiteral("e2e4"));
+    txtMovePiece_->setObjectName(QStringLiteral("txtMovePiece"));
+    txtMovePiece_->setGeometry(TwipsRect(3480, 6840, 615, 375));
+    cmdMovePiece_->setText(QStringLiteral("Move Piece"));
+    cmdMovePiece_->setObjectName(QStringLiteral("cmdMovePiece"));
+    cmdMovePiece_->setGeometry(TwipsRect(4200, 6840, 1095, 375));
+    cmdTestStalemate_->setText(QStringLiteral("Test Stalemate"));
+    cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
+    cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
     connect(cmdMovePiece_, &QPushButton::clicked, this, &GAME::cmdMovePiece_Click);
     connect(cmdTestStalemate_, &QPushButton::clicked, this, &GAME::cmdTestStalemate_Click);
 }

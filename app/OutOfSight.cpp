@@ -31,9 +31,9 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         const QString text = QAccessibleWidget::text(kind);
-        return kind == QAccessible::Name && text.isEmpty()
-                   ? widget()->property("text").toString()
-                   : text;
+        auto* button = qobject_cast<QAbstractButton*>(widget());
+        return kind == QAccessible::Name && text.isEmpty() && button != nullptr ? button->text()
+                                                                                : text;
     }
 };
 
