@@ -107,7 +107,8 @@ public:
             }
             if (step == "claim?") { // as the menu stands, not refreshed by opening it
                 QCoreApplication::processEvents();
-                Log << (Find<QAction>("mnuActionsClaimDraw")->isEnabled() ? "claim on" : "claim off");
+                Log << (Find<QAction>("mnuActionsClaimDraw")->isEnabled() ? "claim on"
+                                                                          : "claim off");
                 continue;
             }
             if (step == "clocks") {
@@ -504,13 +505,13 @@ private slots:
             game.Run(QString(steps).split(',', Qt::SkipEmptyParts));
         }
         const QString turn = ", -, Turn Board After Each Move";
-        QCOMPARE(seen, (QStringList{
-                           "Reverse Board, Drag-and-Drop (checked), Highlight Move (checked)" +
-                               turn + " 0",
-                           "Reverse Board, Drag-and-Drop, Highlight Move" + turn + " 0",
-                           "Reverse Board, Drag-and-Drop (checked), Highlight Move" + turn + " 1",
-                           "Reverse Board, Drag-and-Drop (checked), Highlight Move" + turn +
-                               " (checked) 0"}));
+        QCOMPARE(
+            seen,
+            (QStringList{
+                "Reverse Board, Drag-and-Drop (checked), Highlight Move (checked)" + turn + " 0",
+                "Reverse Board, Drag-and-Drop, Highlight Move" + turn + " 0",
+                "Reverse Board, Drag-and-Drop (checked), Highlight Move" + turn + " 1",
+                "Reverse Board, Drag-and-Drop (checked), Highlight Move" + turn + " (checked) 0"}));
     }
 
     void closedGateRefusesEveryWayOfMoving() {
