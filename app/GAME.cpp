@@ -4,8 +4,9 @@
 #include "ClientArea.h"
 #include "GameClock.h"
 #include "MoveGate.h"
+#include "OutOfSight.h"
 #include "SoundPlayer.h"
-#include "board/PropertyStore.h"
+#include "UserSettings.h"
 #include "board/brdChessboard.h"
 #include "board/platform/Platform.h"
 #include "board/platform/WindowPlacement.h"
@@ -25,7 +26,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 
@@ -83,12 +83,12 @@ GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
     ConnectBoard();
     BuildClock();
 
-    // The board reads its saved properties before the load handler looks at them.
-    brdChessboard1_->ReadProperties(
-        SettingsPropertyStore(statePath, QStringLiteral("brdChessboard1")));
+    // The board reads its saved properties before the load handler looks at them: the
+    // compiled-in state, under the options the player set in an earlier run.
+    brdChessboard1_->ReadProperties(PlayerOptionStore(statePath, QStringLiteral("brdChessboard1")));
     brdChessboard1_->SetExtentTwips(6135, 6135);
-    mnuBoardTurn_->setChecked(QSettings(statePath, QSettings::IniFormat)
-                                  .value(QStringLiteral("GAME/TurnBoardAfterEachMove"), false)
+    mnuBoardTurn_->setChecked(PlayerOptionStore(statePath, QStringLiteral("GAME"))
+                                  .Read(QStringLiteral("TurnBoardAfterEachMove"), false)
                                   .toBool());
 
     // The layout is fixed by design: the window keeps the size of its client area and menus.
@@ -125,22 +125,27 @@ void GAME::BuildClientArea() {
     lstWhiteMoves_->setAccessibleName(QStringLiteral("White's moves"));
     lstBlackMoves_->setAccessibleName(QStringLiteral("Black's moves"));
 
-    // Below the client height: these work, but a player does not see them.
-    txtMovePiece_ = new QLineEdit(QStringLiteral("e2e4"), client_);
-    txtMovePiece_->setObjectName(QStringLiteral("txtMovePiece"));
-    txtMovePiece_->setGeometry(TwipsRect(3480, 6840, 615, 375));
-    cmdMovePiece_ = new QPushButton(QStringLiteral("Move Piece"), client_);
-    cmdMovePiece_->setObjectName(QStringLiteral("cmdMovePiece"));
-    cmdMovePiece_->setGeometry(TwipsRect(4200, 6840, 1095, 375));
-    cmdTestStalemate_ = new QPushButton(QStringLiteral("Test Stalemate"), client_);
-    cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
-    cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
-    // Out of sight, so out of the focus chain too: keys never go to a box nobody sees.
+    // Below the client height: these work, but a player does not see them. Out of sight, so
+    // out of the focus chain too: keys never go to a box nobody sees. Kept out of the screen
+    // reader's sight before they are given a caption, which makes them known to it.
+    txtMovePiece_ = new QLineEdit(client_);
+    cmdMovePiece_ = new QPushButton(client_);
+    cmdTestStalemate_ = new QPushButton(client_);
     for (QWidget* hidden :
          {static_cast<QWidget*>(txtMovePiece_), static_cast<QWidget*>(cmdMovePiece_),
           static_cast<QWidget*>(cmdTestStalemate_)}) {
+        KeepOutOfSight(*hidden);
         hidden->setFocusPolicy(Qt::NoFocus);
     }
+    txtMovePiece_->setText(QStringLiteral("e2e4"));
+    txtMovePiece_->setObjectName(QStringLiteral("txtMovePiece"));
+    txtMovePiece_->setGeometry(TwipsRect(3480, 6840, 615, 375));
+    cmdMovePiece_->setText(QStringLiteral("Move Piece"));
+    cmdMovePiece_->setObjectName(QStringLiteral("cmdMovePiece"));
+    cmdMovePiece_->setGeometry(TwipsRect(4200, 6840, 1095, 375));
+    cmdTestStalemate_->setText(QStringLiteral("Test Stalemate"));
+    cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
+    cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
     connect(cmdMovePiece_, &QPushButton::clicked, this, &GAME::cmdMovePiece_Click);
     connect(cmdTestStalemate_, &QPushButton::clicked, this, &GAME::cmdTestStalemate_Click);
 }
@@ -159,8 +164,9 @@ void GAME::BuildMenus() {
     };
 
     QMenu* mnuGame = menu(QStringLiteral("Game"), "mnuGame");
-    connect(named(mnuGame->addAction(QStringLiteral("New Game")), "mnuGameNew"),
-            &QAction::triggered, this, &GAME::mnuGameNew_Click);
+    QAction* mnuGameNew = named(mnuGame->addAction(QStringLiteral("New Game")), "mnuGameNew");
+    mnuGameNew->setShortcut(QKeySequence::New);
+    connect(mnuGameNew, &QAction::triggered, this, &GAME::mnuGameNew_Click);
     named(mnuGame->addSeparator(), "sep2");
 
     QMenu* mnuBoard = menu(QStringLiteral("Board"), "mnuBoard");
@@ -177,13 +183,17 @@ void GAME::BuildMenus() {
     mnuBoardTurn_ =
         named(mnuBoard->addAction(QStringLiteral("Turn Board After Each Move")), "mnuBoardTurn");
     mnuBoardTurn_->setCheckable(true);
-    connect(mnuBoardTurn_, &QAction::triggered, this,
-            [this] { TurnToSideToMove(brdChessboard1_->State().WhitesTurn); });
+    connect(mnuBoardTurn_, &QAction::triggered, this, [this] {
+        SaveOption(QStringLiteral("GAME/TurnBoardAfterEachMove"), mnuBoardTurn_->isChecked());
+        TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
+    });
     mnuGame->addMenu(mnuBoard);
 
     QMenu* mnuActions = menu(QStringLiteral("Actions"), "mnuActions");
-    connect(named(mnuActions->addAction(QStringLiteral("Undo Last Move")), "mnuActionsUndo"),
-            &QAction::triggered, this, &GAME::mnuActionsUndo_Click);
+    QAction* mnuActionsUndo =
+        named(mnuActions->addAction(QStringLiteral("Undo Last Move")), "mnuActionsUndo");
+    mnuActionsUndo->setShortcut(QKeySequence::Undo);
+    connect(mnuActionsUndo, &QAction::triggered, this, &GAME::mnuActionsUndo_Click);
     mnuActionsClaimDraw_ =
         named(mnuActions->addAction(QStringLiteral("Claim Draw")), "mnuActionsClaimDraw");
     mnuActionsClaimDraw_->setEnabled(false);
@@ -192,6 +202,8 @@ void GAME::BuildMenus() {
     mnuGame->addMenu(mnuActions);
     BuildClockMenus(mnuGame, mnuActions);
     BuildReviewMenus(mnuActions);
+    connect(named(mnuGame->addAction(tr("Players...")), "mnuGamePlayers"), &QAction::triggered,
+            this, &GAME::mnuGamePlayers_Click);
 
     named(mnuGame->addSeparator(), "sep1");
     connect(named(mnuGame->addAction(QStringLiteral("Quit")), "mnuFileQuit"), &QAction::triggered,
@@ -295,6 +307,7 @@ void GAME::Form_Load() {
     // A check mark on "Drag-and-Drop" means dragging is allowed.
     mnuBoardLock_->setChecked(!brdChessboard1_->Locked());
     mnuBoardHighlight_->setChecked(brdChessboard1_->HighlightMove());
+    TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
 }
 
 void GAME::mnuGameNew_Click() {
@@ -306,15 +319,19 @@ void GAME::mnuGameNew_Click() {
 
 void GAME::mnuBoardView_Click() {
     brdChessboard1_->setSideView(brdChessboard1_->SideView() == 0 ? 1 : 0);
+    // Kept only from here: the turns after each move are no choice of the player's.
+    SaveOption(QStringLiteral("brdChessboard1/SideView"), brdChessboard1_->SideView());
 }
 
 void GAME::mnuBoardLock_Click() {
     // The action has already toggled its own check mark.
     brdChessboard1_->setLocked(!mnuBoardLock_->isChecked());
+    SaveOption(QStringLiteral("brdChessboard1/Locked"), brdChessboard1_->Locked());
 }
 
 void GAME::mnuBoardHighlight_Click() {
     brdChessboard1_->setHighlightMove(mnuBoardHighlight_->isChecked());
+    SaveOption(QStringLiteral("brdChessboard1/HighlightMove"), brdChessboard1_->HighlightMove());
 }
 
 void GAME::TurnToSideToMove(bool whiteToMove) {

@@ -61,6 +61,8 @@ private:
     void Form_Load();
 
     void mnuGameNew_Click();
+    // The players' names (GAMEPlayers.cpp): kept for the next game, and this game's too.
+    void mnuGamePlayers_Click();
     void mnuBoardView_Click();
     void mnuBoardLock_Click();
     void mnuBoardHighlight_Click();
@@ -94,7 +96,7 @@ private:
     void mnuRecordPaste_Click();
     void mnuRecordEnterMove_Click();
     void mnuActionsClaimDraw_Click();
-    // The game as PGN, with the tags of a loaded game, else "White", "Black" and today's date.
+    // The game as PGN, with the tags of a loaded game, else the players' names and today's date.
     QString GameText() const;
     // Loads the game (PGN) or position (FEN) in text; shows why when it cannot, leaving the
     // game on the board as it was.
@@ -109,7 +111,10 @@ private:
     // A new game began: the record's own state starts afresh.
     void RecordNewGame();
     // Enables "Claim Draw" while a claim is open; forgets a claim whose move was taken back.
+    // Called whenever the position or the game's ending changes.
     void UpdateClaimDraw();
+    // The draw that may be claimed now: none once the game is drawn, decided or claimed.
+    std::optional<DrawReason> OpenClaim() const;
 
     // The chess clock and the endings the players decide (GAMEClock.cpp): "Time Control..." in
     // "Game", and "Resign", "Agree Draw" and "Pause Clock" at the end of "Actions".

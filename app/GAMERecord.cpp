@@ -4,6 +4,7 @@
 
 #include "MoveGate.h"
 #include "ReadErrorText.h"
+#include "UserSettings.h"
 #include "board/SpokenText.h"
 #include "board/brdChessboard.h"
 #include "engine/ChessEngine.h"
@@ -145,8 +146,9 @@ bool GAME::PlayMove(const Move& move) {
 
 void GAME::mnuActionsClaimDraw_Click() {
     UpdateClaimDraw();
-    if (const std::optional<DrawReason> reason = brdChessboard1_->Engine().ClaimableDraw()) {
+    if (const std::optional<DrawReason> reason = OpenClaim()) {
         claimedAtPly_ = brdChessboard1_->State().MoveHistory.size();
+        UpdateClaimDraw();
         ShowMessage(DrawText(*reason));
     }
 }
@@ -161,7 +163,15 @@ void GAME::UpdateClaimDraw() {
     if (claimedAtPly_ && brdChessboard1_->State().MoveHistory.size() < *claimedAtPly_) {
         claimedAtPly_.reset();
     }
-    mnuActionsClaimDraw_->setEnabled(brdChessboard1_->Engine().ClaimableDraw().has_value());
+    mnuActionsClaimDraw_->setEnabled(!boardBusy_ && OpenClaim().has_value());
+}
+
+std::optional<DrawReason> GAME::OpenClaim() const {
+    const GameOutcome outcome = brdChessboard1_->Engine().Outcome();
+    if (outcome.Kind != OutcomeKind::InPlay || claimedAtPly_ || ending_) {
+        return std::nullopt;
+    }
+    return outcome.Claimable;
 }
 
 void GAME::RecordNewGame() {
@@ -182,9 +192,10 @@ QString GAME::GameText() const {
         return std::any_of(tags.begin(), tags.end(),
                            [name](const PgnTag& t) { return t.Name == name; });
     };
+    const PlayerNames players = SavedPlayers();
     for (const auto& [name, value] :
-         {std::pair<const char*, std::string>{"White", "White"},
-          {"Black", "Black"},
+         {std::pair<const char*, std::string>{"White", players.White.toStdString()},
+          {"Black", players.Black.toStdString()},
           {"Date", QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString()}}) {
         if (!has(name)) {
             tags.push_back({name, value});

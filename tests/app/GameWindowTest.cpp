@@ -114,6 +114,19 @@ public:
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where.center());
                 continue;
             }
+            if (step.startsWith("key ")) { // to the active window, as a player presses it
+                Window.show();
+                Window.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&Window));
+                QTest::keySequence(&Window, QKeySequence(arg));
+                continue;
+            }
+            if (step == "claim?") { // as the menu stands, not refreshed by opening it
+                QCoreApplication::processEvents();
+                Log << (Find<QAction>("mnuActionsClaimDraw")->isEnabled() ? "claim on"
+                                                                          : "claim off");
+                continue;
+            }
             if (step == "clocks") {
                 Log << "clocks" + Face("clockWhite") + Face("clockBlack") +
                            QString(" %1").arg(Find(QStringLiteral("ClientArea"))->width());
@@ -221,6 +234,15 @@ private:
             open->findChild<QLineEdit*>("txtBlackControl")->setText(sides.last());
             open->findChild<QLineEdit*>("txtWhiteControl")->setText(sides.first());
             open->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        } else if (open != nullptr && open->objectName() == "dlgPlayers") {
+            // "<White>|<Black>" names them; "" cancels.
+            auto* white = open->findChild<QLineEdit*>("txtWhitePlayer");
+            auto* black = open->findChild<QLineEdit*>("txtBlackPlayer");
+            Log << "players " + white->text() + '|' + black->text();
+            const QStringList names = answer().split('|');
+            white->setText(names.first());
+            black->setText(names.last());
+            static_cast<QDialog*>(open)->done(names.size() == 2);
         } else if (auto* input = qobject_cast<QInputDialog*>(open)) {
             Log << "input box";
             input->setTextValue(answer());
@@ -322,6 +344,28 @@ private slots:
             "g1-f3 f3-g1 g1-f3 f3-g1 | g8-f6 f6-g8 g8-f6",
             QStringList(8, "click").join(", ") + ", message Draw by threefold repetition, " +
                 dance + "Ng8 1/2-1/2, " + dance + "*");
+        // Claim Draw is on exactly while a claim is open: not after a fivefold draw nor a claim,
+        // again once either is taken back.
+        row("claims closed",
+            QStringList(4, "g1f3,g8f6,f3g1,f6g8").join(',') +
+                ",claim?,mnuActionsClaimDraw,mnuActionsUndo,claim?,mnuActionsClaimDraw,claim?,"
+                "mnuActionsClaimDraw,mnuActionsUndo,claim?,mnuActionsResign,claim?",
+            "g1-f3 f3-g1 g1-f3 f3-g1 g1-f3 f3-g1 g1-f3 | g8-f6 f6-g8 g8-f6 f6-g8 g8-f6 f6-g8 g8-f6",
+            QStringList(16, "click").join(", ") +
+                ", message Draw by fivefold repetition, claim off, claim on, message Draw by "
+                "threefold repetition, claim off, claim on, message White resigns. Black wins., "
+                "claim off");
+        // The standard keys: Ctrl+Z takes e7-e5 back, Ctrl+N sets the pieces up again.
+        row("keys", "e2e4,e7e5,key Ctrl+Z,d7d5,key Ctrl+N,e2e4", "e2-e4 |",
+            "click, click, click, click");
+        // The players' names go into the game and are kept for the next; an opened game's are its
+        // own, shown for it alone.
+        row("players",
+            "answer Ann|Bob,mnuGamePlayers,e2e4,mnuRecordCopyGame,paste [White \"Cy\"] [Black "
+            "\"Di\"] 1. d4 *,mnuGamePlayers,mnuRecordCopyGame,mnuGameNew,mnuGamePlayers",
+            "|",
+            "players White|Black, click, copied Ann 1. e4 *, players Cy|Di, copied Cy 1. d4 *, "
+            "players Ann|Bob");
         // Pasted: a position, or a game picked from a file of several, its lists filled and the
         // message its last move gave shown once; or nothing changed, and why.
         const QString games = "[White \"A\"]\n1. e4 *\n\n[White \"B\"]\n1. f3 e5 2. g4 Qh4# 0-1\n";
@@ -516,6 +560,24 @@ private slots:
               "log");
     }
 
+    void optionsKeptForTheNextRun() {
+        // Each window starts with what the one before it set (Locked, HighlightMove, SideView,
+        // Turn Board After Each Move), over the compiled-in state (the first); the board's turns
+        // after each move are not kept as the Reverse Board choice.
+        QStringList seen;
+        for (const char* steps : {"mnuBoardLock,mnuBoardHighlight,mnuBoardTurn,e2e4,mnuBoardTurn",
+                                  "mnuBoardLock,mnuBoardView", "mnuBoardTurn,e2e4", ""}) {
+            GameUnderTest game;
+            seen << QString("%1 %2 %3 %4")
+                        .arg(game.Board.Locked())
+                        .arg(game.Board.HighlightMove())
+                        .arg(game.Board.SideView())
+                        .arg(game.Find<QAction>("mnuBoardTurn")->isChecked());
+            game.Run(QString(steps).split(',', Qt::SkipEmptyParts));
+        }
+        QCOMPARE(seen, (QStringList{"0 1 0 0", "1 0 0 0", "0 0 1 0", "0 0 0 1"}));
+    }
+
     void closedGateRefusesEveryWayOfMoving() {
         GameUnderTest game;
         game.Window.show();
@@ -611,11 +673,11 @@ private slots:
             (QStringList{
                 "Quorrin ", "Quorrin", "#404040", "White's moves #e0e0e0", "Black's moves #e0e0e0",
                 "e2e4", "Move Piece", "Test Stalemate",
-                "Game[New Game, -, Board[Reverse Board, Drag-and-Drop, Highlight Move, -, Turn "
-                "Board After Each Move (checked)], Actions[Undo Last Move, Redo Move "
-                "[Ctrl+Shift+Z], Claim Draw, Resign, Agree Draw, Pause Clock, Review[Back "
+                "Game[New Game [Ctrl+N], -, Board[Reverse Board, Drag-and-Drop, Highlight Move, "
+                "-, Turn Board After Each Move (checked)], Actions[Undo Last Move [Ctrl+Z], Redo "
+                "Move [Ctrl+Shift+Z], Claim Draw, Resign, Agree Draw, Pause Clock, Review[Back "
                 "[Alt+Left], Forward [Alt+Right], To Start [Alt+Home], To End [Alt+End], -, "
-                "Continue from Here]], Time Control..., -, Quit], Record[Open "
+                "Continue from Here]], Time Control..., Players..., -, Quit], Record[Open "
                 "Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "

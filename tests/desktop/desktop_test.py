@@ -3,7 +3,7 @@
 seen through its screen (ImageMagick's import) and as a screen reader reads it (pyatspi): what
 only a real X server shows. The window's own logic is tested offscreen (GameWindowTest).
 
-Usage: desktop_test.py PATH/TO/quorrin [CHECK...]   (every check but screen_reader by default)
+Usage: desktop_test.py PATH/TO/quorrin [CHECK...]   (the input checks by default)
 Each check runs a program of its own, which must quit with status 0 and no sanitizer report.
 Exits 77 (skipped) when Xvfb, or a bus that screen_reader needs, cannot start."""
 
@@ -101,6 +101,8 @@ class Desktop:
 
     def start_accessibility_bus(self):
         """A session bus, the accessibility bus on it, and the program's accessibility on."""
+        if "QT_LINUX_ACCESSIBILITY_ALWAYS_ON" in self.env:  # pyatspi keeps to the first bus
+            return
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.start_with_line(
             "dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={fd}")
         ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
@@ -505,6 +507,25 @@ def screen_reader(game):
     wait_for("quorrin to end", lambda: game.process.poll() is not None, 20)
 
 
+def options_kept(game):
+    """Turn Board After Each Move, turned on with F10 and the arrows, is on in the next program,
+    as its menu item tells the screen reader; the controls kept below the window are not
+    showing, and the menu bar offers only the menus it shows."""
+    import pyatspi
+    game.menu("Down", "Down", "Right", "Down", "Down", "Down", "Return")  # Game > Board > Turn..
+    game.quit()
+    vars(game).update(vars(Game(game.desktop, game.program, "options_kept_again")))
+    item = accessible(game, "the item", "menu item", "Turn Board After Each Move")
+    check(item.getState().contains(pyatspi.STATE_CHECKED), "the option was not kept")
+    hidden = [accessible(game, name or "the typed move", role, name) for role, name in
+              [("text", None), ("push button", "Move Piece"), ("push button", "Test Stalemate")]]
+    showing = [n.name for n in hidden if n.getState().contains(pyatspi.STATE_SHOWING)]
+    check(not showing, f"reported showing: {showing}")
+    bar = accessible(game, "the menu bar", "menu bar")
+    menus = [bar.getChildAtIndex(i).name for i in range(bar.childCount)]
+    check(menus == ["Game", "Record", "About"], f"the menu bar offers {menus}")
+
+
 INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
                 record_kept_across_programs, review_by_keys_and_lists,
                 carry_interrupted_by_minimising]
@@ -512,7 +533,7 @@ INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
 
 def main():
     program, names = sys.argv[1], sys.argv[2:]
-    checks = [c for c in INPUT_CHECKS + [screen_reader, clock_flag_falls]
+    checks = [c for c in INPUT_CHECKS + [screen_reader, options_kept, clock_flag_falls]
               if c.__name__ in names] or INPUT_CHECKS
     started, failures = time.monotonic(), 0
     with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
@@ -522,7 +543,10 @@ def main():
             for test in checks:
                 game = None
                 try:  # the window manager stays, so the carry is checked last
+                    # The options a check sets are its own.
+                    desktop.env["XDG_CONFIG_HOME"] = os.path.join(folder, "config", test.__name__)
                     {screen_reader: Desktop.start_accessibility_bus,
+                     options_kept: Desktop.start_accessibility_bus,
                      clock_flag_falls: Desktop.start_accessibility_bus,
                      carry_interrupted_by_minimising: Desktop.start_window_manager}.get(
                         test, lambda _: None)(desktop)
