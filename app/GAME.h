@@ -30,6 +30,7 @@ class MoveGate;
 class SoundPlayer;
 class brdChessboard;
 class frmAbout;
+class GameArchive;
 
 class GAME final : public QMainWindow {
     Q_OBJECT
@@ -52,6 +53,15 @@ public:
     // The clock reads time from time (which must outlive the window) instead of the system's
     // monotonic clock; the game starts afresh. For tests that drive time by hand.
     void UseTimeSource(const TimeSource& time);
+
+    // Keeps the game as it stands in the archive of games played (GAMEArchive.cpp); the window
+    // calls it after every move, undo, ending and game loaded.
+    void ArchiveGame();
+    // Brings back the game a run that ended without quitting (a crash, a kill) left in the
+    // archive, and says so; false when there was none. main calls it once the window is shown,
+    // unless the command line names a game to open: the interrupted one then stays in Recent
+    // Games.
+    bool RecoverInterruptedGame();
 
 private:
     void BuildClientArea();
@@ -198,6 +208,16 @@ private:
     QAction* mnuActionsResign_ = nullptr;
     QAction* mnuActionsAgreeDraw_ = nullptr;
     QAction* mnuActionsPause_ = nullptr;
+
+    // The archive of games played (GAMEArchive.cpp): Record > Recent Games..., and a new game's
+    // entry in the archive (the file a game loaded from it goes on in, when set).
+    void BuildArchive();
+    void mnuRecordRecent_Click();
+    void ArchiveNewGame();
+    GameArchive* archive_ = nullptr;
+    QString archiveContinued_;
+    QString archiveWarning_; // why games are not kept, shown once the move being made is done
+    bool archiveWarned_ = false;
 };
 
 } // namespace quorrin

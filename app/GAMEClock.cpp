@@ -248,6 +248,7 @@ void GAME::EndGame(const QString& result, const QString& termination, const QStr
     gate_->Open(PauseCloser);
     clock_->Refresh();
     UpdateClockCommands();
+    ArchiveGame();
     if (boardBusy_) {
         pendingMessage_ = message;
     } else {

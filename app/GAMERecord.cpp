@@ -54,6 +54,7 @@ void GAME::BuildRecordMenu(QMenuBar* bar) {
         connect(action, &QAction::triggered, this, handler);
     };
     item("Open Game...", "mnuRecordOpen", &GAME::mnuRecordOpen_Click, QKeySequence::Open);
+    item("Recent Games...", "mnuRecordRecent", &GAME::mnuRecordRecent_Click);
     item("Save Game As...", "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
     mnuRecord->addSeparator();
     item("Copy Game", "mnuRecordCopyGame", &GAME::mnuRecordCopyGame_Click);
@@ -144,6 +145,7 @@ void GAME::mnuActionsClaimDraw_Click() {
     UpdateClaimDraw();
     if (const std::optional<DrawReason> reason = brdChessboard1_->Engine().ClaimableDraw()) {
         claimedAtPly_ = brdChessboard1_->State().MoveHistory.size();
+        ArchiveGame();
         ShowMessage(DrawText(*reason));
     }
 }
@@ -162,6 +164,7 @@ void GAME::UpdateClaimDraw() {
 }
 
 void GAME::RecordNewGame() {
+    ArchiveNewGame();
     LiftEnding();
     ClockNewGame();
     ClearMoveLists();
@@ -265,6 +268,7 @@ void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {
     tags_ = game.Tags;
     comments_ = game.Comments;
     AdoptClock(game);
+    ArchiveGame();
     // The message the game's last move gave when it was made.
     const EngineState& state = played.State();
     if (state.MoveHistory.empty()) {

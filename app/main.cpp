@@ -63,5 +63,6 @@ int main(int argc, char* argv[]) {
         window.SetTimeControl(*control);
     }
     window.show();
+    window.RecoverInterruptedGame();
     return QApplication::exec();
 }
