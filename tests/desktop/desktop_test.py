@@ -417,6 +417,51 @@ def clock_flag_falls(game):
 clock_flag_falls.args = ["--time-control", "8"]
 
 
+def game_kept_through_kill(game):
+    """Ten moves by real input, the program killed (kill -9) once the last is kept, started again:
+    the game is back on the board, said once in a message box, and in Record > Recent Games. With
+    a data folder that cannot be made, a new program says so once and plays on."""
+    desktop = game.desktop
+    game.play("e2-e4", "e7-e5", "g1-f3", "b8-c6", "f1-c4", "g8-f6", "d2-d3", "f8-c5", "b1-c3",
+              "d7-d6")
+    folder = os.path.join(desktop.env["XDG_DATA_HOME"], "quorrin", "games")
+    kept = lambda: [n for n in os.listdir(folder) if n.endswith(".pgn")
+                    and "5. Nc3 d6 *" in open(os.path.join(folder, n)).read()]
+    wait_for("the tenth move kept", lambda: os.path.isdir(folder) and kept())
+    game.process.kill()
+    game.process.wait(10)
+
+    def answer_box():
+        wait_for("a message box", lambda: game.windows("^Quorrin$"), 10)
+        desktop.keys("Return")
+        wait_for("the message box to close", lambda: not game.windows("^Quorrin$"))
+
+    position = game.position
+    vars(game).update(vars(Game(desktop, game.program, "after_kill")), position=position)
+    answer_box()
+    game.expect_position("the game brought back")
+    game.menu("Down", "Return")  # Game > New Game
+    game.position = dict(START)
+    game.expect_position("a new game")
+    game.menu("Right", "Down", "Return")  # Record > Recent Games...
+    wait_for("the Recent Games list", lambda: game.windows("^Recent Games$"))
+    desktop.keys("Return")  # the newest, the game brought back
+    game.position = position
+    game.expect_position("the game opened from Recent Games")
+    game.quit()
+
+    blocked = os.path.join(desktop.folder, "plain")
+    open(blocked, "w").close()
+    desktop.env["XDG_DATA_HOME"], data = blocked, desktop.env["XDG_DATA_HOME"]
+    vars(game).update(vars(Game(desktop, game.program, "unwritable")))
+    desktop.env["XDG_DATA_HOME"] = data
+    game.play("e2-e4")
+    answer_box()
+    game.play("e7-e5", "g1-f3")
+    time.sleep(1)
+    check(not game.windows("^Quorrin$"), "games not kept was said twice")
+
+
 def screen_reader(game):
     """Through the AT-SPI bus: the board a table of 64 named squares with headers; the focus
     following the keyboard's cursor; a move made by keys announced and its squares renamed;
@@ -484,7 +529,7 @@ INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
 
 def main():
     program, names = sys.argv[1], sys.argv[2:]
-    checks = [c for c in INPUT_CHECKS + [screen_reader, clock_flag_falls]
+    checks = [c for c in INPUT_CHECKS + [screen_reader, clock_flag_falls, game_kept_through_kill]
               if c.__name__ in names] or INPUT_CHECKS
     started, failures = time.monotonic(), 0
     with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
