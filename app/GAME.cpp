@@ -79,6 +79,7 @@ GAME::GAME(SoundPlayer& sounds, const QString& statePath, QWidget* parent)
 
     gate_ = new MoveGate(this);
     BuildClientArea();
+    BuildArchive();
     BuildMenus();
     ConnectBoard();
     BuildClock();
@@ -274,9 +275,9 @@ void GAME::ConnectBoard() {
     connect(brdChessboard1_, &brdChessboard::BusyChanged, this, &GAME::brdChessboard1_BusyChanged);
     brdChessboard1_->SetMoveGate([this] { return MoveRefusal(); });
     for (const char* name :
-         {"mnuGameNew", "mnuActionsUndo", "mnuActionsClaimDraw", "mnuRecordOpen", "mnuRecordPaste",
-          "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate", "mnuGameTimeControl",
-          "mnuActionsResign", "mnuActionsAgreeDraw", "mnuActionsPause"}) {
+         {"mnuGameNew", "mnuActionsUndo", "mnuActionsClaimDraw", "mnuRecordOpen", "mnuRecordRecent",
+          "mnuRecordPaste", "mnuRecordEnterMove", "cmdMovePiece", "cmdTestStalemate",
+          "mnuGameTimeControl", "mnuActionsResign", "mnuActionsAgreeDraw", "mnuActionsPause"}) {
         QObject* command = findChild<QAction*>(QLatin1String(name));
         gameCommands_.append(command != nullptr ? command
                                                 : findChild<QPushButton*>(QLatin1String(name)));

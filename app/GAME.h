@@ -30,6 +30,7 @@ class MoveGate;
 class SoundPlayer;
 class brdChessboard;
 class frmAbout;
+class GameArchive;
 
 class GAME final : public QMainWindow {
     Q_OBJECT
@@ -52,6 +53,19 @@ public:
     // The clock reads time from time (which must outlive the window) instead of the system's
     // monotonic clock; the game starts afresh. For tests that drive time by hand.
     void UseTimeSource(const TimeSource& time);
+
+    // Keeps the game as it stands in the archive of games played (GAMEArchive.cpp); the window
+    // calls it after every move, undo, ending and game loaded.
+    void ArchiveGame();
+    // Brings back the game a run that ended without quitting (a crash, a kill) left in the
+    // archive, and says so; false when there was none. main calls it once the window is shown,
+    // unless the command line names a game to open: the interrupted one then stays in Recent
+    // Games.
+    bool RecoverInterruptedGame();
+    // Opens the game (PGN) or position (a FEN line) in the file at path, as Record > Open
+    // Game... does: a file that cannot be read, or holds no game, leaves the game as it was and
+    // says why in a message box.
+    void OpenFile(const QString& path);
 
 private:
     void BuildClientArea();
@@ -225,6 +239,16 @@ private:
     QAction* mnuReviewStart_ = nullptr;
     QAction* mnuReviewEnd_ = nullptr;
     QAction* mnuReviewContinue_ = nullptr;
+
+    // The archive of games played (GAMEArchive.cpp): Record > Recent Games..., and a new game's
+    // entry in the archive (the file a game loaded from it goes on in, when set).
+    void BuildArchive();
+    void mnuRecordRecent_Click();
+    void ArchiveNewGame();
+    GameArchive* archive_ = nullptr;
+    QString archiveContinued_;
+    QString archiveWarning_; // why games are not kept, shown once the move being made is done
+    bool archiveWarned_ = false;
 };
 
 } // namespace quorrin

@@ -249,6 +249,7 @@ void GAME::EndGame(const QString& result, const QString& termination, const QStr
     clock_->Refresh();
     UpdateClockCommands();
     UpdateClaimDraw();
+    ArchiveGame();
     if (boardBusy_) {
         pendingMessage_ = message;
     } else {

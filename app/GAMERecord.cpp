@@ -55,6 +55,7 @@ void GAME::BuildRecordMenu(QMenuBar* bar) {
         connect(action, &QAction::triggered, this, handler);
     };
     item("Open Game...", "mnuRecordOpen", &GAME::mnuRecordOpen_Click, QKeySequence::Open);
+    item("Recent Games...", "mnuRecordRecent", &GAME::mnuRecordRecent_Click);
     item("Save Game As...", "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
     mnuRecord->addSeparator();
     item("Copy Game", "mnuRecordCopyGame", &GAME::mnuRecordCopyGame_Click);
@@ -72,9 +73,12 @@ void GAME::mnuRecordOpen_Click() {
     ReturnToGame();
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open Game"), QString(), PgnFilter);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        OpenFile(path);
     }
+}
+
+void GAME::OpenFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowMessage(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
@@ -149,6 +153,7 @@ void GAME::mnuActionsClaimDraw_Click() {
     if (const std::optional<DrawReason> reason = OpenClaim()) {
         claimedAtPly_ = brdChessboard1_->State().MoveHistory.size();
         UpdateClaimDraw();
+        ArchiveGame();
         ShowMessage(DrawText(*reason));
     }
 }
@@ -176,6 +181,7 @@ std::optional<DrawReason> GAME::OpenClaim() const {
 
 void GAME::RecordNewGame() {
     ReturnToGame();
+    ArchiveNewGame();
     LiftEnding();
     ClockNewGame();
     ClearMoveLists();
@@ -280,6 +286,7 @@ void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {
     tags_ = game.Tags;
     comments_ = game.Comments;
     AdoptClock(game);
+    ArchiveGame();
     // The message the game's last move gave when it was made.
     const EngineState& state = played.State();
     if (state.MoveHistory.empty()) {

@@ -35,6 +35,10 @@ int main(int argc, char* argv[]) {
                                         "for a simple delay, 300b5 for Bronstein."),
         QStringLiteral("SPEC"));
     options.addOption(timeControlOption);
+    options.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QApplication::translate("main", "A game (PGN) or a position (a FEN line) to open."),
+        QStringLiteral("[FILE]"));
     // parse, not process: a bad command line exits with 2, as programs on the command line do.
     if (!options.parse(QApplication::arguments())) {
         return Refuse(options.errorText() + QLatin1Char('\n') + options.helpText());
@@ -63,5 +67,11 @@ int main(int argc, char* argv[]) {
         window.SetTimeControl(*control);
     }
     window.show();
+    // A file named wins over a game an interrupted run left, which stays in Recent Games.
+    if (const QStringList files = options.positionalArguments(); !files.isEmpty()) {
+        window.OpenFile(files.first());
+    } else {
+        window.RecoverInterruptedGame();
+    }
     return QApplication::exec();
 }

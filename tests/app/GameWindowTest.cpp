@@ -301,9 +301,16 @@ public slots:
     }
 
 private slots:
-    // No option a player keeps leaks from one test into another, nor into the player's own.
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); }
-    void init() { UserSettings()->clear(); }
+    // No option a player keeps, nor game kept, leaks from one test into another, nor into the
+    // player's own.
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        qputenv("XDG_DATA_HOME", data_.path().toUtf8());
+    }
+    void init() {
+        UserSettings()->clear();
+        QVERIFY(QDir(data_.path()).removeRecursively() && QDir().mkpath(data_.path()));
+    }
 
     void playedAsAPlayerWould_data() {
         QTest::addColumn<QString>("steps");   // for GameUnderTest::Run, split at the commas
@@ -434,6 +441,13 @@ private slots:
         const QString promotion = QStringLiteral("k7/4P3/8/8/8/8/P7/K7 w - - 0 1");
         row("typed promotion", "paste " + promotion + ",answer e8=N,mnuRecordEnterMove," + round,
             "b7-b8 | g2-g1", "input box, click, " + promoted(-1, -1));
+        // Every game with a move kept; one opened from Recent Games (newest first) goes on as
+        // played, and leaves when taken back to no moves and another begins.
+        row("recent games",
+            "e2e4,e7e5,mnuGameNew,d2d4,answer 1,mnuRecordRecent,mnuRecordCopyGame,mnuActionsUndo,"
+            "mnuActionsUndo,mnuGameNew,answer 0,mnuRecordRecent",
+            "d2-d4 |",
+            "click, click, click, game list of 2, copied White 1. e4 e5 *, game list of 1");
         row("pasted promotion", "paste [FEN \"" + promotion + "\"]\n1. e8=N *," + round,
             "b7-b8 | g2-g1", promoted(-1, -1));
     }
@@ -578,6 +592,22 @@ private slots:
         QCOMPARE(seen, (QStringList{"0 1 0 0", "1 0 0 0", "0 0 1 0", "0 0 0 1"}));
     }
 
+    void gamesNotKeptSaidOnce() {
+        // A data folder under a regular file: play goes on, and the window says why once.
+        QVERIFY(Write(folder_.filePath("plain"), "x"));
+        qputenv("XDG_DATA_HOME", folder_.filePath("plain").toUtf8());
+        GameUnderTest game;
+        qputenv("XDG_DATA_HOME", data_.path().toUtf8());
+        game.Run({"e2e4"});
+        QTRY_COMPARE(game.Log.size(), 2);
+        game.Run({"e7e5"});
+        QTest::qWait(200);
+        QCOMPARE(game.Log.join(", ").replace(folder_.path(), "~"),
+                 "click, message Games are not being kept: the folder ~/plain/GameWindowTest/games "
+                 "cannot be made, click");
+        QCOMPARE(game.Entries(), "e2-e4 | e7-e5");
+    }
+
     void closedGateRefusesEveryWayOfMoving() {
         GameUnderTest game;
         game.Window.show();
@@ -678,7 +708,7 @@ private slots:
                 "Move [Ctrl+Shift+Z], Claim Draw, Resign, Agree Draw, Pause Clock, Review[Back "
                 "[Alt+Left], Forward [Alt+Right], To Start [Alt+Home], To End [Alt+End], -, "
                 "Continue from Here]], Time Control..., Players..., -, Quit], Record[Open "
-                "Game... [Ctrl+O], Save Game As... [Ctrl+S], -, Copy "
+                "Game... [Ctrl+O], Recent Games..., Save Game As... [Ctrl+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "
                 "mnuWhitePawnPromotion)[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden "
@@ -768,6 +798,7 @@ private:
     QStringList opened_;
     const QTemporaryDir folder_;
     const QTemporaryDir config_;
+    const QTemporaryDir data_;
 };
 
 QTEST_MAIN(GameWindowTest)

@@ -379,6 +379,30 @@ def review_by_keys_and_lists(game):
     game.expect_position("the knight's move made again")
 
 
+def file_named_on_command_line(game):
+    """A game named on the command line is on the board when the window opens; --version and a
+    bad option answer without a window."""
+    game.position.update({"e4": game.position.pop("e2"), "e5": game.position.pop("e7"),
+                          "f3": game.position.pop("g1")})
+    game.expect_position("the game named")
+    run = lambda *args: subprocess.run([game.program, *args], env=game.desktop.env,
+                                       capture_output=True, text=True, timeout=60)
+    version, bad = run("--version"), run("--no-such-option")
+    check(version.stdout.strip() == "quorrin 1.5" and version.returncode == 0,
+          f"--version said {version.stdout!r}")
+    check(bad.returncode == 2 and "no-such-option" in bad.stderr, f"a bad option: {bad!r}")
+
+
+def named_game(desktop):
+    path = os.path.join(desktop.folder, "named.pgn")
+    with open(path, "w") as named:
+        named.write("1. e4 e5 2. Nf3 *\n")
+    return [path]
+
+
+file_named_on_command_line.args = named_game
+
+
 def carry_interrupted_by_minimising(game):
     """Under openbox, the window minimised while g1's knight is carried, the button released,
     the window restored: the carry has ended within a few hundred milliseconds, and a click on
@@ -444,6 +468,51 @@ def clock_flag_falls(game):
 
 
 clock_flag_falls.args = ["--time-control", "8"]
+
+
+def game_kept_through_kill(game):
+    """Ten moves by real input, the program killed (kill -9) once the last is kept, started again:
+    the game is back on the board, said once in a message box, and in Record > Recent Games. With
+    a data folder that cannot be made, a new program says so once and plays on."""
+    desktop = game.desktop
+    game.play("e2-e4", "e7-e5", "g1-f3", "b8-c6", "f1-c4", "g8-f6", "d2-d3", "f8-c5", "b1-c3",
+              "d7-d6")
+    folder = os.path.join(desktop.env["XDG_DATA_HOME"], "quorrin", "games")
+    kept = lambda: [n for n in os.listdir(folder) if n.endswith(".pgn")
+                    and "5. Nc3 d6 *" in open(os.path.join(folder, n)).read()]
+    wait_for("the tenth move kept", lambda: os.path.isdir(folder) and kept())
+    game.process.kill()
+    game.process.wait(10)
+
+    def answer_box():
+        wait_for("a message box", lambda: game.windows("^Quorrin$"), 10)
+        desktop.keys("Return")
+        wait_for("the message box to close", lambda: not game.windows("^Quorrin$"))
+
+    position = game.position
+    vars(game).update(vars(Game(desktop, game.program, "after_kill")), position=position)
+    answer_box()
+    game.expect_position("the game brought back")
+    game.menu("Down", "Return")  # Game > New Game
+    game.position = dict(START)
+    game.expect_position("a new game")
+    game.menu("Right", "Down", "Return")  # Record > Recent Games...
+    wait_for("the Recent Games list", lambda: game.windows("^Recent Games$"))
+    desktop.keys("Return")  # the newest, the game brought back
+    game.position = position
+    game.expect_position("the game opened from Recent Games")
+    game.quit()
+
+    blocked = os.path.join(desktop.folder, "plain")
+    open(blocked, "w").close()
+    desktop.env["XDG_DATA_HOME"], data = blocked, desktop.env["XDG_DATA_HOME"]
+    vars(game).update(vars(Game(desktop, game.program, "unwritable")))
+    desktop.env["XDG_DATA_HOME"] = data
+    game.play("e2-e4")
+    answer_box()
+    game.play("e7-e5", "g1-f3")
+    time.sleep(1)
+    check(not game.windows("^Quorrin$"), "games not kept was said twice")
 
 
 def screen_reader(game):
@@ -527,13 +596,14 @@ def options_kept(game):
 
 
 INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
-                record_kept_across_programs, review_by_keys_and_lists,
+                record_kept_across_programs, review_by_keys_and_lists, file_named_on_command_line,
                 carry_interrupted_by_minimising]
 
 
 def main():
     program, names = sys.argv[1], sys.argv[2:]
-    checks = [c for c in INPUT_CHECKS + [screen_reader, options_kept, clock_flag_falls]
+    checks = [c for c in INPUT_CHECKS + [screen_reader, options_kept, clock_flag_falls,
+                                         game_kept_through_kill]
               if c.__name__ in names] or INPUT_CHECKS
     started, failures = time.monotonic(), 0
     with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
@@ -550,7 +620,9 @@ def main():
                      clock_flag_falls: Desktop.start_accessibility_bus,
                      carry_interrupted_by_minimising: Desktop.start_window_manager}.get(
                         test, lambda _: None)(desktop)
-                    game = Game(desktop, program, test.__name__, *getattr(test, "args", []))
+                    args = getattr(test, "args", [])
+                    game = Game(desktop, program, test.__name__,
+                                *(args(desktop) if callable(args) else args))
                     test(game)
                     game.quit()
                 except Failed as failure:
