@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -67,6 +68,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     quorrin::SetUpGameApplication();
+    // The window as a first start shows it: no player's settings or archived games are read,
+    // nor any written.
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
     quorrin::EffectSoundPlayer sounds;
     quorrin::GAME window(sounds);
     int status = 0;
