@@ -82,7 +82,7 @@ struct ShownBoard {
     }
 
     QString Name(int row, int column) const {
-        const QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board);
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board);
         return table->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
     }
 
