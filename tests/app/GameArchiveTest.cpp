@@ -40,26 +40,20 @@ private slots:
     void keptListedPrunedAndBroughtBack() {
         const QString f = folder_.path() + '/';
         const auto own = [&f](int n) { return f + QString("20240101-00000000%1-1-1.pgn").arg(n); };
-        // Oldest first: what each file is, and how it is held.
-        struct File {
-            QString path;
-            QByteArray text;
-            enum { Free, Live, Stale } lock;
-        };
-        const std::vector<File> files{
-            {own(1), "[White \"Old\"]\n1. d4 *", File::Free},
-            {own(2), "[White \"Held\"]\n1. c4 e5 2. Nc3 1-0", File::Live},
-            {own(3), "[White \"Damaged\"]\n1. e4 \"cut", File::Free},
-            {own(4), "[White \"Killed\"]\n1. e4 c5 2. Nf3 *", File::Stale},
-            {f + "notes.pgn", "[White \"Foreign\"]\n1. e4 *", File::Free},
-            {own(5), "[White \"Newest\"]\n1. f4 *", File::Free}};
+        // Oldest first: each file, and how it is held: free (-), by another live program (L) or
+        // by a killed one (K).
+        const std::tuple<QString, QByteArray, char> files[] = {
+            {own(1), "[White \"Old\"]\n1. d4 *", '-'},
+            {own(2), "[White \"Held\"]\n1. c4 e5 2. Nc3 1-0", 'L'},
+            {own(3), "[White \"Damaged\"]\n1. e4 \"cut", '-'},
+            {own(4), "[White \"Killed\"]\n1. e4 c5 2. Nf3 *", 'K'},
+            {f + "notes.pgn", "[White \"Foreign\"]\n1. e4 *", '-'},
+            {own(5), "[White \"Newest\"]\n1. f4 *", '-'}};
         GameArchive other(folder_.path()), archive(folder_.path());
-        for (int age = 100; const File& file : files) {
-            QVERIFY(Put(file.path, file.text, age--));
-            if (file.lock == File::Live) {
-                other.StartGame(file.path);
-            }
-            QVERIFY(file.lock != File::Stale || LeaveStaleLock(file.path));
+        for (int age = 100; const auto& [path, text, lock] : files) {
+            QVERIFY(Put(path, text, age--));
+            lock == 'L' ? other.StartGame(path) : void();
+            QVERIFY(lock != 'K' || LeaveStaleLock(path));
         }
         other.Flush();
         const auto listed = [&archive] {
@@ -95,8 +89,7 @@ private slots:
             QCOMPARE(listed().section(", ", 0, 0), movesLeft ? "Here * 2" : "Newest * 1");
             archive.StartGame();
             archive.Flush();
-            QCOMPARE(QFile::exists(path), movesLeft);
-            QVERIFY(!GameArchive::Held(path));
+            QVERIFY(QFile::exists(path) == movesLeft && !GameArchive::Held(path));
         }
     }
 

@@ -24,10 +24,9 @@ using namespace quorrin;
 namespace {
 
 // Time that moves only when told to.
-class HandDrivenTime final : public TimeSource {
-public:
-    Millis Now() const override { return now; }
+struct HandDrivenTime final : TimeSource {
     Millis now{1'000'000};
+    Millis Now() const override { return now; }
 };
 
 // A game window that is its own sound player and clock and answers its own boxes, pop-ups and
@@ -84,9 +83,7 @@ public:
             if (step.startsWith("control ")) {
                 Window.SetTimeControl(TimeControl{*ReadTimeControl(arg.toStdString()),
                                                   *ReadTimeControl(arg.toStdString())});
-                continue;
-            }
-            if (step.startsWith("wait ") || step.startsWith("later ")) {
+            } else if (step.startsWith("wait ") || step.startsWith("later ")) {
                 const auto pass = [this, ms = arg.toInt()] {
                     Time.now += Millis(ms);
                     Window.findChild<GameClock*>()->Refresh();
@@ -96,9 +93,7 @@ public:
                     Peek = [] {};
                     once();
                 });
-                continue;
-            }
-            if (step == "seen") { // the caption, and the entry marked in the lists
+            } else if (step == "seen") { // the caption, and the entry marked in the lists
                 QString marked;
                 for (const char* name : {"lstWhiteMoves", "lstBlackMoves"}) {
                     for (const auto* item : Find<QListWidget>(name)->selectedItems()) {
@@ -106,66 +101,59 @@ public:
                     }
                 }
                 Log << "seen " + Window.windowTitle() + " |" + marked;
-                continue;
-            }
-            if (step.startsWith("entry ")) { // a click on a list's entry: "entry lstBlackMoves 0"
+            } else if (step.startsWith(
+                           "entry ")) { // a click on a list's entry: "entry lstBlackMoves 0"
                 auto* list = Find<QListWidget>(step.section(' ', 1, 1));
                 const QRect where = list->visualItemRect(list->item(step.section(' ', 2).toInt()));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where.center());
-                continue;
-            }
-            if (step.startsWith("key ")) { // to the active window, as a player presses it
+            } else if (step.startsWith("key ")) { // to the active window, as a player presses it
                 Window.show();
                 Window.activateWindow();
                 QVERIFY(QTest::qWaitForWindowActive(&Window));
                 QTest::keySequence(&Window, QKeySequence(arg));
-                continue;
-            }
-            if (step == "claim?") { // as the menu stands, not refreshed by opening it
+            } else if (step == "claim?") { // as the menu stands, not refreshed by opening it
                 QCoreApplication::processEvents();
                 Log << (Find<QAction>("mnuActionsClaimDraw")->isEnabled() ? "claim on"
                                                                           : "claim off");
-                continue;
-            }
-            if (step == "clocks") {
+            } else if (step == "clocks") {
                 Log << "clocks" + Face("clockWhite") + Face("clockBlack") +
                            QString(" %1").arg(Find(QStringLiteral("ClientArea"))->width());
-                continue;
-            }
-            if (step.startsWith("answer ")) {
+            } else if (step.startsWith("answer ")) {
                 Answers += step.mid(7).split(' ');
-                continue;
-            }
-            if (step.startsWith("limit")) { // the limit binds root too
+            } else if (step.startsWith("limit")) { // the limit binds root too
                 rlimit files{};
                 getrlimit(RLIMIT_FSIZE, &files);
                 files.rlim_cur = step == "limit" ? files.rlim_max : step.mid(6).toULong();
                 std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails, not the program
                 QVERIFY(setrlimit(RLIMIT_FSIZE, &files) == 0);
-                continue;
+            } else {
+                Use(step);
             }
-            if (step.startsWith("paste ")) {
-                QApplication::clipboard()->setText(step.mid(6));
-                step = QStringLiteral("mnuRecordPaste");
-            } else if (!step.startsWith("mnu") && !step.startsWith("cmd")) {
-                Find<QLineEdit>(QStringLiteral("txtMovePiece"))->setText(step);
-                step = QStringLiteral("cmdMovePiece");
+        }
+    }
+
+    // A menu command or button used, a text pasted, or a move typed and sent.
+    void Use(QString step) {
+        if (step.startsWith("paste ")) {
+            QApplication::clipboard()->setText(step.mid(6));
+            step = QStringLiteral("mnuRecordPaste");
+        } else if (!step.startsWith("mnu") && !step.startsWith("cmd")) {
+            Find<QLineEdit>(QStringLiteral("txtMovePiece"))->setText(step);
+            step = QStringLiteral("cmdMovePiece");
+        }
+        auto* action = Find<QAction>(step);
+        action ? action->trigger() : Find<QAbstractButton>(step)->click();
+        const QString copied = QApplication::clipboard()->text();
+        if (step == "mnuRecordCopyGame") {
+            static const QRegularExpression clockTags(R"(\[(\w*TimeControl|Termination) .*\])");
+            QString tags;
+            for (auto found = clockTags.globalMatch(copied); found.hasNext();) {
+                tags += found.next().captured() + ' ';
             }
-            auto* action = Find<QAction>(step);
-            action ? action->trigger() : Find<QAbstractButton>(step)->click();
-            if (const QString copied = QApplication::clipboard()->text();
-                step == "mnuRecordCopyGame") {
-                static const QRegularExpression clockTags(R"(\[(\w*TimeControl|Termination) .*\])");
-                QString tags;
-                for (auto found = clockTags.globalMatch(copied); found.hasNext();) {
-                    tags += found.next().captured() + ' ';
-                }
-                Log << "copied " + copied.section("[White \"", 1).section('"', 0, 0) + ' ' + tags +
-                           copied.section("\n\n", 1).simplified();
-            }
-            if (step == "mnuRecordCopyPosition") {
-                Log << "position " + QApplication::clipboard()->text();
-            }
+            Log << "copied " + copied.section("[White \"", 1).section('"', 0, 0) + ' ' + tags +
+                       copied.section("\n\n", 1).simplified();
+        } else if (step == "mnuRecordCopyPosition") {
+            Log << "position " + copied;
         }
     }
 
@@ -450,14 +438,6 @@ private slots:
             "click, click, click, game list of 2, copied White 1. e4 e5 *, game list of 1");
         row("pasted promotion", "paste [FEN \"" + promotion + "\"]\n1. e8=N *," + round,
             "b7-b8 | g2-g1", promoted(-1, -1));
-    }
-
-    void clockedAsPlayersMeetIt_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QString>("log");
-        const auto row = [](const char* name, const QString& steps, const char* entries,
-                            const QString& log) { QTest::newRow(name) << steps << entries << log; };
         // The first move costs nothing and earns its increment; a flag falls a millisecond after
         // the time is used up, and ends the game.
         row("flag",
@@ -511,16 +491,6 @@ private slots:
         row("handicap", "answer 60|120,mnuGameTimeControl,clocks,e2e4,mnuRecordCopyGame", "e2-e4 |",
             "time control dialog, clocks 1:00* 2:00 777, click, copied White [TimeControl \"?\"] "
             "[WhiteTimeControl \"60\"] [BlackTimeControl \"120\"] 1. e4 {[%clk 0:01:00]} *");
-    }
-
-    void clockedAsPlayersMeetIt() { playedAsAPlayerWould(); }
-
-    void lookedBackAndRedone_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QString>("log");
-        const auto row = [](const char* name, const QString& steps, const char* entries,
-                            const QString& log) { QTest::newRow(name) << steps << entries << log; };
         // While an earlier position is shown the window says which, marks its entry, copies that
         // position, refuses moves and makes no sound; the last entry or To End goes back.
         row("browsed",
@@ -560,8 +530,6 @@ private slots:
             "wait 5000,mnuReviewEnd,clocks",
             "e2-e4 | e7-e5", "click, click, clocks 1:00* 1:00 777, clocks 0:57* 0:58 777");
     }
-
-    void lookedBackAndRedone() { playedAsAPlayerWould(); }
 
     void playedAsAPlayerWould() {
         QFETCH(QString, steps);

@@ -20,14 +20,16 @@ bool PointerIsNormal() {
     return QApplication::overrideCursor() == nullptr && QWidget::mouseGrabber() == nullptr;
 }
 
-// As in a game window: a board of 51-pixel squares at the top-left of its host window, with the
-// focus (given by a click) and the host's move gate (open while gate is ""); the marks it shows.
+// As in a game window: a board of 51-pixel squares at the top-left of its active host window,
+// with the focus (given by a click) and the host's move gate (open while gate is ""); the marks
+// it shows, and the accessible names of its cells.
 struct ShownBoard {
     ShownBoard() {
         board.SetExtentTwips(6135, 6135);
         board.SetMoveGate([this] { return gate; });
         host.show();
         board.setFocus(Qt::MouseFocusReason);
+        QVERIFY(QTest::qWaitForWindowActive(&host));
     }
     QPoint Centre(const char* name) const {
         return test::Surface(board, name)->geometry().center();
@@ -79,6 +81,11 @@ struct ShownBoard {
                    : QStringLiteral("-");
     }
 
+    QString Name(int row, int column) const {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&board);
+        return table->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
+    }
+
     QWidget host;
     brdChessboard& board = *new brdChessboard(&host);
     QString gate;
@@ -119,7 +126,6 @@ private slots:
         const auto button = Qt::MouseButton(words[1].toInt());
         const QString meanwhile = words.value(3);
         ShownBoard shown;
-        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
         const QPoint releaseAt =
             words[2] == "off" ? QPoint(-40, 600) : shown.Centre(qPrintable(words[2]));
         QWidget other; // another window: over the target, or taking the activation
@@ -165,7 +171,6 @@ private slots:
     // runs an event loop of its own (as a pop-up menu does), in which the player starts a drag.
     void completedDragWithABusyHost() {
         ShownBoard shown;
-        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
         QVERIFY(shown.board.NewGame(*ReadFen("7k/1P6/8/8/8/8/8/4K3 w - - 0 1")));
         QSignalSpy moves(&shown.board, &brdChessboard::PieceMovement);
         QList<bool> seen; // carrying, the pointer free, a move, an undo, a new game, e2 taken
@@ -238,7 +243,6 @@ private slots:
     void keySequences() {
         QFETCH(QString, keys);
         ShownBoard shown;
-        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
         QString seen;
         connect(&shown.board, &brdChessboard::PieceMovement, this,
                 [&](bool bWhite, const QString& sFrom, const QString& sTo) {
@@ -262,20 +266,16 @@ private slots:
 
     void accessibleTable() {
         ShownBoard shown;
-        QVERIFY(QTest::qWaitForWindowActive(&shown.host));
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&shown.board);
         QAccessibleTableInterface* cells = table->tableInterface();
         QVERIFY(table->role() == QAccessible::Table && cells && table->childCount() == 64);
         QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Chess board"));
-        const auto name = [&](int row, int column) {
-            return cells->cellAt(row, column)->text(QAccessible::Name);
-        };
         const auto headers = [&](int row, int column) {
             QAccessibleTableCellInterface* cell = cells->cellAt(row, column)->tableCellInterface();
             return cell->columnHeaderCells().value(0)->text(QAccessible::Name) + ' ' +
                    cell->rowHeaderCells().value(0)->text(QAccessible::Name);
         };
-        QCOMPARE(QStringList({name(0, 0), name(7, 4), name(4, 4), headers(7, 4)}),
+        QCOMPARE(QStringList({shown.Name(0, 0), shown.Name(7, 4), shown.Name(4, 4), headers(7, 4)}),
                  QStringList({"a8, black rook", "e1, white king", "e4, empty", "file e rank 1"}));
 
         // The cursor's square is the accessible focus (its events need an accessibility bridge).
@@ -285,11 +285,11 @@ private slots:
 
         // Picking up names the square selected; the move renames both of its squares.
         shown.Keys("DS");
-        QCOMPARE(name(6, 4), QStringLiteral("e2, white pawn, selected"));
+        QCOMPARE(shown.Name(6, 4), QStringLiteral("e2, white pawn, selected"));
         QCOMPARE(cells->selectedCellCount(), 1);
         shown.Keys("UUS");
-        QCOMPARE(name(6, 4), QStringLiteral("e2, empty, last move"));
-        QCOMPARE(name(4, 4), QStringLiteral("e4, white pawn, last move"));
+        QCOMPARE(shown.Name(6, 4), QStringLiteral("e2, empty, last move"));
+        QCOMPARE(shown.Name(4, 4), QStringLiteral("e4, white pawn, last move"));
         // The last move's frame stays whole under the cursor, a ring of black and white dashes.
         const QImage grab =
             shown.board.grab(test::Surface(shown.board, "e4")->geometry()).toImage();
@@ -312,7 +312,7 @@ private slots:
 
         // Turned, the table follows the view: h1 top-left, rank 1 the first row.
         shown.board.setSideView(1);
-        QCOMPARE(name(0, 0) + " / " + headers(0, 0), "h1, white rook / file h rank 1");
+        QCOMPARE(shown.Name(0, 0) + " / " + headers(0, 0), "h1, white rook / file h rank 1");
         QCOMPARE(table->indexOfChild(cells->cellAt(0, 3)), 3); // e1
     }
 
@@ -321,18 +321,16 @@ private slots:
     void lookingBackAndRedo() {
         ShownBoard shown;
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&shown.board);
-        const auto name = [&](int row, int column) {
-            return table->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
-        };
         for (const char* move : {"e2e4", "e7e5", "g1f3"}) {
             QVERIFY(shown.board.MakeMove(*ReadCoordinates(move)));
         }
         QVERIFY(shown.board.ShowPosition(2) && !shown.board.ShowPosition(4));
-        QCOMPARE(QStringList({name(3, 4), name(7, 6), table->text(QAccessible::Description),
-                              QString::fromStdString(shown.board.ShownGame().Fen())}),
-                 QStringList({"e5, black pawn, last move", "g1, white knight",
-                              "Showing the position after 1... e5",
-                              "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"}));
+        QCOMPARE(
+            QStringList({shown.Name(3, 4), shown.Name(7, 6), table->text(QAccessible::Description),
+                         QString::fromStdString(shown.board.ShownGame().Fen())}),
+            QStringList({"e5, black pawn, last move", "g1, white knight",
+                         "Showing the position after 1... e5",
+                         "rnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 2"}));
         // Drawn as the position shown, not the game (the knight still on g1, not on f3).
         QVERIFY(!test::Shows(shown.board, "g1", false) && !test::Shows(shown.board, "f3", false));
         shown.Press("b1");
@@ -341,7 +339,7 @@ private slots:
         QVERIFY(shown.board.UndoLastMove() && !shown.board.ShownPlies() && shown.board.CanRedo());
         QVERIFY(test::Shows(shown.board, "g1", false));
         QVERIFY(shown.board.MakeMove(*ReadCoordinates("b1c3")) && !shown.board.CanRedo());
-        QCOMPARE(name(5, 2), QStringLiteral("c3, white knight, last move"));
+        QCOMPARE(shown.Name(5, 2), QStringLiteral("c3, white knight, last move"));
     }
 
     // The promotion pop-up of a move made by keys opens beside the square the pawn goes to; of

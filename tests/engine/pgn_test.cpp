@@ -30,11 +30,7 @@ std::string Tokens(std::string_view text) {
                                       : error.Code == ReadErrorCode::PgnUnclosedString ? "\""
                                                                                        : error.Text;
         const std::string kind = token ? kinds[static_cast<int>(token->Kind)] : "err" + errorText;
-        dump += kind;
-        if (token && kind.size() > 1) {
-            dump += ':';
-            dump += token->Text;
-        }
+        dump += kind + (token && kind.size() > 1 ? ':' + std::string(token->Text) : "");
         dump += '@' + std::to_string(token ? token->Line : error.Line) + ':' +
                 std::to_string(token ? token->Column : error.Column);
     }
@@ -69,9 +65,7 @@ std::string Games(std::string_view text) {
     std::string games;
     const auto add = [&games](const auto&... parts) { ((games += parts), ...); };
     const auto comment = [&add](std::string_view text, std::string_view after) {
-        if (!text.empty()) {
-            add("{", text, "}", after);
-        }
+        text.empty() ? void() : add("{", text, "}", after);
     };
     for (const PgnGame& game : file.Games) {
         add(games.empty() ? "" : " // ");

@@ -194,21 +194,20 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
         auto check = [&problems](bool holds, const char* what) {
             problems += holds ? "" : std::string(what) + "\n";
         };
+        // A move made is kept for undo; one refused must leave the state and the board alone.
+        const auto settle = [&](bool made) {
+            ++(made ? counts.made : counts.refused);
+            made ? beforeEachMove.push_back(before)
+                 : check(SameState(before, engine.State(), true) && picture.requests == drawn,
+                         "a refused move changed the state or drew");
+            return made;
+        };
         const std::uint8_t op = bytes.Next() % 16;
         if (op == 6 || op == 7) {
             const Move move = NextMove(bytes, engine);
             requests += "make " + move.Coordinates() + " ";
             const bool legal = engine.IsLegal(move);
-            if (engine.MakeMove(move)) {
-                ++counts.made;
-                beforeEachMove.push_back(before);
-                check(legal, "an illegal move was made");
-            } else {
-                ++counts.refused;
-                check(!legal, "a legal move was refused");
-                check(SameState(before, engine.State(), true) && picture.requests == drawn,
-                      "a refused move changed the state or drew");
-            }
+            check(settle(engine.MakeMove(move)) == legal, "MakeMove disagreed with IsLegal");
         } else if (op < 11) {
             const auto [from, to] = NextRequest(op, bytes, engine);
             requests += from + to + " ";
@@ -218,17 +217,9 @@ std::string Exercise(ByteSource& bytes, ExerciseCounts& counts) {
             const bool listed = std::any_of(legal.begin(), legal.end(), [&named](const Move& m) {
                 return m.From == named.From && m.To == named.To;
             });
-            const bool made = engine.MovePiece(from, to);
+            const bool made = settle(engine.MovePiece(from, to));
             check(made == listed, "MovePiece took other squares than those of a legal move");
-            if (made) {
-                ++counts.made;
-                beforeEachMove.push_back(before);
-                check(picture.requests - drawn <= 8, "more than eight redraws for a move");
-            } else {
-                ++counts.refused;
-                check(SameState(before, engine.State(), true) && picture.requests == drawn,
-                      "a refused move changed the state or drew");
-            }
+            check(!made || picture.requests - drawn <= 8, "more than eight redraws for a move");
         } else if (op < 14) {
             requests += "undo ";
             const bool done = engine.UndoLastMove();
