@@ -1,6 +1,7 @@
 // What the board shows: its size in twips, its squares placed for either view and composed at the
 // device pixel ratio of its screen (offscreen screens at ratios 1, 2 and 3), also after its window
-// moves to another, and the six properties that change the pictures, saved and loaded.
+// moves to another, coordinates and legal-move hints, and the eight properties that change the
+// pictures, saved and loaded.
 #include "BoardTestSupport.h"
 #include "board/PropertyStore.h"
 
@@ -45,6 +46,36 @@ QImage ExpectedBoard(const brdChessboard& board, int ratio, const QStringList& f
     painter.end();
     expected.setDevicePixelRatio(ratio);
     return expected;
+}
+
+// Where square k's picture differs from its picture without coordinates: bit 1 in the top-left
+// quarter, 2 in the bottom-right, 4 elsewhere, 8 for a pixel that is no blend of the square's
+// colour and the other square colour; and how many pixels differ.
+std::pair<int, int> Marks(const brdChessboard& board, int k, int ratio) {
+    const QImage plain = test::ExpectedSquare(board, k, false, ratio);
+    const QImage& shown = test::Surface(board, SquareIndexToName(k).c_str())->Image();
+    const QRgb ink = plain.pixel(0, 0) == qRgb(0x80, 0x80, 0x80) ? qRgb(0xE0, 0xE0, 0xE0)
+                                                                 : qRgb(0x80, 0x80, 0x80);
+    const auto between = [](int v, int a, int b) {
+        return v >= std::min(a, b) && v <= std::max(a, b);
+    };
+    int where = 0, count = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            const QRgb p = shown.pixel(x, y), q = plain.pixel(x, y);
+            if (p == q) {
+                continue;
+            }
+            ++count;
+            const bool left = x < plain.width() / 2, top = y < plain.height() / 2;
+            where |= left && top ? 1 : !left && !top ? 2 : 4;
+            if (!between(qRed(p), qRed(q), qRed(ink)) ||
+                !between(qGreen(p), qGreen(q), qGreen(ink))) {
+                where |= 8;
+            }
+        }
+    }
+    return {where, count};
 }
 
 QImage Shown(brdChessboard& board) {
@@ -167,6 +198,108 @@ private slots:
         }
     }
 
+    // Coordinates on an empty board: a letter bottom right in the bottom rank as shown, a digit
+    // top left in the left file, in the other square colour, drawn at the screen's density (about
+    // four times the pixels at ratio 2, not enlarged 2 x 2 blocks), each file its own letter.
+    void coordinatesInTheEdgeSquaresTurnWithTheBoard() {
+        std::array<int, 2> inked{};
+        for (const auto& [ratio, sideView] : {std::pair{1, 0}, {2, 1}, {2, 0}}) {
+            brdChessboard board;
+            board.SetExtentTwips(6135, 6135);
+            QVERIFY(board.NewGame(QString("XX").repeated(27) + "WK" + QString("XX").repeated(9) +
+                                  "BK" + QString("XX").repeated(26)));
+            board.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&board) && MoveToRatio(board, ratio));
+            board.setCoordinates(true);
+            board.setSideView(sideView);
+            for (int k = 1; k <= 64; ++k) {
+                const int column = (k - 1) % 8, row = (k - 1) / 8;
+                const bool letter = row == (sideView == 0 ? 7 : 0);
+                const bool digit = column == (sideView == 0 ? 0 : 7);
+                const auto [where, count] = Marks(board, k, ratio);
+                if (k != 28 && k != 38) { // the kings' squares, d5 and f4
+                    QCOMPARE(where, (digit ? 1 : 0) | (letter ? 2 : 0));
+                }
+                if (letter && digit) {
+                    inked[ratio - 1] += count;
+                }
+            }
+            // The second and fourth squares of the bottom rank as shown, of one colour.
+            const char* second = sideView == 0 ? "b1" : "g8";
+            const char* fourth = sideView == 0 ? "d1" : "e8";
+            QVERIFY(test::Surface(board, second)->Image() != test::Surface(board, fourth)->Image());
+            if (ratio == 2) {
+                const QImage& corner = test::Surface(board, sideView == 0 ? "a1" : "h8")->Image();
+                bool blocks = true;
+                for (int y = 0; y + 1 < corner.height(); y += 2) {
+                    for (int x = 0; x + 1 < corner.width(); x += 2) {
+                        blocks = blocks && corner.pixel(x, y) == corner.pixel(x + 1, y + 1) &&
+                                 corner.pixel(x + 1, y) == corner.pixel(x, y + 1) &&
+                                 corner.pixel(x, y) == corner.pixel(x + 1, y);
+                    }
+                }
+                QVERIFY(!blocks);
+            }
+        }
+        const double share = inked[1] / (2.0 * inked[0]); // two boards at ratio 2, one at 1
+        QVERIFY2(share > 2.5 && share < 6, qPrintable(QString::number(share)));
+    }
+
+    // After 1. e4 d5, the pawn on e4 picked up by the mouse or by keys shows a dot on e5 and a
+    // ring under the pawn on d5; only those squares (and e4, cleared for the mouse) are redrawn.
+    // The capture on d5 takes them away, redrawing e4, d5, e5 and d7 (its frame gone) alone.
+    void legalMovesShownWhileAPieceIsInHand() {
+        for (const auto& [ratio, byKeys] :
+             {std::pair{1, false}, {2, true}, {2, false}, {1, true}}) {
+            brdChessboard board;
+            board.SetExtentTwips(6135, 6135);
+            board.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&board) && MoveToRatio(board, ratio));
+            board.setShowLegalMoves(true);
+            QVERIFY(board.MovePiece("e2", "e4") && board.MovePiece("d7", "d5"));
+            std::array<qint64, 65> before{};
+            const auto redrawn = [&] {
+                QStringList names;
+                for (int k = 1; k <= 64; ++k) {
+                    const qint64 key =
+                        board.findChild<SquareSurface*>(QString("picSquare%1").arg(k))
+                            ->Image()
+                            .cacheKey();
+                    if (std::exchange(before[k], key) != key) {
+                        names << QString::fromStdString(SquareIndexToName(k));
+                    }
+                }
+                return names;
+            };
+            redrawn();
+            if (byKeys) {
+                for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Space}) {
+                    QTest::keyClick(&board, key);
+                }
+            } else {
+                QTest::mousePress(test::Surface(board, "e4"), Qt::LeftButton);
+            }
+            QCOMPARE(redrawn(), (byKeys ? QStringList{"d5", "e5"} : QStringList{"d5", "e5", "e4"}));
+            QImage dot = test::ExpectedSquare(board, 29, false, ratio, 0, 1.0 / 6);
+            QImage ring = test::ExpectedSquare(board, 28, true, ratio, 0.40, 0.47);
+            dot.setDevicePixelRatio(ratio);
+            ring.setDevicePixelRatio(ratio);
+            QCOMPARE(test::Surface(board, "e5")->Image(), dot);
+            QCOMPARE(test::Surface(board, "d5")->Image(), ring);
+            if (byKeys) {
+                for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space}) {
+                    QTest::keyClick(&board, key);
+                }
+            } else {
+                QTest::mouseRelease(test::Surface(board, "d5"), Qt::LeftButton);
+            }
+            QCOMPARE(board.State().MoveHistory.size(), 3u);
+            QCOMPARE(redrawn(), (QStringList{"d7", "d5", "e5", "e4"})); // d7 loses its frame
+            board.clearFocus();                                         // the keyboard cursor hides
+            QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"e4", "d5"}));
+        }
+    }
+
     void propertiesWrittenSavedAndLoaded_data() {
         QTest::addColumn<QVariant>("defaultValue");
         QTest::addColumn<QVariant>("value");
@@ -183,6 +316,9 @@ private slots:
             << QVariant(true) << QVariant(false) << "yes" << QVariant(true);
         QTest::newRow("HighlightMoveColor")
             << QVariant(0x00FF0000u) << QVariant(7u) << "-1" << QVariant(0xFFFFFFFFu);
+        QTest::newRow("Coordinates") << QVariant(false) << QVariant(true) << "0" << QVariant(false);
+        QTest::newRow("ShowLegalMoves")
+            << QVariant(false) << QVariant(true) << "False" << QVariant(false);
     }
 
     void propertiesWrittenSavedAndLoaded() {
@@ -202,7 +338,7 @@ private slots:
         QCOMPARE(board.property(name), value);
         const bool framed = board.HighlightMove();
         QVERIFY(test::Shows(board, "f6", framed) && test::Shows(board, "g8", framed) &&
-                test::Shows(board, "a1", false) && test::Shows(board, "b1", false));
+                test::Shows(board, "c2", false) && test::Shows(board, "d4", false));
 
         // Saved, every key even at its default; loaded, with SideView alone reported (its write
         // lays the squares out) and the loaded view and colours drawn from the first paint on.
@@ -210,7 +346,7 @@ private slots:
         SettingsPropertyStore store(dir.filePath("GAME.ini"), QStringLiteral("brdChessboard1"));
         board.WriteProperties(store);
         store.Sync();
-        QCOMPARE(QSettings(dir.filePath("GAME.ini"), QSettings::IniFormat).allKeys().size(), 6);
+        QCOMPARE(QSettings(dir.filePath("GAME.ini"), QSettings::IniFormat).allKeys().size(), 8);
         brdChessboard loaded;
         QSignalSpy loadChanges(&loaded, &brdChessboard::PropertyChanged);
         loaded.ReadProperties(store);
@@ -218,7 +354,9 @@ private slots:
         QCOMPARE(QList<QVariantList>(loadChanges), QList<QVariantList>{{"SideView"}});
         loaded.show();
         QVERIFY(QTest::qWaitForWindowExposed(&loaded));
-        QCOMPARE(Shown(loaded), ExpectedBoard(loaded, 1, {}));
+        if (!loaded.Coordinates()) { // their pictures are checked above
+            QCOMPARE(Shown(loaded), ExpectedBoard(loaded, 1, {}));
+        }
         // As a file may hold them: 32-bit numbers, true or false in any case; else the default.
         QFETCH(QString, saved);
         store.Write(name, saved);
