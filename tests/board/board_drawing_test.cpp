@@ -48,36 +48,6 @@ QImage ExpectedBoard(const brdChessboard& board, int ratio, const QStringList& f
     return expected;
 }
 
-// Where square k's picture differs from its picture without coordinates: bit 1 in the top-left
-// quarter, 2 in the bottom-right, 4 elsewhere, 8 for a pixel that is no blend of the square's
-// colour and the other square colour; and how many pixels differ.
-std::pair<int, int> Marks(const brdChessboard& board, int k, int ratio) {
-    const QImage plain = test::ExpectedSquare(board, k, false, ratio);
-    const QImage& shown = test::Surface(board, SquareIndexToName(k).c_str())->Image();
-    const QRgb ink = plain.pixel(0, 0) == qRgb(0x80, 0x80, 0x80) ? qRgb(0xE0, 0xE0, 0xE0)
-                                                                 : qRgb(0x80, 0x80, 0x80);
-    const auto between = [](int v, int a, int b) {
-        return v >= std::min(a, b) && v <= std::max(a, b);
-    };
-    int where = 0, count = 0;
-    for (int y = 0; y < plain.height(); ++y) {
-        for (int x = 0; x < plain.width(); ++x) {
-            const QRgb p = shown.pixel(x, y), q = plain.pixel(x, y);
-            if (p == q) {
-                continue;
-            }
-            ++count;
-            const bool left = x < plain.width() / 2, top = y < plain.height() / 2;
-            where |= left && top ? 1 : !left && !top ? 2 : 4;
-            if (!between(qRed(p), qRed(q), qRed(ink)) ||
-                !between(qGreen(p), qGreen(q), qGreen(ink))) {
-                where |= 8;
-            }
-        }
-    }
-    return {where, count};
-}
-
 QImage Shown(brdChessboard& board) {
     return board.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -198,105 +168,76 @@ private slots:
         }
     }
 
-    // Coordinates on an empty board: a letter bottom right in the bottom rank as shown, a digit
-    // top left in the left file, in the other square colour, drawn at the screen's density (about
-    // four times the pixels at ratio 2, not enlarged 2 x 2 blocks), each file its own letter.
-    void coordinatesInTheEdgeSquaresTurnWithTheBoard() {
-        std::array<int, 2> inked{};
-        for (const auto& [ratio, sideView] : {std::pair{1, 0}, {2, 1}, {2, 0}}) {
-            brdChessboard board;
-            board.SetExtentTwips(6135, 6135);
-            QVERIFY(board.NewGame(QString("XX").repeated(27) + "WK" + QString("XX").repeated(9) +
-                                  "BK" + QString("XX").repeated(26)));
-            board.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&board) && MoveToRatio(board, ratio));
-            board.setCoordinates(true);
-            board.setSideView(sideView);
-            for (int k = 1; k <= 64; ++k) {
-                const int column = (k - 1) % 8, row = (k - 1) / 8;
-                const bool letter = row == (sideView == 0 ? 7 : 0);
-                const bool digit = column == (sideView == 0 ? 0 : 7);
-                const auto [where, count] = Marks(board, k, ratio);
-                if (k != 28 && k != 38) { // the kings' squares, d5 and f4
-                    QCOMPARE(where, (digit ? 1 : 0) | (letter ? 2 : 0));
-                }
-                if (letter && digit) {
-                    inked[ratio - 1] += count;
-                }
-            }
-            // The second and fourth squares of the bottom rank as shown, of one colour.
-            const char* second = sideView == 0 ? "b1" : "g8";
-            const char* fourth = sideView == 0 ? "d1" : "e8";
-            QVERIFY(test::Surface(board, second)->Image() != test::Surface(board, fourth)->Image());
-            if (ratio == 2) {
-                const QImage& corner = test::Surface(board, sideView == 0 ? "a1" : "h8")->Image();
-                bool blocks = true;
-                for (int y = 0; y + 1 < corner.height(); y += 2) {
-                    for (int x = 0; x + 1 < corner.width(); x += 2) {
-                        blocks = blocks && corner.pixel(x, y) == corner.pixel(x + 1, y + 1) &&
-                                 corner.pixel(x + 1, y) == corner.pixel(x, y + 1) &&
-                                 corner.pixel(x, y) == corner.pixel(x + 1, y);
-                    }
-                }
-                QVERIFY(!blocks);
-            }
-        }
-        const double share = inked[1] / (2.0 * inked[0]); // two boards at ratio 2, one at 1
-        QVERIFY2(share > 2.5 && share < 6, qPrintable(QString::number(share)));
-    }
-
-    // After 1. e4 d5, the pawn on e4 picked up by the mouse or by keys shows a dot on e5 and a
-    // ring under the pawn on d5; only those squares (and e4, cleared for the mouse) are redrawn.
-    // The capture on d5 takes them away, redrawing e4, d5, e5 and d7 (its frame gone) alone.
-    void legalMovesShownWhileAPieceIsInHand() {
-        for (const auto& [ratio, byKeys] :
-             {std::pair{1, false}, {2, true}, {2, false}, {1, true}}) {
+    // After 1. e4 d5: the edge squares as shown (and they alone) carry coordinates, sharp at the
+    // screen's density in the other square colour; the pawn on e4 in hand (mouse or keys) puts a
+    // dot on e5 and a ring under the pawn on d5, redrawing only those squares (and e4, emptied
+    // for the mouse); the capture takes them away with the squares of the move.
+    void coordinatesAndLegalMoves() {
+        for (const auto& [ratio, sideView, byKeys, edges] :
+             {std::tuple{1, 0, false, "a8 a7 a6 a5 a4 a3 a2 a1 b1 c1 d1 e1 f1 g1 h1"},
+              {2, 1, true, "a8 b8 c8 d8 e8 f8 g8 h8 h7 h6 h5 h4 h3 h2 h1"}}) {
             brdChessboard board;
             board.SetExtentTwips(6135, 6135);
             board.show();
             QVERIFY(QTest::qWaitForWindowExposed(&board) && MoveToRatio(board, ratio));
-            board.setShowLegalMoves(true);
             QVERIFY(board.MovePiece("e2", "e4") && board.MovePiece("d7", "d5"));
-            std::array<qint64, 65> before{};
-            const auto redrawn = [&] {
-                QStringList names;
+            board.setCoordinates(true);
+            board.setShowLegalMoves(true);
+            board.setSideView(sideView);
+            std::array<qint64, 65> keys{};
+            QStringList marked, redrawn; // squares unlike the expected picture, and recomposed
+            const auto look = [&](const QStringList& framed, double inner = 0, double outer = 0) {
+                marked.clear();
+                redrawn.clear();
                 for (int k = 1; k <= 64; ++k) {
-                    const qint64 key =
-                        board.findChild<SquareSurface*>(QString("picSquare%1").arg(k))
-                            ->Image()
-                            .cacheKey();
-                    if (std::exchange(before[k], key) != key) {
-                        names << QString::fromStdString(SquareIndexToName(k));
+                    const QString name = QString::fromStdString(SquareIndexToName(k));
+                    QImage expected =
+                        test::ExpectedSquare(board, k, framed.contains(name), ratio, inner, outer);
+                    expected.setDevicePixelRatio(ratio);
+                    const QImage& shown = test::Surface(board, qPrintable(name))->Image();
+                    marked << (shown != expected ? name : QString());
+                    redrawn << (std::exchange(keys[k], shown.cacheKey()) != shown.cacheKey()
+                                    ? name
+                                    : QString());
+                }
+                marked.removeAll(QString());
+                redrawn.removeAll(QString());
+            };
+            look({"d7", "d5"});
+            QCOMPARE(marked.join(' '), QString(edges));
+            const QImage corner = test::Surface(board, sideView == 0 ? "a1" : "h8")->Image();
+            bool inked = false, sharp = false; // in the digit's corner, left of the piece
+            for (int y = 0; y + 1 < corner.height() / 2; ++y) {
+                for (int x = 0; x + 1 < corner.width() / 6; ++x) {
+                    inked = inked || corner.pixel(x, y) == qRgb(0xE0, 0xE0, 0xE0);
+                    sharp = sharp || corner.pixel(x, y) != corner.pixel(x | 1, y | 1);
+                }
+            }
+            QVERIFY(inked && (ratio == 1 || sharp)); // not enlarged in 2 x 2 blocks
+
+            // Keys as Black sees the board; the mouse presses on e4, lets go on d5.
+            const auto hand = [&](Qt::Key step, const char* square, bool press) {
+                for (const Qt::Key key : {Qt::Key_Down, step, Qt::Key_Space}) {
+                    if (byKeys) {
+                        QTest::keyClick(&board, key);
                     }
                 }
-                return names;
+                if (!byKeys && press) {
+                    QTest::mousePress(test::Surface(board, square), Qt::LeftButton);
+                } else if (!byKeys) {
+                    QTest::mouseRelease(test::Surface(board, square), Qt::LeftButton);
+                }
             };
-            redrawn();
-            if (byKeys) {
-                for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Space}) {
-                    QTest::keyClick(&board, key);
-                }
-            } else {
-                QTest::mousePress(test::Surface(board, "e4"), Qt::LeftButton);
-            }
-            QCOMPARE(redrawn(), (byKeys ? QStringList{"d5", "e5"} : QStringList{"d5", "e5", "e4"}));
-            QImage dot = test::ExpectedSquare(board, 29, false, ratio, 0, 1.0 / 6);
-            QImage ring = test::ExpectedSquare(board, 28, true, ratio, 0.40, 0.47);
-            dot.setDevicePixelRatio(ratio);
-            ring.setDevicePixelRatio(ratio);
-            QCOMPARE(test::Surface(board, "e5")->Image(), dot);
-            QCOMPARE(test::Surface(board, "d5")->Image(), ring);
-            if (byKeys) {
-                for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space}) {
-                    QTest::keyClick(&board, key);
-                }
-            } else {
-                QTest::mouseRelease(test::Surface(board, "d5"), Qt::LeftButton);
-            }
-            QCOMPARE(board.State().MoveHistory.size(), 3u);
-            QCOMPARE(redrawn(), (QStringList{"d7", "d5", "e5", "e4"})); // d7 loses its frame
-            board.clearFocus();                                         // the keyboard cursor hides
-            QCOMPARE(Shown(board), ExpectedBoard(board, ratio, {"e4", "d5"}));
+            hand(Qt::Key_Down, "e4", true);
+            look({"d7", "d5"}, 0, 1.0 / 6);
+            QCOMPARE(redrawn, (byKeys ? QStringList{"d5", "e5"} : QStringList{"d5", "e5", "e4"}));
+            QVERIFY(!marked.contains("e5")); // the dot
+            look({"d7", "d5"}, 0.40, 0.47);
+            QVERIFY(!marked.contains("d5")); // the ring
+            hand(Qt::Key_Right, "d5", false);
+            look({"e4", "d5"});
+            QCOMPARE(redrawn, (QStringList{"d7", "d5", "e5", "e4"})); // d7 loses its frame
+            QCOMPARE(marked.join(' '), QString(edges));
         }
     }
 
