@@ -188,6 +188,14 @@ void GAME::BuildMenus() {
         SaveOption(QStringLiteral("GAME/TurnBoardAfterEachMove"), mnuBoardTurn_->isChecked());
         TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
     });
+    mnuBoardCoordinates_ =
+        named(mnuBoard->addAction(QStringLiteral("Coordinates")), "mnuBoardCoordinates");
+    mnuBoardCoordinates_->setCheckable(true);
+    connect(mnuBoardCoordinates_, &QAction::triggered, this, &GAME::mnuBoardCoordinates_Click);
+    mnuBoardLegalMoves_ =
+        named(mnuBoard->addAction(QStringLiteral("Show Legal Moves")), "mnuBoardLegalMoves");
+    mnuBoardLegalMoves_->setCheckable(true);
+    connect(mnuBoardLegalMoves_, &QAction::triggered, this, &GAME::mnuBoardLegalMoves_Click);
     mnuGame->addMenu(mnuBoard);
 
     QMenu* mnuActions = menu(QStringLiteral("Actions"), "mnuActions");
@@ -308,6 +316,8 @@ void GAME::Form_Load() {
     // A check mark on "Drag-and-Drop" means dragging is allowed.
     mnuBoardLock_->setChecked(!brdChessboard1_->Locked());
     mnuBoardHighlight_->setChecked(brdChessboard1_->HighlightMove());
+    mnuBoardCoordinates_->setChecked(brdChessboard1_->Coordinates());
+    mnuBoardLegalMoves_->setChecked(brdChessboard1_->ShowLegalMoves());
     TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
 }
 
@@ -333,6 +343,16 @@ void GAME::mnuBoardLock_Click() {
 void GAME::mnuBoardHighlight_Click() {
     brdChessboard1_->setHighlightMove(mnuBoardHighlight_->isChecked());
     SaveOption(QStringLiteral("brdChessboard1/HighlightMove"), brdChessboard1_->HighlightMove());
+}
+
+void GAME::mnuBoardCoordinates_Click() {
+    brdChessboard1_->setCoordinates(mnuBoardCoordinates_->isChecked());
+    SaveOption(QStringLiteral("brdChessboard1/Coordinates"), brdChessboard1_->Coordinates());
+}
+
+void GAME::mnuBoardLegalMoves_Click() {
+    brdChessboard1_->setShowLegalMoves(mnuBoardLegalMoves_->isChecked());
+    SaveOption(QStringLiteral("brdChessboard1/ShowLegalMoves"), brdChessboard1_->ShowLegalMoves());
 }
 
 void GAME::TurnToSideToMove(bool whiteToMove) {

@@ -80,6 +80,8 @@ private:
     void mnuBoardView_Click();
     void mnuBoardLock_Click();
     void mnuBoardHighlight_Click();
+    void mnuBoardCoordinates_Click();
+    void mnuBoardLegalMoves_Click();
     // With "Turn Board After Each Move" checked, shows the side to move at the bottom.
     void TurnToSideToMove(bool whiteToMove);
     void mnuActionsUndo_Click();
@@ -207,6 +209,8 @@ private:
     QAction* mnuBoardLock_ = nullptr;
     QAction* mnuBoardHighlight_ = nullptr;
     QAction* mnuBoardTurn_ = nullptr;
+    QAction* mnuBoardCoordinates_ = nullptr;
+    QAction* mnuBoardLegalMoves_ = nullptr;
     QAction* mnuActionsClaimDraw_ = nullptr;
     QAction* mnuRecordEnterMove_ = nullptr;
     QMenu* mnuWhitePawnPromotion_ = nullptr;

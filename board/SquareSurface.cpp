@@ -66,14 +66,34 @@ void SquareSurface::Show(const Look& look) {
         }
     }
 
+    // Hints, coordinates and the piece are composed pixel for pixel, so paint through a view of
+    // the picture's memory that has no device pixel ratio of its own.
+    QImage pixels(image_.bits(), width, height, image_.bytesPerLine(), image_.format());
+    if (look.hint != Hint::None) {
+        DrawHint(pixels, look.hint, look.mark);
+    }
+    if (look.file != 0 || look.rank != 0) {
+        QPainter painter(&pixels);
+        QFont font = painter.font();
+        font.setPixelSize(std::max(6, std::min(width, height) / 4));
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor::fromRgb(look.mark));
+        const int margin = std::max(1, qRound(2 * ratio));
+        const QRect inside(margin, 0, width - 2 * margin, height - margin / 2);
+        if (look.rank != 0) {
+            painter.drawText(inside, Qt::AlignLeft | Qt::AlignTop, QString(QChar(look.rank)));
+        }
+        if (look.file != 0) {
+            painter.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString(QChar(look.file)));
+        }
+    }
+
     if (look.piece) {
         const PieceArtwork::Density& density = artwork_->At(ratio);
         // Truncating division: the extra pixel of an odd margin falls right and below.
         const QPoint at((width - density.cell) / 2, (height - density.cell) / 2);
         const QRect cell = density.Cell(*look.piece);
-        // The layers are composed pixel for pixel, so paint through a view of the picture's
-        // memory that has no device pixel ratio of its own.
-        QImage pixels(image_.bits(), width, height, image_.bytesPerLine(), image_.format());
         QPainter painter(&pixels);
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
         painter.drawImage(at, density.andLayer, cell);
@@ -81,6 +101,23 @@ void SquareSurface::Show(const Look& look) {
         painter.drawImage(at, density.orLayer, cell);
     }
     update();
+}
+
+void SquareSurface::DrawHint(QImage& pixels, Hint hint, QRgb colour) {
+    // Whole device pixels, without smoothing: as sharp at every ratio as the frame.
+    const qreal side = std::min(pixels.width(), pixels.height());
+    const qreal inner = hint == Hint::Dot ? 0 : side * 0.40;
+    const qreal outer = hint == Hint::Dot ? side / 6 : side * 0.47;
+    const qreal cx = pixels.width() / 2.0, cy = pixels.height() / 2.0;
+    for (int y = 0; y < pixels.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            const qreal d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            if (d >= inner && d < outer) {
+                line[x] = colour;
+            }
+        }
+    }
 }
 
 void SquareSurface::paintEvent(QPaintEvent*) {

@@ -17,12 +17,21 @@ class SquareSurface : public QWidget {
     Q_OBJECT
 
 public:
+    // A mark for a square a piece in hand may go to: a dot on an empty square, a ring on a
+    // capture.
+    enum class Hint : unsigned char { None, Dot, Ring };
+
     // What a square shows: its colour, perhaps a one-pixel frame, perhaps a piece (its
-    // PieceType). Colours are opaque QRgb values.
+    // PieceType), perhaps a file letter (bottom right) and a rank digit (top left) and a hint,
+    // drawn in the mark colour. Colours are opaque QRgb values.
     struct Look {
         QRgb background = 0;
         std::optional<QRgb> frame;
         std::optional<int> piece;
+        char file = 0; // 'a'..'h', or 0 for none
+        char rank = 0; // '1'..'8', or 0 for none
+        Hint hint = Hint::None;
+        QRgb mark = 0;
 
         friend bool operator==(const Look&, const Look&) = default;
     };
@@ -52,7 +61,10 @@ public:
     void Place(const QRect& rect);
 
     // Composes the look onto the picture in device pixels: background, frame on the outermost
-    // logical pixel (ratio device pixels, rounded), then the piece's cell of the AND layer
+    // logical pixel (ratio device pixels, rounded), the hint (a dot of radius a sixth of the
+    // side, or a ring from 0.40 to 0.47 of the side from the centre, pixels whose centres lie
+    // inside), the file letter and rank digit in a font sized to the device pixels, then the
+    // piece's cell of the AND layer
     // ANDed and of the OR layer ORed in at the ratio's density, centred (an odd margin puts the
     // extra pixel right and below; a square smaller than a cell cuts the piece). Does nothing
     // when the picture already shows exactly this look.
@@ -70,6 +82,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Sets the pixels of a dot or ring hint, centred, to colour.
+    static void DrawHint(QImage& pixels, Hint hint, QRgb colour);
     // A fresh picture for the current size and device pixel ratio; true when it is new.
     bool Reallocate();
 

@@ -39,6 +39,11 @@ class brdChessboard : public QWidget {
         bool HighlightMove READ HighlightMove WRITE setHighlightMove NOTIFY HighlightMoveChanged)
     Q_PROPERTY(quint32 HighlightMoveColor READ HighlightMoveColor WRITE setHighlightMoveColor NOTIFY
                    HighlightMoveColorChanged)
+    // File letters and rank numbers inside the edge squares.
+    Q_PROPERTY(bool Coordinates READ Coordinates WRITE setCoordinates NOTIFY CoordinatesChanged)
+    // Marks on the squares a piece in hand may go to.
+    Q_PROPERTY(bool ShowLegalMoves READ ShowLegalMoves WRITE setShowLegalMoves NOTIFY
+                   ShowLegalMovesChanged)
 
 public:
     static constexpr quint32 DefaultDarkSquareColor = 0x00808080;
@@ -47,6 +52,8 @@ public:
     static constexpr qint32 DefaultSideView = 0;
     static constexpr bool DefaultHighlightMove = true;
     static constexpr quint32 DefaultHighlightMoveColor = 0x00FF0000;
+    static constexpr bool DefaultCoordinates = false;
+    static constexpr bool DefaultShowLegalMoves = false;
 
     // Builds the 64 squares and sets up the start position with White to move.
     explicit brdChessboard(QWidget* parent = nullptr);
@@ -67,14 +74,22 @@ public:
     void setHighlightMove(bool value);
     quint32 HighlightMoveColor() const;
     void setHighlightMoveColor(quint32 value);
+    // A small file letter in each square of the bottom rank as shown and a rank digit in each
+    // square of the left file, in the other square colour; they turn with SideView.
+    bool Coordinates() const;
+    void setCoordinates(bool value);
+    // While a piece is picked up (mouse or keys): a dot on each empty square it may go to and a
+    // ring on each capture, in the other square colour, gone with the drop or the put-back.
+    bool ShowLegalMoves() const;
+    void setShowLegalMoves(bool value);
 
     // First placement in a host with no saved state: default property values, and the
     // component sized to eight template squares.
     void InitProperties();
-    // Loads the six saved properties (a missing or unreadable key takes its default), then
+    // Loads the eight saved properties (a missing or unreadable key takes its default), then
     // lays the squares out for the loaded SideView.
     void ReadProperties(const PropertyStore& store);
-    // Saves all six properties, each even when it holds its default.
+    // Saves all eight properties, each even when it holds its default.
     void WriteProperties(PropertyStore& store) const;
 
     // Sets the component's extent in twips and runs the resize handling: the board ends
@@ -173,6 +188,8 @@ signals:
     void SideViewChanged(qint32 value);
     void HighlightMoveChanged(bool value);
     void HighlightMoveColorChanged(quint32 value);
+    void CoordinatesChanged(bool value);
+    void ShowLegalMovesChanged(bool value);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

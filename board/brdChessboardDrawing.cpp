@@ -69,7 +69,51 @@ void brdChessboardPrivate::DrawSquare(SquareIndex square, bool showHighlight) {
     if (record.Occupied && record.Piece.Kind >= 0 && record.Piece.Kind < PieceTypeCount) {
         look.piece = record.Piece.Kind;
     }
+    const int column = (square - 1) % 8, row = (square - 1) / 8; // a8 is column 0, row 0
+    const bool whitesView = props_.sideView == 0;
+    if (props_.coordinates && row == (whitesView ? 7 : 0)) {
+        look.file = static_cast<char>('a' + column);
+    }
+    if (props_.coordinates && column == (whitesView ? 0 : 7)) {
+        look.rank = static_cast<char>('8' - row);
+    }
+    look.hint = hints_[square];
+    if (look.file != 0 || look.rank != 0 || look.hint != SquareSurface::Hint::None) {
+        look.mark =
+            SquareSurface::RgbOf(record.IsDark ? props_.lightSquareColor : props_.darkSquareColor);
+    }
     grid_.Surface(square)->Show(look);
+}
+
+void brdChessboardPrivate::ShowHints(SquareIndex from) {
+    const BoardHints shown = TakeHints();
+    if (props_.showLegalMoves && IsBoardSquare(from)) {
+        const EngineState& state = engine_.State();
+        const bool pawn = state.Squares[from].Piece.Kind == WhitePawn ||
+                          state.Squares[from].Piece.Kind == BlackPawn;
+        for (const Move& move : engine_.LegalMoves()) {
+            if (move.From != from) {
+                continue;
+            }
+            // A pawn moving to another file captures, en passant onto an empty square too.
+            const bool capture =
+                state.Squares[move.To].Occupied || (pawn && (move.To - from) % 8 != 0);
+            hints_[move.To] = capture ? SquareSurface::Hint::Ring : SquareSurface::Hint::Dot;
+        }
+    }
+    for (SquareIndex k = 1; k <= 64; ++k) {
+        if (hints_[k] != shown[k]) {
+            DrawSquare(k, true);
+        }
+    }
+}
+
+void brdChessboardPrivate::RedrawHinted(const BoardHints& hinted) {
+    for (SquareIndex k = 1; k <= 64; ++k) {
+        if (hinted[k] != SquareSurface::Hint::None) {
+            DrawSquare(k, true);
+        }
+    }
 }
 
 void brdChessboardPrivate::RepaintBoard() {

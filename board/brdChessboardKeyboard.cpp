@@ -67,6 +67,7 @@ bool brdChessboardPrivate::KeyPress(const QKeyEvent& event) {
             } else if (!props_.locked && square.Occupied &&
                        square.Piece.IsWhite == state.WhitesTurn) {
                 keyboard_.Pick(cursorSquare);
+                ShowHints(cursorSquare);
                 RefreshSpokenNames();
             }
             ShowKeyboardMarks();
@@ -79,11 +80,13 @@ bool brdChessboardPrivate::KeyPress(const QKeyEvent& event) {
             const SquareIndex from = keyboard_.Picked();
             keyboard_.PutBack();
             ShowKeyboardMarks();
+            const BoardHints hinted = TakeHints();
             const EngineCall call(*this);
             keyMoveTarget_ = cursorSquare;
             const bool made =
                 engine_.MovePiece(SquareIndexToName(from), SquareIndexToName(cursorSquare));
             keyMoveTarget_ = NoSquare;
+            RedrawHinted(hinted);
             if (!made) {
                 Announce(RefusalAnnouncement(from, cursorSquare));
             }
@@ -111,6 +114,7 @@ void brdChessboardPrivate::PutBack() {
     if (!keyboard_.PutBack()) {
         return;
     }
+    ShowHints(PieceInHand());
     ShowKeyboardMarks();
     RefreshSpokenNames();
 }
@@ -124,6 +128,7 @@ void brdChessboardPrivate::MouseUsed(int square) {
 
 void brdChessboardPrivate::PositionChanged() {
     keyboard_.PutBack();
+    ShowHints(PieceInHand());
     ShowKeyboardMarks();
     RefreshSpokenNames();
 }

@@ -41,6 +41,7 @@ void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button
 
     drag_.Start(static_cast<SquareIndex>(index),
                 artwork_->Cursor(square.Piece.Kind, q.devicePixelRatioF()));
+    ShowHints(static_cast<SquareIndex>(index));
 }
 
 void brdChessboardPrivate::picSquare_MouseUp(Qt::MouseButton button, const QPointF& globalPos) {
@@ -79,9 +80,12 @@ void brdChessboardPrivate::ReleaseAt(const QPointF& globalPos) {
     // Grab and pointer go back before the move: its event handlers may open menus or
     // message boxes of their own.
     drag_.StopCarrying();
+    // The hints go with the drop: the move redraws its own squares, then the other hinted ones.
+    const BoardHints hinted = TakeHints();
     if (SquareSurface* target = grid_.SquareUnder(globalPos)) {
         picSquare_DragDrop(target->Index());
     }
+    RedrawHinted(hinted);
 }
 
 void brdChessboardPrivate::picSquare_DragDrop(int index) {
@@ -101,6 +105,7 @@ void brdChessboardPrivate::tmrDrag_Timer() {
 void brdChessboardPrivate::EndDrag() {
     drag_.Stop();
     DrawSquare(drag_.From(), true);
+    ShowHints(PieceInHand());
 }
 
 void brdChessboardPrivate::DragInterrupted() {

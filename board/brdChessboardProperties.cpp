@@ -1,4 +1,4 @@
-// The board's six properties: accessors, first placement, loading and saving.
+// The board's eight properties: accessors, first placement, loading and saving.
 #include "board/PropertyStore.h"
 #include "board/brdChessboard.h"
 #include "board/brdChessboard_p.h"
@@ -16,6 +16,8 @@ const QString LockedKey = QStringLiteral("Locked");
 const QString SideViewKey = QStringLiteral("SideView");
 const QString HighlightMoveKey = QStringLiteral("HighlightMove");
 const QString HighlightMoveColorKey = QStringLiteral("HighlightMoveColor");
+const QString CoordinatesKey = QStringLiteral("Coordinates");
+const QString ShowLegalMovesKey = QStringLiteral("ShowLegalMoves");
 
 // A saved whole number of 32 bits, signed or unsigned, or nothing when the stored value is
 // not one. Stores hand back numbers as text (INI) or as numbers.
@@ -109,6 +111,9 @@ void brdChessboard::setSideView(qint32 value) {
     emit PropertyChanged(SideViewKey);
     emit SideViewChanged(value);
     d->LayOutSquares();
+    if (d->props_.coordinates) {
+        d->RepaintBoard(); // the letters and digits go to the new edge squares
+    }
 }
 
 bool brdChessboard::HighlightMove() const {
@@ -137,6 +142,30 @@ void brdChessboard::setHighlightMoveColor(quint32 value) {
     d->DrawSquare(State().LastMoveTo, true);
 }
 
+bool brdChessboard::Coordinates() const {
+    return d_func()->props_.coordinates;
+}
+
+void brdChessboard::setCoordinates(bool value) {
+    Q_D(brdChessboard);
+    d->props_.coordinates = value;
+    emit PropertyChanged(CoordinatesKey);
+    emit CoordinatesChanged(value);
+    d->RepaintBoard();
+}
+
+bool brdChessboard::ShowLegalMoves() const {
+    return d_func()->props_.showLegalMoves;
+}
+
+void brdChessboard::setShowLegalMoves(bool value) {
+    Q_D(brdChessboard);
+    d->props_.showLegalMoves = value;
+    emit PropertyChanged(ShowLegalMovesKey);
+    emit ShowLegalMovesChanged(value);
+    d->ShowHints(d->PieceInHand());
+}
+
 void brdChessboard::InitProperties() {
     Q_D(brdChessboard);
     d->props_.darkSquareColor = DefaultDarkSquareColor;
@@ -144,6 +173,9 @@ void brdChessboard::InitProperties() {
     d->props_.sideView = DefaultSideView;
     d->props_.highlightMove = DefaultHighlightMove;
     d->props_.highlightMoveColor = DefaultHighlightMoveColor;
+    d->props_.coordinates = DefaultCoordinates;
+    d->props_.showLegalMoves = DefaultShowLegalMoves;
+    d->ShowHints(NoSquare);
     SetExtentTwips(8 * d->grid_.TemplateWidthTwips(), 8 * d->grid_.TemplateHeightTwips());
 }
 
@@ -156,6 +188,9 @@ void brdChessboard::ReadProperties(const PropertyStore& store) {
     d->props_.highlightMove = ReadFlag(store, HighlightMoveKey, DefaultHighlightMove);
     d->props_.highlightMoveColor =
         ReadColour(store, HighlightMoveColorKey, DefaultHighlightMoveColor);
+    d->props_.coordinates = ReadFlag(store, CoordinatesKey, DefaultCoordinates);
+    d->props_.showLegalMoves = ReadFlag(store, ShowLegalMovesKey, DefaultShowLegalMoves);
+    d->ShowHints(d->PieceInHand());
     setSideView(d->props_.sideView);
     // The squares keep their pictures, so the loaded colours and frame setting are drawn now
     // rather than on the host's next paint.
@@ -170,6 +205,8 @@ void brdChessboard::WriteProperties(PropertyStore& store) const {
     store.Write(SideViewKey, QVariant::fromValue(d->props_.sideView));
     store.Write(HighlightMoveKey, QVariant::fromValue(d->props_.highlightMove));
     store.Write(HighlightMoveColorKey, QVariant::fromValue(d->props_.highlightMoveColor));
+    store.Write(CoordinatesKey, QVariant::fromValue(d->props_.coordinates));
+    store.Write(ShowLegalMovesKey, QVariant::fromValue(d->props_.showLegalMoves));
 }
 
 } // namespace quorrin

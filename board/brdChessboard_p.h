@@ -8,13 +8,16 @@
 #include "board/KeyboardCursor.h"
 #include "board/MouseDrag.h"
 #include "board/SquareGrid.h"
+#include "board/SquareSurface.h"
 #include "board/brdChessboard.h"
 #include "engine/ChessEngine.h"
 
 #include <QPointF>
 #include <QString>
 
+#include <array>
 #include <memory>
+#include <utility>
 
 class QKeyEvent;
 
@@ -22,7 +25,7 @@ namespace quorrin {
 
 class PieceArtwork;
 
-// The six property values.
+// The eight property values.
 struct BoardProperties {
     quint32 darkSquareColor = brdChessboard::DefaultDarkSquareColor;
     quint32 lightSquareColor = brdChessboard::DefaultLightSquareColor;
@@ -30,7 +33,12 @@ struct BoardProperties {
     qint32 sideView = brdChessboard::DefaultSideView;
     bool highlightMove = brdChessboard::DefaultHighlightMove;
     quint32 highlightMoveColor = brdChessboard::DefaultHighlightMoveColor;
+    bool coordinates = brdChessboard::DefaultCoordinates;
+    bool showLegalMoves = brdChessboard::DefaultShowLegalMoves;
 };
+
+// The hint each square shows, by square index (0 unused).
+using BoardHints = std::array<SquareSurface::Hint, 65>;
 
 class brdChessboardPrivate final : public SquareDrawer, public BoardEvents {
 public:
@@ -77,6 +85,15 @@ public:
     // Redraws one square from the position: colour, last-move frame, piece.
     void DrawSquare(SquareIndex square, bool showHighlight) override;
     void RepaintBoard();
+    // The hints of the piece on square from (none for NoSquare, or while ShowLegalMoves is
+    // off); only the squares whose hint changes are redrawn.
+    void ShowHints(SquareIndex from);
+    // The hints go, without a redraw yet: a move made next redraws its own squares, and
+    // RedrawHinted(the hints taken) redraws the rest.
+    BoardHints TakeHints() { return std::exchange(hints_, BoardHints{}); }
+    void RedrawHinted(const BoardHints& hinted);
+    // The square of the piece in hand, carried by the mouse or picked by keys; 0 when none.
+    SquareIndex PieceInHand() const { return drag_.Carrying() ? drag_.From() : keyboard_.Picked(); }
     void LayOutSquares() { grid_.LayOut(props_.sideView == 0); }
     // Squares the template, writes SideView (which lays out), sizes the component to eight
     // squares and repaints; runs on every new extent.
@@ -143,6 +160,7 @@ public:
     bool busyTold_ = false;
     std::shared_ptr<const PieceArtwork> artwork_;
     BoardProperties props_;
+    BoardHints hints_{};
     // Made in this order: the drag's timer, the squares, then the marks above them.
     MouseDrag drag_;
     SquareGrid grid_;

@@ -1,5 +1,6 @@
 // Speed of drawing the board: a whole-board repaint, a move made and taken back on a shown
-// board, and a move dropped by the mouse from pick-up to the tick that ends the drag.
+// board, a move dropped by the mouse from pick-up to the tick that ends the drag, and the
+// pictures recomposed per move of a game.
 // board_bench_2x runs the same at device pixel ratio 2.
 // Offscreen by default; run it under X11 (xvfb-run) to include the pointer grab's round trips.
 #include "board/SquareSurface.h"
@@ -11,6 +12,10 @@
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <utility>
 
 using quorrin::brdChessboard;
 using quorrin::SquareSurface;
@@ -110,5 +115,62 @@ BENCHMARK(BM_DroppedMove)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+
+// Pictures recomposed per move over a game with captures, castling on both sides and an en
+// passant capture: the moves made by MovePiece (range 1 = 0), or dropped with the mouse from
+// pick-up to the tick that ends the drag (1); the board's Coordinates and ShowLegalMoves off
+// (range 0 = 0) or on. Counters: the average and the most per move.
+void BM_RedrawsPerMove(benchmark::State& state) {
+    ShownBoard shown;
+    const bool options = state.range(0) != 0, dropped = state.range(1) != 0;
+    shown.board.setCoordinates(options);
+    shown.board.setShowLegalMoves(options);
+    const QStringList game = QStringLiteral("e2e4 e7e5 g1f3 b8c6 f1c4 f8c5 e1g1 g8f6 d2d4 e5d4 "
+                                            "e4e5 d7d5 e5d6 d8d6 f1e1 c8e6 c4e6 f7e6 f3g5 e8g8")
+                                 .split(' ');
+    auto* tmrDrag = shown.board.findChild<QTimer*>(QStringLiteral("tmrDrag"));
+    const auto surface = [&](const QString& name) {
+        return shown.board.findChild<SquareSurface*>(
+            QStringLiteral("picSquare%1").arg(quorrin::SquareNameToIndex(name.toStdString())));
+    };
+    std::array<qint64, 65> keys{};
+    // The pictures changed since the last call.
+    const auto changed = [&] {
+        int count = 0;
+        for (int k = 1; k <= 64; ++k) {
+            const qint64 key =
+                surface(QString::fromStdString(quorrin::SquareIndexToName(k)))->Image().cacheKey();
+            count += std::exchange(keys[k], key) != key ? 1 : 0;
+        }
+        return count;
+    };
+    int total = 0, most = 0;
+    for (auto _ : state) {
+        shown.board.NewGame();
+        changed();
+        for (const QString& move : game) {
+            int redraws = 0;
+            if (dropped) {
+                QTest::mousePress(surface(move.left(2)), Qt::LeftButton);
+                redraws += changed();
+                QTest::mouseRelease(surface(move.mid(2)), Qt::LeftButton);
+                redraws += changed();
+                QMetaObject::invokeMethod(tmrDrag, "timeout");
+            } else {
+                shown.board.MovePiece(move.left(2), move.mid(2));
+            }
+            redraws += changed();
+            total += redraws;
+            most = std::max(most, redraws);
+        }
+        if (shown.board.State().MoveHistory.size() != std::size_t(game.size())) {
+            state.SkipWithError("a move of the game was not made");
+            break;
+        }
+    }
+    state.counters["redraws_avg"] = double(total) / (double(state.iterations()) * game.size());
+    state.counters["redraws_max"] = most;
+}
+BENCHMARK(BM_RedrawsPerMove)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -544,20 +544,24 @@ private slots:
 
     void optionsKeptForTheNextRun() {
         // Each window starts with what the one before it set (Locked, HighlightMove, SideView,
-        // Turn Board After Each Move), over the compiled-in state (the first); the board's turns
-        // after each move are not kept as the Reverse Board choice.
+        // Turn Board After Each Move, Coordinates, Show Legal Moves), over the compiled-in state
+        // (the first); the board's turns after each move are not kept as the Reverse Board choice.
         QStringList seen;
-        for (const char* steps : {"mnuBoardLock,mnuBoardHighlight,mnuBoardTurn,e2e4,mnuBoardTurn",
-                                  "mnuBoardLock,mnuBoardView", "mnuBoardTurn,e2e4", ""}) {
+        for (const char* steps :
+             {"mnuBoardLock,mnuBoardHighlight,mnuBoardTurn,e2e4,mnuBoardTurn,mnuBoardCoordinates",
+              "mnuBoardLock,mnuBoardView,mnuBoardLegalMoves",
+              "mnuBoardTurn,e2e4,mnuBoardCoordinates", ""}) {
             GameUnderTest game;
-            seen << QString("%1 %2 %3 %4")
+            seen << QString("%1 %2 %3 %4 %5%6")
                         .arg(game.Board.Locked())
                         .arg(game.Board.HighlightMove())
                         .arg(game.Board.SideView())
-                        .arg(game.Find<QAction>("mnuBoardTurn")->isChecked());
+                        .arg(game.Find<QAction>("mnuBoardTurn")->isChecked())
+                        .arg(game.Find<QAction>("mnuBoardCoordinates")->isChecked())
+                        .arg(game.Find<QAction>("mnuBoardLegalMoves")->isChecked());
             game.Run(QString(steps).split(',', Qt::SkipEmptyParts));
         }
-        QCOMPARE(seen, (QStringList{"0 1 0 0", "1 0 0 0", "0 0 1 0", "0 0 0 1"}));
+        QCOMPARE(seen, (QStringList{"0 1 0 0 00", "1 0 0 0 10", "0 0 1 0 11", "0 0 0 1 01"}));
     }
 
     void gamesNotKeptSaidOnce() {
@@ -672,7 +676,8 @@ private slots:
                 "Quorrin ", "Quorrin", "#404040", "White's moves #e0e0e0", "Black's moves #e0e0e0",
                 "e2e4", "Move Piece", "Test Stalemate",
                 "Game[New Game [Ctrl+N], -, Board[Reverse Board, Drag-and-Drop, Highlight Move, "
-                "-, Turn Board After Each Move (checked)], Actions[Undo Last Move [Ctrl+Z], Redo "
+                "-, Turn Board After Each Move (checked), Coordinates, Show Legal Moves], "
+                "Actions[Undo Last Move [Ctrl+Z], Redo "
                 "Move [Ctrl+Shift+Z], Claim Draw, Resign, Agree Draw, Pause Clock, Review[Back "
                 "[Alt+Left], Forward [Alt+Right], To Start [Alt+Home], To End [Alt+End], -, "
                 "Continue from Here]], Time Control..., Players..., -, Quit], Record[Open "

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 namespace quorrin::test {
 
 // The surface of the square with that name ("e4"): the child widget picSquare<index>.
@@ -28,7 +30,10 @@ inline QImage Drawn(const QString& name, int ratio) {
 // What square k should show at a ratio: its colour (&H00BBGGRR, the top byte ignored), when
 // framed a frame as wide as the ratio on the outermost pixels, and its piece: the cell drawn for
 // that density ANDed and ORed in, centred (the extra pixel of an odd margin right and below).
-inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int ratio = 1) {
+// A hint: the pixels whose centres lie from inner to outer sides from the square's centre take
+// the other square colour, under the piece.
+inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int ratio = 1,
+                             double inner = 0, double outer = 0) {
     const auto rgb = [](quint32 c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
     const QImage andLayer = Drawn(QStringLiteral("pieces-and"), ratio);
     const QImage orLayer = Drawn(QStringLiteral("pieces-or"), ratio);
@@ -41,6 +46,10 @@ inline QImage ExpectedSquare(const brdChessboard& board, int k, bool framed, int
             QRgb pixel = rgb(framed && edge  ? board.HighlightMoveColor()
                              : square.IsDark ? board.DarkSquareColor()
                                              : board.LightSquareColor());
+            const double d = std::hypot(x + 0.5 - side / 2.0, y + 0.5 - side / 2.0) / side;
+            if (d >= inner && d < outer) {
+                pixel = rgb(square.IsDark ? board.LightSquareColor() : board.DarkSquareColor());
+            }
             const int u = x - (side - cell) / 2, v = y - (side - cell) / 2;
             if (square.Occupied && u >= 0 && u < cell && v >= 0 && v < cell) {
                 const int at = square.Piece.Kind * cell + u;

@@ -1,6 +1,7 @@
 // What the board shows: its size in twips, its squares placed for either view and composed at the
 // device pixel ratio of its screen (offscreen screens at ratios 1, 2 and 3), also after its window
-// moves to another, and the six properties that change the pictures, saved and loaded.
+// moves to another, coordinates and legal-move hints, and the eight properties that change the
+// pictures, saved and loaded.
 #include "BoardTestSupport.h"
 #include "board/PropertyStore.h"
 
@@ -167,6 +168,79 @@ private slots:
         }
     }
 
+    // After 1. e4 d5: the edge squares as shown (and they alone) carry coordinates, sharp at the
+    // screen's density in the other square colour; the pawn on e4 in hand (mouse or keys) puts a
+    // dot on e5 and a ring under the pawn on d5, redrawing only those squares (and e4, emptied
+    // for the mouse); the capture takes them away with the squares of the move.
+    void coordinatesAndLegalMoves() {
+        for (const auto& [ratio, sideView, byKeys, edges] :
+             {std::tuple{1, 0, false, "a8 a7 a6 a5 a4 a3 a2 a1 b1 c1 d1 e1 f1 g1 h1"},
+              {2, 1, true, "a8 b8 c8 d8 e8 f8 g8 h8 h7 h6 h5 h4 h3 h2 h1"}}) {
+            brdChessboard board;
+            board.SetExtentTwips(6135, 6135);
+            board.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&board) && MoveToRatio(board, ratio));
+            QVERIFY(board.MovePiece("e2", "e4") && board.MovePiece("d7", "d5"));
+            board.setCoordinates(true);
+            board.setShowLegalMoves(true);
+            board.setSideView(sideView);
+            std::array<qint64, 65> keys{};
+            QStringList marked, redrawn; // squares unlike the expected picture, and recomposed
+            const auto look = [&](const QStringList& framed, double inner = 0, double outer = 0) {
+                marked.clear();
+                redrawn.clear();
+                for (int k = 1; k <= 64; ++k) {
+                    const QString name = QString::fromStdString(SquareIndexToName(k));
+                    QImage expected =
+                        test::ExpectedSquare(board, k, framed.contains(name), ratio, inner, outer);
+                    expected.setDevicePixelRatio(ratio);
+                    const QImage& shown = test::Surface(board, qPrintable(name))->Image();
+                    marked << (shown != expected ? name : QString());
+                    redrawn << (std::exchange(keys[k], shown.cacheKey()) != shown.cacheKey()
+                                    ? name
+                                    : QString());
+                }
+                marked.removeAll(QString());
+                redrawn.removeAll(QString());
+            };
+            look({"d7", "d5"});
+            QCOMPARE(marked.join(' '), QString(edges));
+            const QImage corner = test::Surface(board, sideView == 0 ? "a1" : "h8")->Image();
+            bool inked = false, sharp = false; // in the digit's corner, left of the piece
+            for (int y = 0; y + 1 < corner.height() / 2; ++y) {
+                for (int x = 0; x + 1 < corner.width() / 6; ++x) {
+                    inked = inked || corner.pixel(x, y) == qRgb(0xE0, 0xE0, 0xE0);
+                    sharp = sharp || corner.pixel(x, y) != corner.pixel(x | 1, y | 1);
+                }
+            }
+            QVERIFY(inked && (ratio == 1 || sharp)); // not enlarged in 2 x 2 blocks
+
+            // Keys as Black sees the board; the mouse presses on e4, lets go on d5.
+            const auto hand = [&](Qt::Key step, const char* square, bool press) {
+                for (const Qt::Key key : {Qt::Key_Down, step, Qt::Key_Space}) {
+                    if (byKeys) {
+                        QTest::keyClick(&board, key);
+                    }
+                }
+                if (!byKeys && press) {
+                    QTest::mousePress(test::Surface(board, square), Qt::LeftButton);
+                } else if (!byKeys) {
+                    QTest::mouseRelease(test::Surface(board, square), Qt::LeftButton);
+                }
+            };
+            hand(Qt::Key_Down, "e4", true);
+            look({"d7", "d5"}, 0, 1.0 / 6);
+            QCOMPARE(redrawn, (byKeys ? QStringList{"d5", "e5"} : QStringList{"d5", "e5", "e4"}));
+            QVERIFY(!marked.contains("e5")); // the dot
+            look({"d7", "d5"}, 0.40, 0.47);
+            QVERIFY(!marked.contains("d5")); // the ring
+            hand(Qt::Key_Right, "d5", false);
+            look({"e4", "d5"});
+            QCOMPARE(redrawn, (QStringList{"d7", "d5", "e5", "e4"})); // d7 loses its frame
+            QCOMPARE(marked.join(' '), QString(edges));
+        }
+    }
+
     void propertiesWrittenSavedAndLoaded_data() {
         QTest::addColumn<QVariant>("defaultValue");
         QTest::addColumn<QVariant>("value");
@@ -183,6 +257,9 @@ private slots:
             << QVariant(true) << QVariant(false) << "yes" << QVariant(true);
         QTest::newRow("HighlightMoveColor")
             << QVariant(0x00FF0000u) << QVariant(7u) << "-1" << QVariant(0xFFFFFFFFu);
+        QTest::newRow("Coordinates") << QVariant(false) << QVariant(true) << "0" << QVariant(false);
+        QTest::newRow("ShowLegalMoves")
+            << QVariant(false) << QVariant(true) << "False" << QVariant(false);
     }
 
     void propertiesWrittenSavedAndLoaded() {
@@ -202,7 +279,7 @@ private slots:
         QCOMPARE(board.property(name), value);
         const bool framed = board.HighlightMove();
         QVERIFY(test::Shows(board, "f6", framed) && test::Shows(board, "g8", framed) &&
-                test::Shows(board, "a1", false) && test::Shows(board, "b1", false));
+                test::Shows(board, "c2", false) && test::Shows(board, "d4", false));
 
         // Saved, every key even at its default; loaded, with SideView alone reported (its write
         // lays the squares out) and the loaded view and colours drawn from the first paint on.
@@ -210,7 +287,7 @@ private slots:
         SettingsPropertyStore store(dir.filePath("GAME.ini"), QStringLiteral("brdChessboard1"));
         board.WriteProperties(store);
         store.Sync();
-        QCOMPARE(QSettings(dir.filePath("GAME.ini"), QSettings::IniFormat).allKeys().size(), 6);
+        QCOMPARE(QSettings(dir.filePath("GAME.ini"), QSettings::IniFormat).allKeys().size(), 8);
         brdChessboard loaded;
         QSignalSpy loadChanges(&loaded, &brdChessboard::PropertyChanged);
         loaded.ReadProperties(store);
@@ -218,7 +295,9 @@ private slots:
         QCOMPARE(QList<QVariantList>(loadChanges), QList<QVariantList>{{"SideView"}});
         loaded.show();
         QVERIFY(QTest::qWaitForWindowExposed(&loaded));
-        QCOMPARE(Shown(loaded), ExpectedBoard(loaded, 1, {}));
+        if (!loaded.Coordinates()) { // their pictures are checked above
+            QCOMPARE(Shown(loaded), ExpectedBoard(loaded, 1, {}));
+        }
         // As a file may hold them: 32-bit numbers, true or false in any case; else the default.
         QFETCH(QString, saved);
         store.Write(name, saved);

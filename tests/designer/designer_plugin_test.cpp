@@ -29,7 +29,7 @@ private slots:
 
     // A board placed new keeps eight template squares: 4920 x 4920 twips, 328 pixels at normal
     // density. A saved form's geometry, set after createWidget, holds all the same: 409 pixels
-    // (6135 twips) square to eight squares of 51. Six designable properties, each with its own
+    // (6135 twips) square to eight squares of 51. Eight designable properties, each with its own
     // change signal; the game commands are public slots that Designer's connection editor lists.
     void newBoardTakesItsFirstPlacementSizeAndIsDesignable() {
         const std::unique_ptr<QWidget> board(plugin_->createWidget(nullptr));
@@ -40,8 +40,9 @@ private slots:
         QCOMPARE(board->size(), QSize(408, 408));
         const QMetaObject* meta = board->metaObject();
         QCOMPARE(meta->className(), "quorrin::brdChessboard");
-        for (const char* name : {"DarkSquareColor", "LightSquareColor", "Locked", "SideView",
-                                 "HighlightMove", "HighlightMoveColor"}) {
+        for (const char* name :
+             {"DarkSquareColor", "LightSquareColor", "Locked", "SideView", "HighlightMove",
+              "HighlightMoveColor", "Coordinates", "ShowLegalMoves"}) {
             const QMetaProperty property = meta->property(meta->indexOfProperty(name));
             QVERIFY2(property.isWritable() && property.isDesignable() && property.hasNotifySignal(),
                      name);
