@@ -56,6 +56,10 @@ void brdChessboardPrivate::DrawSquare(SquareIndex square, bool showHighlight) {
     if (!IsBoardSquare(square) || grid_.Surface(square) == nullptr) {
         return;
     }
+    grid_.Surface(square)->Show(LookOf(square, showHighlight));
+}
+
+SquareSurface::Look brdChessboardPrivate::LookOf(SquareIndex square, bool showHighlight) const {
     const EngineState& state = Shown();
     const BoardSquare& record = state.Squares[square];
 
@@ -82,7 +86,7 @@ void brdChessboardPrivate::DrawSquare(SquareIndex square, bool showHighlight) {
         look.mark =
             SquareSurface::RgbOf(record.IsDark ? props_.lightSquareColor : props_.darkSquareColor);
     }
-    grid_.Surface(square)->Show(look);
+    return look;
 }
 
 void brdChessboardPrivate::ShowHints(SquareIndex from) {

@@ -33,10 +33,10 @@ void brdChessboardPrivate::picSquare_MouseDown(int index, Qt::MouseButton button
         DrawSquare(drag_.From(), true);
     }
 
-    // The piece (and a frame on its square) vanish while it is carried; the position stays.
-    SquareSurface::Look cleared;
-    cleared.background =
-        SquareSurface::RgbOf(square.IsDark ? props_.darkSquareColor : props_.lightSquareColor);
+    // The piece (and a frame on its square) vanish while it is carried; the position, and the
+    // square's coordinates, stay.
+    SquareSurface::Look cleared = LookOf(static_cast<SquareIndex>(index), false);
+    cleared.piece.reset();
     grid_.Surface(static_cast<SquareIndex>(index))->Show(cleared);
 
     drag_.Start(static_cast<SquareIndex>(index),

@@ -84,6 +84,8 @@ public:
 
     // Redraws one square from the position: colour, last-move frame, piece.
     void DrawSquare(SquareIndex square, bool showHighlight) override;
+    // What a square shows of the position drawn: colour, frame, piece, coordinates and hint.
+    SquareSurface::Look LookOf(SquareIndex square, bool showHighlight) const;
     void RepaintBoard();
     // The hints of the piece on square from (none for NoSquare, or while ShowLegalMoves is
     // off); only the squares whose hint changes are redrawn.
