@@ -238,6 +238,16 @@ private slots:
             look({"e4", "d5"});
             QCOMPARE(redrawn, (QStringList{"d7", "d5", "e5", "e4"})); // d7 loses its frame
             QCOMPARE(marked.join(' '), QString(edges));
+            // A piece carried from an edge square (Black's rook, after exd5) leaves the
+            // square's digit in place.
+            const auto digitCorner = [](const QImage& square) {
+                return square.copy(0, 0, square.width() / 4, square.height() / 4);
+            };
+            const QImage before = test::Surface(board, "a8")->Image();
+            QTest::mousePress(test::Surface(board, "a8"), Qt::LeftButton);
+            const QImage& carried = test::Surface(board, "a8")->Image();
+            QVERIFY(sideView != 0 ||
+                    (carried != before && digitCorner(carried) == digitCorner(before)));
         }
     }
 
