@@ -30,10 +30,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption versionOption = options.addVersionOption();
     const QCommandLineOption timeControlOption(
         QStringLiteral("time-control"),
-        QApplication::translate("main", "Plays with a clock: SPEC as the PGN TimeControl tag "
+        QApplication::translate("main", "Plays with a clock: CONTROL as the PGN TimeControl tag "
                                         "writes it (-, 300, 180+2, 40/5400+30:1800+30), 300d5 "
                                         "for a simple delay, 300b5 for Bronstein."),
-        QStringLiteral("SPEC"));
+        QStringLiteral("CONTROL"));
     options.addOption(timeControlOption);
     options.addPositionalArgument(
         QStringLiteral("FILE"),
@@ -51,12 +51,12 @@ int main(int argc, char* argv[]) {
     }
     std::optional<quorrin::TimeControl> control;
     if (options.isSet(timeControlOption)) {
-        const QString spec = options.value(timeControlOption);
+        const QString written = options.value(timeControlOption);
         const quorrin::ReadResult<quorrin::SideTimeControl> read =
-            quorrin::ReadTimeControl(spec.toStdString());
+            quorrin::ReadTimeControl(written.toStdString());
         if (!read) {
             return Refuse(QApplication::translate("main", "quorrin: bad --time-control '%1': %2")
-                              .arg(spec, quorrin::ReadErrorText(read.Error())));
+                              .arg(written, quorrin::ReadErrorText(read.Error())));
         }
         control = quorrin::TimeControl{*read, *read};
     }
