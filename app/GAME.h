@@ -119,6 +119,10 @@ private:
     void LoadText(const QByteArray& text);
     // The game to load when a file holds several: asks the player; nullopt when cancelled.
     std::optional<std::size_t> PickGame(const PgnFile& file);
+    // A list of rows to choose one from, in a dialog of that name and title; nullopt when
+    // cancelled.
+    std::optional<std::size_t> PickRow(const char* name, const QString& title,
+                                       const QStringList& rows, int width);
     // Puts a game played elsewhere on the board with its tags and comments, then shows the one
     // message its last move deserves.
     void AdoptGame(const ChessEngine& played, const PgnGame& game);

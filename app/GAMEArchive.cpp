@@ -6,11 +6,7 @@
 #include "UserSettings.h"
 #include "board/brdChessboard.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFile>
-#include <QListWidget>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -73,43 +69,26 @@ void GAME::mnuRecordRecent_Click() {
     ReturnToGame();
     ArchiveGame();
     const QList<GameArchive::Entry> entries = archive_->List();
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("dlgRecentGames"));
-    dialog.setWindowTitle(tr("Recent Games"));
-    auto* games = new QListWidget(&dialog);
-    games->setObjectName(QStringLiteral("lstGames"));
+    QStringList rows;
     for (const GameArchive::Entry& entry : entries) {
         const PgnSummary& about = entry.Summary;
         const auto moves = (entry.Plies + 1) / 2;
-        games->addItem(QStringLiteral("%1   %2 - %3   %4   %5   %6")
-                           .arg(entry.Modified.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                Text(about.White), Text(about.Black), Text(about.Result),
-                                moves == 1 ? tr("1 move") : tr("%1 moves").arg(moves),
-                                Text(about.FirstMoves)));
+        rows << QStringLiteral("%1   %2 - %3   %4   %5   %6")
+                    .arg(entry.Modified.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                         Text(about.White), Text(about.Black), Text(about.Result),
+                         moves == 1 ? tr("1 move") : tr("%1 moves").arg(moves),
+                         Text(about.FirstMoves));
     }
-    games->setCurrentRow(0);
-    games->setMinimumWidth(640);
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(games, &QListWidget::itemActivated, &dialog, &QDialog::accept);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(games);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted || games->currentRow() < 0) {
+    const std::optional<std::size_t> chosen =
+        PickRow("dlgRecentGames", tr("Recent Games"), rows, 640);
+    if (!chosen) {
         return;
     }
-    const QString path = entries[games->currentRow()].Path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage(tr("Cannot open %1: %2").arg(path, file.errorString()));
-        return;
-    }
+    const QString path = entries[static_cast<qsizetype>(*chosen)].Path;
     // The game goes on in its own file, unless another program is playing it there.
     archiveContinued_ =
         path == archive_->CurrentFile() || !GameArchive::Held(path) ? path : QString();
-    LoadText(file.readAll());
+    OpenFile(path);
     archiveContinued_.clear();
 }
 

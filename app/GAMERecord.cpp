@@ -252,19 +252,26 @@ std::optional<std::size_t> GAME::PickGame(const PgnFile& file) {
     if (file.Games.size() == 1) {
         return 0;
     }
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("dlgPickGame"));
-    dialog.setWindowTitle(QStringLiteral("Open Game"));
-    auto* games = new QListWidget(&dialog);
-    games->setObjectName(QStringLiteral("lstGames"));
+    QStringList rows;
     for (const PgnGame& game : file.Games) {
         const PgnSummary about = Summarize(game);
-        games->addItem(QStringLiteral("%1 - %2   %3   %4   %5")
-                           .arg(Text(about.White), Text(about.Black), Text(about.Result),
-                                Text(about.Date), Text(about.FirstMoves)));
+        rows << QStringLiteral("%1 - %2   %3   %4   %5")
+                    .arg(Text(about.White), Text(about.Black), Text(about.Result), Text(about.Date),
+                         Text(about.FirstMoves));
     }
+    return PickRow("dlgPickGame", QStringLiteral("Open Game"), rows, 560);
+}
+
+std::optional<std::size_t> GAME::PickRow(const char* name, const QString& title,
+                                         const QStringList& rows, int width) {
+    QDialog dialog(this);
+    dialog.setObjectName(QLatin1String(name));
+    dialog.setWindowTitle(title);
+    auto* games = new QListWidget(&dialog);
+    games->setObjectName(QStringLiteral("lstGames"));
+    games->addItems(rows);
     games->setCurrentRow(0);
-    games->setMinimumWidth(560);
+    games->setMinimumWidth(width);
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
