@@ -4,7 +4,7 @@
 
 namespace quorrin {
 
-// Names the application and lets it end with its last window: closing the game window by its
+// Names the application, puts its words in the user's language, and lets it end with its last window: closing the game window by its
 // frame leaves a still open About box running; "Quit" ends the program at once. Call once,
 // after the QApplication exists.
 void SetUpGameApplication();
