@@ -1,0 +1,87 @@
+// The game window in German: each menu's accelerator letters (&) are its own, so that Alt and
+// a letter reach one item; and the window's words are German, the names other programs read
+// English.
+#include "GAME.h"
+#include "SoundPlayer.h"
+#include "board/brdChessboard.h"
+#include "tests/support/QuietOffscreen.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace quorrin;
+
+class GermanWindowTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        testing::QuietOffscreenPlatform();
+        qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", folder_.filePath("data").toUtf8());
+        QVERIFY(german_.load(QStringLiteral(":/i18n/quorrin_de")));
+        QCoreApplication::installTranslator(&german_);
+    }
+
+    void acceleratorsDoNotClash() {
+        SilentSoundPlayer sounds;
+        GAME window(sounds);
+        // Every menu, and the menu bar's shown menus: each item with a letter of its own.
+        QList<QPair<QString, QList<QAction*>>> menus = {{"menu bar", {}}};
+        for (QAction* action : window.menuBar()->actions()) {
+            if (action->isVisible()) {
+                menus[0].second.append(action);
+            }
+        }
+        for (const QMenu* menu : window.findChildren<QMenu*>()) {
+            menus.append({menu->title(), menu->actions()});
+        }
+        QVERIFY(menus.size() > 8);
+        for (const auto& [title, actions] : menus) {
+            QMap<QChar, QString> taken;
+            for (const QAction* action : actions) {
+                const QString text = action->text();
+                const qsizetype amp = text.indexOf(QLatin1Char('&'));
+                if (action->isSeparator()) {
+                    continue;
+                }
+                QVERIFY2(amp >= 0 && amp + 1 < text.size(),
+                         qPrintable(title + ": no accelerator in " + text));
+                const QChar key = text.at(amp + 1).toLower();
+                QVERIFY2(!taken.contains(key),
+                         qPrintable(title + ": " + text + " and " + taken.value(key) + " share " + key));
+                taken.insert(key, text);
+            }
+        }
+    }
+
+    void squaresKeepTheirNames() {
+        SilentSoundPlayer sounds;
+        GAME window(sounds);
+        window.show();
+        auto* board = window.findChild<brdChessboard*>();
+        QVERIFY(board->MovePiece(QStringLiteral("e2"), QStringLiteral("e4")));
+        // The board read as a screen reader reads it: German words, the squares as written.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Schachbrett"));
+        QCOMPARE(table->text(QAccessible::Description), QStringLiteral("Weiß: Bauer e2 nach e4"));
+        const QStringList expected = {QStringLiteral("e4, weißer Bauer, letzter Zug"),
+                                      QStringLiteral("Linie e"), QStringLiteral("Reihe 4")};
+        auto* cells = static_cast<QAccessibleTableInterface*>(
+            table->interface_cast(QAccessible::TableInterface));
+        QAccessibleInterface* e4 = cells->cellAt(4, 4);
+        auto* e4Cell =
+            static_cast<QAccessibleTableCellInterface*>(e4->interface_cast(QAccessible::TableCellInterface));
+        QCOMPARE((QStringList{e4->text(QAccessible::Name),
+                              e4Cell->columnHeaderCells().value(0)->text(QAccessible::Name),
+                              e4Cell->rowHeaderCells().value(0)->text(QAccessible::Name)}),
+                 expected);
+    }
+
+private:
+    QTemporaryDir folder_;
+    QTranslator german_;
+};
+
+QTEST_MAIN(GermanWindowTest)
+#include "GermanWindowTest.moc"
