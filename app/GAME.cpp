@@ -173,40 +173,34 @@ void GAME::BuildMenus() {
 
     //: The chess board's menu (noun).
     QMenu* mnuBoard = menu(tr("Board"), "mnuBoard");
-    connect(named(mnuBoard->addAction(tr("Reverse Board")), "mnuBoardView"),
-            &QAction::triggered, this, &GAME::mnuBoardView_Click);
+    connect(named(mnuBoard->addAction(tr("Reverse Board")), "mnuBoardView"), &QAction::triggered,
+            this, &GAME::mnuBoardView_Click);
     mnuBoardLock_ = named(mnuBoard->addAction(tr("Drag-and-Drop")), "mnuBoardLock");
     mnuBoardLock_->setCheckable(true);
     connect(mnuBoardLock_, &QAction::triggered, this, &GAME::mnuBoardLock_Click);
-    mnuBoardHighlight_ =
-        named(mnuBoard->addAction(tr("Highlight Move")), "mnuBoardHighlight");
+    mnuBoardHighlight_ = named(mnuBoard->addAction(tr("Highlight Move")), "mnuBoardHighlight");
     mnuBoardHighlight_->setCheckable(true);
     connect(mnuBoardHighlight_, &QAction::triggered, this, &GAME::mnuBoardHighlight_Click);
     named(mnuBoard->addSeparator(), "sepBoardTurn");
-    mnuBoardTurn_ =
-        named(mnuBoard->addAction(tr("Turn Board After Each Move")), "mnuBoardTurn");
+    mnuBoardTurn_ = named(mnuBoard->addAction(tr("Turn Board After Each Move")), "mnuBoardTurn");
     mnuBoardTurn_->setCheckable(true);
     connect(mnuBoardTurn_, &QAction::triggered, this, [this] {
         SaveOption(QStringLiteral("GAME/TurnBoardAfterEachMove"), mnuBoardTurn_->isChecked());
         TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
     });
-    mnuBoardCoordinates_ =
-        named(mnuBoard->addAction(tr("Coordinates")), "mnuBoardCoordinates");
+    mnuBoardCoordinates_ = named(mnuBoard->addAction(tr("Coordinates")), "mnuBoardCoordinates");
     mnuBoardCoordinates_->setCheckable(true);
     connect(mnuBoardCoordinates_, &QAction::triggered, this, &GAME::mnuBoardCoordinates_Click);
-    mnuBoardLegalMoves_ =
-        named(mnuBoard->addAction(tr("Show Legal Moves")), "mnuBoardLegalMoves");
+    mnuBoardLegalMoves_ = named(mnuBoard->addAction(tr("Show Legal Moves")), "mnuBoardLegalMoves");
     mnuBoardLegalMoves_->setCheckable(true);
     connect(mnuBoardLegalMoves_, &QAction::triggered, this, &GAME::mnuBoardLegalMoves_Click);
     mnuGame->addMenu(mnuBoard);
 
     QMenu* mnuActions = menu(tr("Actions"), "mnuActions");
-    QAction* mnuActionsUndo =
-        named(mnuActions->addAction(tr("Undo Last Move")), "mnuActionsUndo");
+    QAction* mnuActionsUndo = named(mnuActions->addAction(tr("Undo Last Move")), "mnuActionsUndo");
     mnuActionsUndo->setShortcut(QKeySequence::Undo);
     connect(mnuActionsUndo, &QAction::triggered, this, &GAME::mnuActionsUndo_Click);
-    mnuActionsClaimDraw_ =
-        named(mnuActions->addAction(tr("Claim Draw")), "mnuActionsClaimDraw");
+    mnuActionsClaimDraw_ = named(mnuActions->addAction(tr("Claim Draw")), "mnuActionsClaimDraw");
     mnuActionsClaimDraw_->setEnabled(false);
     connect(mnuActionsClaimDraw_, &QAction::triggered, this, &GAME::mnuActionsClaimDraw_Click);
     connect(mnuActions, &QMenu::aboutToShow, this, &GAME::UpdateClaimDraw);
@@ -217,8 +211,8 @@ void GAME::BuildMenus() {
             this, &GAME::mnuGamePlayers_Click);
 
     named(mnuGame->addSeparator(), "sep1");
-    connect(named(mnuGame->addAction(tr("Quit")), "mnuFileQuit"), &QAction::triggered,
-            this, &GAME::mnuFileQuit_Click);
+    connect(named(mnuGame->addAction(tr("Quit")), "mnuFileQuit"), &QAction::triggered, this,
+            &GAME::mnuFileQuit_Click);
     bar->addMenu(mnuGame);
     BuildRecordMenu(bar);
 
@@ -236,8 +230,8 @@ void GAME::BuildMenus() {
         QMenu* popup = menu(tr("Reclaim Piece"), name);
         for (const Promotion& item : items) {
             const int piece = item.piece;
-            connect(named(popup->addAction(tr(item.caption)), item.name),
-                    &QAction::triggered, this, [this, piece] { PromotionChoice_ = piece; });
+            connect(named(popup->addAction(tr(item.caption)), item.name), &QAction::triggered, this,
+                    [this, piece] { PromotionChoice_ = piece; });
         }
         bar->addMenu(popup);
         popup->menuAction()->setVisible(false);
@@ -255,8 +249,8 @@ void GAME::BuildMenus() {
                                                 {"mnuBN", QT_TR_NOOP("Knight"), BlackKnight}});
 
     QMenu* mnuabout = menu(tr("About"), "mnuabout");
-    connect(named(mnuabout->addAction(tr("About Quorrin")), "mnuaboutchess"),
-            &QAction::triggered, this, &GAME::mnuaboutchess_Click);
+    connect(named(mnuabout->addAction(tr("About Quorrin")), "mnuaboutchess"), &QAction::triggered,
+            this, &GAME::mnuaboutchess_Click);
     bar->addMenu(mnuabout);
 
     // F10 opens the first menu, so that every command can be reached without a mouse; the

@@ -76,8 +76,7 @@ void GAME::mnuRecordRecent_Click() {
         rows << QStringLiteral("%1   %2 - %3   %4   %5   %6")
                     .arg(entry.Modified.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                          Text(about.White), Text(about.Black), Text(about.Result),
-                         tr("%n moves", nullptr, moves),
-                         Text(about.FirstMoves));
+                         tr("%n moves", nullptr, moves), Text(about.FirstMoves));
     }
     const std::optional<std::size_t> chosen =
         PickRow("dlgRecentGames", tr("Recent Games"), rows, 640);

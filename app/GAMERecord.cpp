@@ -129,10 +129,10 @@ void GAME::mnuRecordEnterMove_Click() {
         return;
     }
     bool entered = false;
-    const QString text = QInputDialog::getText(this, tr("Enter Move"),
-                                               //: The moves given as examples are typed as shown, in English letters.
-                                               tr("Move (Nf3, e2e4):"),
-                                               QLineEdit::Normal, QString(), &entered);
+    const QString text = QInputDialog::getText(
+        this, tr("Enter Move"),
+        //: The moves given as examples are typed as shown, in English letters.
+        tr("Move (Nf3, e2e4):"), QLineEdit::Normal, QString(), &entered);
     if (!entered || text.trimmed().isEmpty()) {
         return;
     }
@@ -237,8 +237,9 @@ void GAME::LoadText(const QByteArray& bytes) {
     }
     const PgnFile file = ReadPgn(text);
     if (file.Error || file.Games.empty()) {
-        ShowMessage(tr("Not a game: %1")
-                        .arg(file.Error ? ReadErrorText(*file.Error) : tr("no moves or tags found")));
+        ShowMessage(
+            tr("Not a game: %1")
+                .arg(file.Error ? ReadErrorText(*file.Error) : tr("no moves or tags found")));
         return;
     }
     const std::optional<std::size_t> chosen = PickGame(file);

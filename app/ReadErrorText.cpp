@@ -21,19 +21,21 @@ QString Square(SquareIndex square) {
 
 QString Piece(PieceType piece) {
     static const char* const names[2][6] = {
-        {QT_TRANSLATE_NOOP("quorrin", "black king"),
-         QT_TRANSLATE_NOOP("quorrin", "black queen"),
-         QT_TRANSLATE_NOOP("quorrin", "black rook"),
-         QT_TRANSLATE_NOOP("quorrin", "black knight"),
-         QT_TRANSLATE_NOOP("quorrin", "black bishop"),
-         QT_TRANSLATE_NOOP("quorrin", "black pawn")},
-        {QT_TRANSLATE_NOOP("quorrin", "white king"),
-         QT_TRANSLATE_NOOP("quorrin", "white queen"),
-         QT_TRANSLATE_NOOP("quorrin", "white rook"),
-         QT_TRANSLATE_NOOP("quorrin", "white knight"),
-         QT_TRANSLATE_NOOP("quorrin", "white bishop"),
-         QT_TRANSLATE_NOOP("quorrin", "white pawn")}};
-    return Tr(names[IsWhitePiece(piece) ? 1 : 0][static_cast<int>(ShapeOf(piece))]);
+        {QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black king"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black queen"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black rook"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black knight"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black bishop"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black pawn")},
+        {QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white king"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white queen"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white rook"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white knight"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white bishop"),
+         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white pawn")}};
+    return QCoreApplication::translate(
+        "quorrin::ReadErrorText",
+        names[IsWhitePiece(piece) ? 1 : 0][static_cast<int>(ShapeOf(piece))]);
 }
 
 QString Squares(std::uint64_t set) {

@@ -109,8 +109,8 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(Margin, 124, FormWidth - 2 * Margin, 2);
 
-    PlaceLabel(new QLabel(tr("Have questions?  Need technical support? "), this),
-               "Label1", QRect(Margin, 136, FormWidth - 2 * Margin, 20));
+    PlaceLabel(new QLabel(tr("Have questions?  Need technical support? "), this), "Label1",
+               QRect(Margin, 136, FormWidth - 2 * Margin, 20));
     auto* Label7 = PlaceLabel(new ClickableLabel(tr("Contact us"), this), "Label7",
                               QRect(Margin, 156, 90, 20));
     Label7->setToolTip(tr("Email us!"));
@@ -122,13 +122,13 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label7->adjustSize();
     Label4->adjustSize();
 
-    auto* Label8 = PlaceLabel(
-        new QLabel(tr("Copyright \u00A9 2026 %1. This program is protected by "
-                      "copyright law; copying or passing it on without the "
-                      "maker's permission is not allowed.")
-                       .arg(MakerName),
-                   this),
-        "Label8", QRect(Margin, 208, FormWidth - 2 * Margin, 48));
+    auto* Label8 =
+        PlaceLabel(new QLabel(tr("Copyright \u00A9 2026 %1. This program is protected by "
+                                 "copyright law; copying or passing it on without the "
+                                 "maker's permission is not allowed.")
+                                  .arg(MakerName),
+                              this),
+                   "Label8", QRect(Margin, 208, FormWidth - 2 * Margin, 48));
     Label8->setWordWrap(true);
     QFont small = Label8->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);

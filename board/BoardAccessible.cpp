@@ -38,8 +38,10 @@ public:
             BoardAccessible::SquareAt(*board_, column ? 0 : position_, column ? position_ : 0);
         const QString name = QString::fromStdString(SquareIndexToName(square));
         // The file's letter and the rank's digit stay as they are: squares keep their names.
-        return column ? QCoreApplication::translate("quorrin::BoardAccessible", "file %1").arg(name[0])
-                      : QCoreApplication::translate("quorrin::BoardAccessible", "rank %1").arg(name[1]);
+        return column
+                   ? QCoreApplication::translate("quorrin::BoardAccessible", "file %1").arg(name[0])
+                   : QCoreApplication::translate("quorrin::BoardAccessible", "rank %1")
+                         .arg(name[1]);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {

@@ -18,12 +18,9 @@ QString Tr(const char* text, const char* comment = nullptr) {
 }
 
 const char* const ShapeNames[] = {
-    QT_TRANSLATE_NOOP("quorrin", "king"),
-    QT_TRANSLATE_NOOP("quorrin", "queen"),
-    QT_TRANSLATE_NOOP("quorrin", "rook"),
-    QT_TRANSLATE_NOOP("quorrin", "knight"),
-    QT_TRANSLATE_NOOP("quorrin", "bishop"),
-    QT_TRANSLATE_NOOP("quorrin", "pawn")};
+    QT_TRANSLATE_NOOP("quorrin", "king"),   QT_TRANSLATE_NOOP("quorrin", "queen"),
+    QT_TRANSLATE_NOOP("quorrin", "rook"),   QT_TRANSLATE_NOOP("quorrin", "knight"),
+    QT_TRANSLATE_NOOP("quorrin", "bishop"), QT_TRANSLATE_NOOP("quorrin", "pawn")};
 
 QString ShapeName(PieceType kind) {
     return Tr(ShapeNames[static_cast<int>(ShapeOf(kind))]);
@@ -32,18 +29,12 @@ QString ShapeName(PieceType kind) {
 // Whole phrases: the colour's word may agree with the piece's.
 QString PieceName(const PieceState& piece) {
     static const char* const names[2][6] = {
-        {QT_TRANSLATE_NOOP("quorrin", "black king"),
-         QT_TRANSLATE_NOOP("quorrin", "black queen"),
-         QT_TRANSLATE_NOOP("quorrin", "black rook"),
-         QT_TRANSLATE_NOOP("quorrin", "black knight"),
-         QT_TRANSLATE_NOOP("quorrin", "black bishop"),
-         QT_TRANSLATE_NOOP("quorrin", "black pawn")},
-        {QT_TRANSLATE_NOOP("quorrin", "white king"),
-         QT_TRANSLATE_NOOP("quorrin", "white queen"),
-         QT_TRANSLATE_NOOP("quorrin", "white rook"),
-         QT_TRANSLATE_NOOP("quorrin", "white knight"),
-         QT_TRANSLATE_NOOP("quorrin", "white bishop"),
-         QT_TRANSLATE_NOOP("quorrin", "white pawn")}};
+        {QT_TRANSLATE_NOOP("quorrin", "black king"), QT_TRANSLATE_NOOP("quorrin", "black queen"),
+         QT_TRANSLATE_NOOP("quorrin", "black rook"), QT_TRANSLATE_NOOP("quorrin", "black knight"),
+         QT_TRANSLATE_NOOP("quorrin", "black bishop"), QT_TRANSLATE_NOOP("quorrin", "black pawn")},
+        {QT_TRANSLATE_NOOP("quorrin", "white king"), QT_TRANSLATE_NOOP("quorrin", "white queen"),
+         QT_TRANSLATE_NOOP("quorrin", "white rook"), QT_TRANSLATE_NOOP("quorrin", "white knight"),
+         QT_TRANSLATE_NOOP("quorrin", "white bishop"), QT_TRANSLATE_NOOP("quorrin", "white pawn")}};
     return Tr(names[piece.IsWhite ? 1 : 0][static_cast<int>(ShapeOf(piece.Kind))]);
 }
 
@@ -55,9 +46,9 @@ QString SquareName(int square) {
 
 QString SquareSpokenName(const EngineState& state, SquareIndex square, SquareIndex selected) {
     const BoardSquare& record = state.Squares[square];
-    QString name = record.Occupied
-                       ? Tr("%1, %2", "a square's name, the piece on it").arg(SquareName(square), PieceName(record.Piece))
-                       : Tr("%1, empty", "a square's name").arg(SquareName(square));
+    QString name = record.Occupied ? Tr("%1, %2", "a square's name, the piece on it")
+                                         .arg(SquareName(square), PieceName(record.Piece))
+                                   : Tr("%1, empty", "a square's name").arg(SquareName(square));
     if (square == state.LastMoveFrom || square == state.LastMoveTo) {
         name = Tr("%1, last move", "a square's name and what stands on it").arg(name);
     }
@@ -113,12 +104,13 @@ QString MoveAnnouncement(const ChessEngine& engine) {
         if (move.ToOccupied) {
             // Where the piece came from is said for every capture, as for every other move: a
             // listener cannot see the board to work it out.
-            text = (move.WhiteMoved ? Tr("White: %1 %2 takes %3 on %4",
-                                         "the piece moved, its square, the piece taken, its square")
-                                    : Tr("Black: %1 %2 takes %3 on %4",
-                                         "the piece moved, its square, the piece taken, its square"))
-                       .arg(mover, from, ShapeName(move.CapturedPiece.Kind),
-                            SquareName(move.ToSquare));
+            text =
+                (move.WhiteMoved ? Tr("White: %1 %2 takes %3 on %4",
+                                      "the piece moved, its square, the piece taken, its square")
+                                 : Tr("Black: %1 %2 takes %3 on %4",
+                                      "the piece moved, its square, the piece taken, its square"))
+                    .arg(mover, from, ShapeName(move.CapturedPiece.Kind),
+                         SquareName(move.ToSquare));
         } else {
             text = (move.WhiteMoved ? Tr("White: %1 %2 to %3", "the piece moved, from, to")
                                     : Tr("Black: %1 %2 to %3", "the piece moved, from, to"))
@@ -152,7 +144,8 @@ QString NewGameAnnouncement(bool bWhitesTurn) {
 }
 
 QString RefusalAnnouncement(SquareIndex from, SquareIndex to) {
-    return Tr("%1 to %2 is not a legal move", "two squares' names").arg(SquareName(from), SquareName(to));
+    return Tr("%1 to %2 is not a legal move", "two squares' names")
+        .arg(SquareName(from), SquareName(to));
 }
 
 } // namespace quorrin

@@ -835,6 +835,57 @@
     </message>
 </context>
 <context>
+    <name>quorrin::ReadErrorText</name>
+    <message>
+        <source>black king</source>
+        <translation>schwarzer König</translation>
+    </message>
+    <message>
+        <source>black queen</source>
+        <translation>schwarze Dame</translation>
+    </message>
+    <message>
+        <source>black rook</source>
+        <translation>schwarzer Turm</translation>
+    </message>
+    <message>
+        <source>black knight</source>
+        <translation>schwarzer Springer</translation>
+    </message>
+    <message>
+        <source>black bishop</source>
+        <translation>schwarzer Läufer</translation>
+    </message>
+    <message>
+        <source>black pawn</source>
+        <translation>schwarzer Bauer</translation>
+    </message>
+    <message>
+        <source>white king</source>
+        <translation>weißer König</translation>
+    </message>
+    <message>
+        <source>white queen</source>
+        <translation>weiße Dame</translation>
+    </message>
+    <message>
+        <source>white rook</source>
+        <translation>weißer Turm</translation>
+    </message>
+    <message>
+        <source>white knight</source>
+        <translation>weißer Springer</translation>
+    </message>
+    <message>
+        <source>white bishop</source>
+        <translation>weißer Läufer</translation>
+    </message>
+    <message>
+        <source>white pawn</source>
+        <translation>weißer Bauer</translation>
+    </message>
+</context>
+<context>
     <name>quorrin::TimeControlDialog</name>
     <message>
         <source>Untimed</source>

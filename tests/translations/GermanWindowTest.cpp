@@ -48,8 +48,8 @@ private slots:
                 QVERIFY2(amp >= 0 && amp + 1 < text.size(),
                          qPrintable(title + ": no accelerator in " + text));
                 const QChar key = text.at(amp + 1).toLower();
-                QVERIFY2(!taken.contains(key),
-                         qPrintable(title + ": " + text + " and " + taken.value(key) + " share " + key));
+                QVERIFY2(!taken.contains(key), qPrintable(title + ": " + text + " and " +
+                                                          taken.value(key) + " share " + key));
                 taken.insert(key, text);
             }
         }
@@ -70,8 +70,8 @@ private slots:
         auto* cells = static_cast<QAccessibleTableInterface*>(
             table->interface_cast(QAccessible::TableInterface));
         QAccessibleInterface* e4 = cells->cellAt(4, 4);
-        auto* e4Cell =
-            static_cast<QAccessibleTableCellInterface*>(e4->interface_cast(QAccessible::TableCellInterface));
+        auto* e4Cell = static_cast<QAccessibleTableCellInterface*>(
+            e4->interface_cast(QAccessible::TableCellInterface));
         QCOMPARE((QStringList{e4->text(QAccessible::Name),
                               e4Cell->columnHeaderCells().value(0)->text(QAccessible::Name),
                               e4Cell->rowHeaderCells().value(0)->text(QAccessible::Name)}),
