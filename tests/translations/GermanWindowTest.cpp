@@ -1,6 +1,6 @@
 // The game window in German: each menu's accelerator letters (&) are its own, so that Alt and
-// a letter reach one item; and the window's words are German, the names other programs read
-// English.
+// a letter reach one item; the board's words are German, the squares' names as written; and
+// counts take each language's plural forms.
 #include "GAME.h"
 #include "SoundPlayer.h"
 #include "board/brdChessboard.h"
@@ -75,6 +75,27 @@ private slots:
         QCOMPARE((QStringList{e4->text(QAccessible::Name),
                               e4Cell->columnHeaderCells().value(0)->text(QAccessible::Name),
                               e4Cell->rowHeaderCells().value(0)->text(QAccessible::Name)}),
+                 expected);
+    }
+
+    // Counts in each language's plural forms, English ones included ("1 move").
+    void plurals_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("en 1") << "en" << 1 << "1 move";
+        QTest::newRow("en 2") << "en" << 2 << "2 moves";
+        QTest::newRow("de 1") << "de" << 1 << "1 Zug";
+        QTest::newRow("de 21") << "de" << 21 << "21 Züge";
+    }
+    void plurals() {
+        QFETCH(QString, language);
+        QFETCH(int, count);
+        QFETCH(QString, expected);
+        QTranslator translator;
+        QVERIFY(translator.load(":/i18n/quorrin_" + language));
+        QCOMPARE(translator.translate("quorrin::GAME", "%n moves", nullptr, count)
+                     .replace(QLatin1String("%n"), QString::number(count)),
                  expected);
     }
 
