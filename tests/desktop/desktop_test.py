@@ -591,7 +591,7 @@ def menus_in_german(game):
     bar = accessible(game, "the menu bar", "menu bar")
     menus = [bar.getChildAtIndex(i).name for i in range(bar.childCount)]
     check(menus == ["Partie", "Notation", "Über"], f"the menu bar offers {menus}")
-    first = bar.getChildAtIndex(0)
+    first = bar.getChildAtIndex(0).getChildAtIndex(0)  # Game's item, then its pop-up menu
     items = [n for i in range(first.childCount) if (n := first.getChildAtIndex(i).name)]
     check(items == ["Neue Partie", "Brett", "Aktionen", "Bedenkzeit...", "Spieler...", "Beenden"],
           f"the Game menu offers {items}")
