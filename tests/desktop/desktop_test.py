@@ -586,8 +586,11 @@ def options_kept(game):
 
 def menus_in_german(game):
     """Started under LANGUAGE=de, as a screen reader reads it: the menu bar and the Game menu in
-    German (the accelerators' ampersands not read), Qt's own button in a dialog in German, and
-    a message box in German."""
+    German (the accelerators' ampersands not read), the board's words in German and its squares
+    as written, Qt's own button in a dialog in German, and a message box in German."""
+    board = accessible(game, "the board", "table", "Schachbrett", 60).queryTable()
+    e2 = board.getAccessibleAt(6, 4).name
+    check(e2 == "e2, weißer Bauer", f"e2 is named {e2!r}")
     bar = accessible(game, "the menu bar", "menu bar")
     menus = [bar.getChildAtIndex(i).name for i in range(bar.childCount)]
     check(menus == ["Partie", "Notation", "Über"], f"the menu bar offers {menus}")
