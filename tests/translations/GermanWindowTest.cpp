@@ -1,5 +1,5 @@
 // The game window in German: each menu's accelerator letters (&) are its own, so that Alt and
-// a letter reach one item; and counts take each language's plural forms.
+// a letter reach one item.
 #include "GAME.h"
 #include "SoundPlayer.h"
 #include "tests/support/QuietOffscreen.h"
@@ -50,27 +50,6 @@ private slots:
                 taken.insert(letter, text);
             }
         }
-    }
-
-    // Counts in each language's plural forms, English ones included ("1 move").
-    void plurals_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("en 1") << "en" << 1 << "1 move";
-        QTest::newRow("en 2") << "en" << 2 << "2 moves";
-        QTest::newRow("de 1") << "de" << 1 << "1 Zug";
-        QTest::newRow("de 21") << "de" << 21 << "21 Züge";
-    }
-    void plurals() {
-        QFETCH(QString, language);
-        QFETCH(int, count);
-        QFETCH(QString, expected);
-        QTranslator translator;
-        QVERIFY(translator.load(":/i18n/quorrin_" + language));
-        QCOMPARE(translator.translate("quorrin::GAME", "%n moves", nullptr, count)
-                     .replace(QLatin1String("%n"), QString::number(count)),
-                 expected);
     }
 
 private:

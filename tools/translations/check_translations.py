@@ -2,7 +2,8 @@
 """Fails when a string the program translates has no finished translation in a shipped language:
 lupdate reads the sources into a copy of each .ts file, and every entry left unfinished is
 printed. Entries the sources no longer have (vanished, obsolete) do not count. A translation
-that drops or adds a %1 or %n of its source fails too: the program would lose or garble words.
+that drops or adds a %1 or %n of its source fails too (the program would lose or garble words),
+as do plural forms that are all alike ("1 moves").
 
 Usage: check_translations.py LUPDATE [OPTION...] --ts FILE.ts... --sources SOURCE...
 A file named *_en.ts, the language the program is written in, holds only plural forms."""
@@ -40,12 +41,15 @@ def main():
                         continue
                     forms = [f.text or "" for f in translation.iter("numerusform")] or \
                         [translation.text or ""]
+                    if len(forms) > 1 and len(set(forms)) == 1:
+                        broken += 1
+                        print(f"{where}: the plural forms are all {forms[0]!r}")
                     for form in forms:
                         if sorted(re.findall(r"%(?:\d+|n)", form)) != \
                                 sorted(re.findall(r"%(?:\d+|n)", source)):
                             broken += 1
                             print(f"{where}: the translation {form!r} has other arguments")
-    print(f"{unfinished} unfinished translation(s), {broken} with other arguments")
+    print(f"{unfinished} unfinished translation(s), {broken} broken")
     return 1 if unfinished or broken else 0
 
 
