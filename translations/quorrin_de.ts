@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>there is no %1 on %2</source>
-        <translation>auf %2 steht nicht: %1</translation>
+        <translation>%1 auf %2 gibt es nicht</translation>
     </message>
     <message>
         <source>the %1 on %2 cannot move to %3</source>
@@ -192,11 +192,11 @@
     </message>
     <message>
         <source>no %1 can move to %2</source>
-        <translation>nach %2 kann nicht gezogen werden: %1</translation>
+        <translation>%1: kein Zug nach %2 möglich</translation>
     </message>
     <message>
         <source>ambiguous: a %1 on each of %2 can move to %3</source>
-        <translation>mehrdeutig: %1 auf %2 kann jeweils nach %3 ziehen</translation>
+        <translation>mehrdeutig: %3 ist von %2 aus erreichbar (%1)</translation>
     </message>
     <message>
         <source>only a pawn reaching the last rank is promoted</source>
@@ -909,7 +909,7 @@
     </message>
     <message>
         <source>&amp;Preset:</source>
-        <translation>&amp;Vorgabe:</translation>
+        <translation>&amp;Vorlage:</translation>
     </message>
     <message>
         <source>&amp;White:</source>
@@ -961,7 +961,7 @@ Version %1</translation>
     <name>quorrin::frmAbout</name>
     <message>
         <source>About Quorrin</source>
-        <translation>Über &amp;Quorrin</translation>
+        <translation>Über Quorrin</translation>
     </message>
     <message>
         <source>Version %1</source>
