@@ -123,8 +123,8 @@ void GAME::BuildClientArea() {
 
     lstWhiteMoves_ = MakeMoveList("lstWhiteMoves", TwipsRect(6360, 120, 1695, 6105), client_);
     lstBlackMoves_ = MakeMoveList("lstBlackMoves", TwipsRect(8160, 120, 1695, 6105), client_);
-    lstWhiteMoves_->setAccessibleName(QStringLiteral("White's moves"));
-    lstBlackMoves_->setAccessibleName(QStringLiteral("Black's moves"));
+    lstWhiteMoves_->setAccessibleName(tr("White's moves"));
+    lstBlackMoves_->setAccessibleName(tr("Black's moves"));
 
     // Below the client height: these work, but a player does not see them. Out of sight, so
     // out of the focus chain too: keys never go to a box nobody sees. Kept out of the screen
@@ -141,10 +141,10 @@ void GAME::BuildClientArea() {
     txtMovePiece_->setText(QStringLiteral("e2e4"));
     txtMovePiece_->setObjectName(QStringLiteral("txtMovePiece"));
     txtMovePiece_->setGeometry(TwipsRect(3480, 6840, 615, 375));
-    cmdMovePiece_->setText(QStringLiteral("Move Piece"));
+    cmdMovePiece_->setText(tr("Move Piece"));
     cmdMovePiece_->setObjectName(QStringLiteral("cmdMovePiece"));
     cmdMovePiece_->setGeometry(TwipsRect(4200, 6840, 1095, 375));
-    cmdTestStalemate_->setText(QStringLiteral("Test Stalemate"));
+    cmdTestStalemate_->setText(tr("Test Stalemate"));
     cmdTestStalemate_->setObjectName(QStringLiteral("cmdTestStalemate"));
     cmdTestStalemate_->setGeometry(TwipsRect(360, 6840, 1335, 375));
     connect(cmdMovePiece_, &QPushButton::clicked, this, &GAME::cmdMovePiece_Click);
@@ -164,47 +164,43 @@ void GAME::BuildMenus() {
         return created;
     };
 
-    QMenu* mnuGame = menu(QStringLiteral("Game"), "mnuGame");
-    QAction* mnuGameNew = named(mnuGame->addAction(QStringLiteral("New Game")), "mnuGameNew");
+    //: The menu of the game being played (noun).
+    QMenu* mnuGame = menu(tr("Game"), "mnuGame");
+    QAction* mnuGameNew = named(mnuGame->addAction(tr("New Game")), "mnuGameNew");
     mnuGameNew->setShortcut(QKeySequence::New);
     connect(mnuGameNew, &QAction::triggered, this, &GAME::mnuGameNew_Click);
     named(mnuGame->addSeparator(), "sep2");
 
-    QMenu* mnuBoard = menu(QStringLiteral("Board"), "mnuBoard");
-    connect(named(mnuBoard->addAction(QStringLiteral("Reverse Board")), "mnuBoardView"),
-            &QAction::triggered, this, &GAME::mnuBoardView_Click);
-    mnuBoardLock_ = named(mnuBoard->addAction(QStringLiteral("Drag-and-Drop")), "mnuBoardLock");
+    //: The chess board's menu (noun).
+    QMenu* mnuBoard = menu(tr("Board"), "mnuBoard");
+    connect(named(mnuBoard->addAction(tr("Reverse Board")), "mnuBoardView"), &QAction::triggered,
+            this, &GAME::mnuBoardView_Click);
+    mnuBoardLock_ = named(mnuBoard->addAction(tr("Drag-and-Drop")), "mnuBoardLock");
     mnuBoardLock_->setCheckable(true);
     connect(mnuBoardLock_, &QAction::triggered, this, &GAME::mnuBoardLock_Click);
-    mnuBoardHighlight_ =
-        named(mnuBoard->addAction(QStringLiteral("Highlight Move")), "mnuBoardHighlight");
+    mnuBoardHighlight_ = named(mnuBoard->addAction(tr("Highlight Move")), "mnuBoardHighlight");
     mnuBoardHighlight_->setCheckable(true);
     connect(mnuBoardHighlight_, &QAction::triggered, this, &GAME::mnuBoardHighlight_Click);
     named(mnuBoard->addSeparator(), "sepBoardTurn");
-    mnuBoardTurn_ =
-        named(mnuBoard->addAction(QStringLiteral("Turn Board After Each Move")), "mnuBoardTurn");
+    mnuBoardTurn_ = named(mnuBoard->addAction(tr("Turn Board After Each Move")), "mnuBoardTurn");
     mnuBoardTurn_->setCheckable(true);
     connect(mnuBoardTurn_, &QAction::triggered, this, [this] {
         SaveOption(QStringLiteral("GAME/TurnBoardAfterEachMove"), mnuBoardTurn_->isChecked());
         TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
     });
-    mnuBoardCoordinates_ =
-        named(mnuBoard->addAction(QStringLiteral("Coordinates")), "mnuBoardCoordinates");
+    mnuBoardCoordinates_ = named(mnuBoard->addAction(tr("Coordinates")), "mnuBoardCoordinates");
     mnuBoardCoordinates_->setCheckable(true);
     connect(mnuBoardCoordinates_, &QAction::triggered, this, &GAME::mnuBoardCoordinates_Click);
-    mnuBoardLegalMoves_ =
-        named(mnuBoard->addAction(QStringLiteral("Show Legal Moves")), "mnuBoardLegalMoves");
+    mnuBoardLegalMoves_ = named(mnuBoard->addAction(tr("Show Legal Moves")), "mnuBoardLegalMoves");
     mnuBoardLegalMoves_->setCheckable(true);
     connect(mnuBoardLegalMoves_, &QAction::triggered, this, &GAME::mnuBoardLegalMoves_Click);
     mnuGame->addMenu(mnuBoard);
 
-    QMenu* mnuActions = menu(QStringLiteral("Actions"), "mnuActions");
-    QAction* mnuActionsUndo =
-        named(mnuActions->addAction(QStringLiteral("Undo Last Move")), "mnuActionsUndo");
+    QMenu* mnuActions = menu(tr("Actions"), "mnuActions");
+    QAction* mnuActionsUndo = named(mnuActions->addAction(tr("Undo Last Move")), "mnuActionsUndo");
     mnuActionsUndo->setShortcut(QKeySequence::Undo);
     connect(mnuActionsUndo, &QAction::triggered, this, &GAME::mnuActionsUndo_Click);
-    mnuActionsClaimDraw_ =
-        named(mnuActions->addAction(QStringLiteral("Claim Draw")), "mnuActionsClaimDraw");
+    mnuActionsClaimDraw_ = named(mnuActions->addAction(tr("Claim Draw")), "mnuActionsClaimDraw");
     mnuActionsClaimDraw_->setEnabled(false);
     connect(mnuActionsClaimDraw_, &QAction::triggered, this, &GAME::mnuActionsClaimDraw_Click);
     connect(mnuActions, &QMenu::aboutToShow, this, &GAME::UpdateClaimDraw);
@@ -215,12 +211,12 @@ void GAME::BuildMenus() {
             this, &GAME::mnuGamePlayers_Click);
 
     named(mnuGame->addSeparator(), "sep1");
-    connect(named(mnuGame->addAction(QStringLiteral("Quit")), "mnuFileQuit"), &QAction::triggered,
-            this, &GAME::mnuFileQuit_Click);
+    connect(named(mnuGame->addAction(tr("Quit")), "mnuFileQuit"), &QAction::triggered, this,
+            &GAME::mnuFileQuit_Click);
     bar->addMenu(mnuGame);
     BuildRecordMenu(bar);
 
-    QMenu* mnuHelp = menu(QStringLiteral("Help"), "mnuHelp");
+    QMenu* mnuHelp = menu(tr("Help"), "mnuHelp");
     bar->addMenu(mnuHelp);
     mnuHelp->menuAction()->setVisible(false);
 
@@ -231,30 +227,30 @@ void GAME::BuildMenus() {
         int piece;
     };
     const auto promotionMenu = [&](const char* name, std::initializer_list<Promotion> items) {
-        QMenu* popup = menu(QStringLiteral("Reclaim Piece"), name);
+        QMenu* popup = menu(tr("Reclaim Piece"), name);
         for (const Promotion& item : items) {
             const int piece = item.piece;
-            connect(named(popup->addAction(QLatin1String(item.caption)), item.name),
-                    &QAction::triggered, this, [this, piece] { PromotionChoice_ = piece; });
+            connect(named(popup->addAction(tr(item.caption)), item.name), &QAction::triggered, this,
+                    [this, piece] { PromotionChoice_ = piece; });
         }
         bar->addMenu(popup);
         popup->menuAction()->setVisible(false);
         return popup;
     };
     mnuWhitePawnPromotion_ =
-        promotionMenu("mnuWhitePawnPromotion", {{"mnuWQ", "Queen", WhiteQueen},
-                                                {"mnuWR", "Rook", WhiteRook},
-                                                {"mnuWB", "Bishop", WhiteBishop},
-                                                {"mnuWN", "Knight", WhiteKnight}});
+        promotionMenu("mnuWhitePawnPromotion", {{"mnuWQ", QT_TR_NOOP("Queen"), WhiteQueen},
+                                                {"mnuWR", QT_TR_NOOP("Rook"), WhiteRook},
+                                                {"mnuWB", QT_TR_NOOP("Bishop"), WhiteBishop},
+                                                {"mnuWN", QT_TR_NOOP("Knight"), WhiteKnight}});
     mnuBlackPawnPromotion_ =
-        promotionMenu("mnuBlackPawnPromotion", {{"mnuBQ", "Queen", BlackQueen},
-                                                {"mnuBR", "Rook", BlackRook},
-                                                {"mnuBB", "Bishop", BlackBishop},
-                                                {"mnuBN", "Knight", BlackKnight}});
+        promotionMenu("mnuBlackPawnPromotion", {{"mnuBQ", QT_TR_NOOP("Queen"), BlackQueen},
+                                                {"mnuBR", QT_TR_NOOP("Rook"), BlackRook},
+                                                {"mnuBB", QT_TR_NOOP("Bishop"), BlackBishop},
+                                                {"mnuBN", QT_TR_NOOP("Knight"), BlackKnight}});
 
-    QMenu* mnuabout = menu(QStringLiteral("About"), "mnuabout");
-    connect(named(mnuabout->addAction(QStringLiteral("About Quorrin")), "mnuaboutchess"),
-            &QAction::triggered, this, &GAME::mnuaboutchess_Click);
+    QMenu* mnuabout = menu(tr("About"), "mnuabout");
+    connect(named(mnuabout->addAction(tr("About Quorrin")), "mnuaboutchess"), &QAction::triggered,
+            this, &GAME::mnuaboutchess_Click);
     bar->addMenu(mnuabout);
 
     // F10 opens the first menu, so that every command can be reached without a mouse; the
@@ -394,7 +390,7 @@ void GAME::cmdMovePiece_Click() {
     // A move abandoned because the game ended meanwhile (a flag fell in the promotion pop-up)
     // was no bad move.
     if (!brdChessboard1_->MovePiece(text.left(2), text.right(2)) && gate_->IsOpen()) {
-        ShowMessage(QStringLiteral("Illegal move or bad syntax"));
+        ShowMessage(tr("Illegal move or bad syntax"));
     }
 }
 

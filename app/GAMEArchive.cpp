@@ -34,7 +34,7 @@ void GAME::BuildArchive() {
     // Said once a run; play goes on whatever the disk does.
     connect(archive_, &GameArchive::Failed, this, [this](const QString& reason) {
         if (!std::exchange(archiveWarned_, true)) {
-            archiveWarning_ = tr("Games are not being kept: ") + reason;
+            archiveWarning_ = tr("Games are not being kept: %1").arg(reason);
             if (!boardBusy_) {
                 ShowMessage(std::exchange(archiveWarning_, QString()));
             }
@@ -72,12 +72,11 @@ void GAME::mnuRecordRecent_Click() {
     QStringList rows;
     for (const GameArchive::Entry& entry : entries) {
         const PgnSummary& about = entry.Summary;
-        const auto moves = (entry.Plies + 1) / 2;
+        const auto moves = static_cast<int>((entry.Plies + 1) / 2);
         rows << QStringLiteral("%1   %2 - %3   %4   %5   %6")
                     .arg(entry.Modified.toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                          Text(about.White), Text(about.Black), Text(about.Result),
-                         moves == 1 ? tr("1 move") : tr("%1 moves").arg(moves),
-                         Text(about.FirstMoves));
+                         tr("%n moves", nullptr, moves), Text(about.FirstMoves));
     }
     const std::optional<std::size_t> chosen =
         PickRow("dlgRecentGames", tr("Recent Games"), rows, 640);

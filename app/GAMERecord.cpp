@@ -35,7 +35,10 @@ namespace {
 // Larger files are no games a person keeps; reading stops there.
 constexpr qint64 LargestGameFile = 64 * 1024 * 1024;
 
-const QString PgnFilter = QStringLiteral("PGN games (*.pgn);;All files (*)");
+// The open and save dialogs' file types.
+QString PgnFilter() {
+    return GAME::tr("PGN games (*.pgn);;All files (*)");
+}
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -44,26 +47,27 @@ QString Text(const std::string& text) {
 } // namespace
 
 void GAME::BuildRecordMenu(QMenuBar* bar) {
-    auto* mnuRecord = new QMenu(QStringLiteral("Record"), bar);
+    //: The menu of the game's written record (noun): opening, saving, copying and pasting games.
+    auto* mnuRecord = new QMenu(tr("Record"), bar);
     mnuRecord->setObjectName(QStringLiteral("mnuRecord"));
     mnuRecord->menuAction()->setObjectName(QStringLiteral("mnuRecord"));
-    const auto item = [this, mnuRecord](const char* caption, const char* name,
+    const auto item = [this, mnuRecord](const QString& caption, const char* name,
                                         void (GAME::*handler)(), const QKeySequence& keys = {}) {
-        QAction* action = mnuRecord->addAction(QLatin1String(caption));
+        QAction* action = mnuRecord->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, handler);
     };
-    item("Open Game...", "mnuRecordOpen", &GAME::mnuRecordOpen_Click, QKeySequence::Open);
-    item("Recent Games...", "mnuRecordRecent", &GAME::mnuRecordRecent_Click);
-    item("Save Game As...", "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
+    item(tr("Open Game..."), "mnuRecordOpen", &GAME::mnuRecordOpen_Click, QKeySequence::Open);
+    item(tr("Recent Games..."), "mnuRecordRecent", &GAME::mnuRecordRecent_Click);
+    item(tr("Save Game As..."), "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
     mnuRecord->addSeparator();
-    item("Copy Game", "mnuRecordCopyGame", &GAME::mnuRecordCopyGame_Click);
-    item("Copy Position", "mnuRecordCopyPosition", &GAME::mnuRecordCopyPosition_Click);
-    item("Paste Game or Position", "mnuRecordPaste", &GAME::mnuRecordPaste_Click,
+    item(tr("Copy Game"), "mnuRecordCopyGame", &GAME::mnuRecordCopyGame_Click);
+    item(tr("Copy Position"), "mnuRecordCopyPosition", &GAME::mnuRecordCopyPosition_Click);
+    item(tr("Paste Game or Position"), "mnuRecordPaste", &GAME::mnuRecordPaste_Click,
          QKeySequence::Paste);
     mnuRecord->addSeparator();
-    item("Enter Move...", "mnuRecordEnterMove", &GAME::mnuRecordEnterMove_Click,
+    item(tr("Enter Move..."), "mnuRecordEnterMove", &GAME::mnuRecordEnterMove_Click,
          QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuRecordEnterMove_ = mnuRecord->findChild<QAction*>(QStringLiteral("mnuRecordEnterMove"));
     bar->addMenu(mnuRecord);
@@ -72,7 +76,7 @@ void GAME::BuildRecordMenu(QMenuBar* bar) {
 void GAME::mnuRecordOpen_Click() {
     ReturnToGame();
     const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open Game"), QString(), PgnFilter);
+        QFileDialog::getOpenFileName(this, tr("Open Game"), QString(), PgnFilter());
     if (!path.isEmpty()) {
         OpenFile(path);
     }
@@ -81,17 +85,17 @@ void GAME::mnuRecordOpen_Click() {
 void GAME::OpenFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+        ShowMessage(tr("Cannot open %1: %2").arg(path, file.errorString()));
     } else if (file.size() > LargestGameFile) {
-        ShowMessage(QStringLiteral("%1 is too large for a game file").arg(path));
+        ShowMessage(tr("%1 is too large for a game file").arg(path));
     } else {
         LoadText(file.readAll());
     }
 }
 
 void GAME::mnuRecordSave_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Game As"),
-                                                      QStringLiteral("game.pgn"), PgnFilter);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Game As"),
+                                                      QStringLiteral("game.pgn"), PgnFilter());
     if (path.isEmpty()) {
         return;
     }
@@ -102,7 +106,7 @@ void GAME::mnuRecordSave_Click() {
     const QByteArray text = GameText().toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
         !file.commit()) {
-        ShowMessage(QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()));
+        ShowMessage(tr("Cannot save %1: %2").arg(path, file.errorString()));
     }
 }
 
@@ -125,8 +129,10 @@ void GAME::mnuRecordEnterMove_Click() {
         return;
     }
     bool entered = false;
-    const QString text = QInputDialog::getText(this, tr("Enter Move"), tr("Move (Nf3, e2e4):"),
-                                               QLineEdit::Normal, QString(), &entered);
+    const QString text = QInputDialog::getText(
+        this, tr("Enter Move"),
+        //: The moves given as examples are typed as shown, in English letters.
+        tr("Move (Nf3, e2e4):"), QLineEdit::Normal, QString(), &entered);
     if (!entered || text.trimmed().isEmpty()) {
         return;
     }
@@ -223,7 +229,7 @@ void GAME::LoadText(const QByteArray& bytes) {
         !line.contains(QLatin1Char('['))) {
         const ReadResult<FenPosition> position = ReadFen(line.toStdString());
         if (!position) {
-            ShowMessage(tr("Not a position to play from: ") + ReadErrorText(position.Error()));
+            ShowMessage(tr("Not a position to play from: %1").arg(ReadErrorText(position.Error())));
         } else if (brdChessboard1_->NewGame(*position)) {
             RecordNewGame();
         }
@@ -231,8 +237,9 @@ void GAME::LoadText(const QByteArray& bytes) {
     }
     const PgnFile file = ReadPgn(text);
     if (file.Error || file.Games.empty()) {
-        ShowMessage(tr("Not a game: ") +
-                    (file.Error ? ReadErrorText(*file.Error) : tr("no moves or tags found")));
+        ShowMessage(
+            tr("Not a game: %1")
+                .arg(file.Error ? ReadErrorText(*file.Error) : tr("no moves or tags found")));
         return;
     }
     const std::optional<std::size_t> chosen = PickGame(file);
@@ -242,7 +249,7 @@ void GAME::LoadText(const QByteArray& bytes) {
     const PgnGame& game = file.Games[*chosen];
     ChessEngine played;
     if (const std::optional<ReadError> error = PlayPgnGame(game, played)) {
-        ShowMessage(tr("Cannot load the game: ") + ReadErrorText(*error));
+        ShowMessage(tr("Cannot load the game: %1").arg(ReadErrorText(*error)));
         return;
     }
     AdoptGame(played, game);
@@ -259,7 +266,7 @@ std::optional<std::size_t> GAME::PickGame(const PgnFile& file) {
                     .arg(Text(about.White), Text(about.Black), Text(about.Result), Text(about.Date),
                          Text(about.FirstMoves));
     }
-    return PickRow("dlgPickGame", QStringLiteral("Open Game"), rows, 560);
+    return PickRow("dlgPickGame", tr("Open Game"), rows, 560);
 }
 
 std::optional<std::size_t> GAME::PickRow(const char* name, const QString& title,

@@ -125,8 +125,9 @@ void GAME::MarkShownMove(std::optional<std::size_t> shown) {
         return;
     }
     const QString move = brdChessboard1_->ShownMoveText();
-    setWindowTitle(QStringLiteral("Quorrin ") + QStringLiteral(" - ") +
-                   (move.isEmpty() ? tr("at the start") : tr("after %1").arg(move)));
+    // The program's name stays as it is in every language.
+    setWindowTitle(move.isEmpty() ? tr("%1 - at the start").arg(QStringLiteral("Quorrin "))
+                                  : tr("%1 - after %2").arg(QStringLiteral("Quorrin "), move));
     const bool whiteFirst = brdChessboard1_->State().StartWhitesTurn;
     clock_->ShowTimesAt(shown, whiteFirst);
     if (*shown == 0) {

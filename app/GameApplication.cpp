@@ -3,6 +3,9 @@
 #include "QuorrinVersion.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace quorrin {
 
@@ -19,6 +22,31 @@ void QuietSoundBackend(QtMsgType type, const QMessageLogContext& context, const 
     passOn(type, context, text);
 }
 
+// The program's words in the first of the user's languages (LANGUAGE, else LC_ALL, LC_MESSAGES,
+// LANG) it has a translation for, else in English; Qt's own (standard buttons, file dialogs) in
+// the same language, from the system's Qt translations.
+void InstallTranslations() {
+    auto* own = new QTranslator(qApp);
+    if (!own->load(QLocale(), QStringLiteral("quorrin"), QStringLiteral("_"),
+                   QStringLiteral(":/i18n")) &&
+        !own->load(QStringLiteral(":/i18n/quorrin_en"))) {
+        delete own;
+        return;
+    }
+    QCoreApplication::installTranslator(own);
+    const QLocale language(own->language());
+    if (language.language() == QLocale::English) {
+        return;
+    }
+    auto* qt = new QTranslator(qApp);
+    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    } else {
+        delete qt;
+    }
+}
+
 } // namespace
 
 void SetUpGameApplication() {
@@ -27,6 +55,7 @@ void SetUpGameApplication() {
     QApplication::setQuitOnLastWindowClosed(true);
     if (passOn == nullptr) {
         passOn = qInstallMessageHandler(QuietSoundBackend);
+        InstallTranslations();
     }
 }
 

@@ -4,9 +4,9 @@
 
 namespace quorrin {
 
-// Names the application and lets it end with its last window: closing the game window by its
-// frame leaves a still open About box running; "Quit" ends the program at once. Call once,
-// after the QApplication exists.
+// Names the application, puts its words in the user's language, and lets it end with its last
+// window: closing the game window by its frame leaves a still open About box running; "Quit" ends
+// the program at once. Call once, after the QApplication exists.
 void SetUpGameApplication();
 
 } // namespace quorrin

@@ -10,8 +10,9 @@ namespace quorrin {
 
 namespace {
 
+// lupdate reads Tr as tr (-tr-function-alias tr+=Tr), in the context of the namespace.
 QString Tr(const char* text) {
-    return QCoreApplication::translate("quorrin::ReadErrorText", text);
+    return QCoreApplication::translate("quorrin", text);
 }
 
 QString Square(SquareIndex square) {
@@ -32,7 +33,9 @@ QString Piece(PieceType piece) {
          QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white knight"),
          QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white bishop"),
          QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white pawn")}};
-    return Tr(names[IsWhitePiece(piece) ? 1 : 0][static_cast<int>(ShapeOf(piece))]);
+    return QCoreApplication::translate(
+        "quorrin::ReadErrorText",
+        names[IsWhitePiece(piece) ? 1 : 0][static_cast<int>(ShapeOf(piece))]);
 }
 
 QString Squares(std::uint64_t set) {

@@ -111,8 +111,8 @@ void TimeControlDialog::TextEdited() {
         const ReadResult<SideTimeControl> read =
             ReadTimeControl(edit->text().trimmed().toStdString());
         if (!read && problem.isEmpty()) {
-            problem =
-                (edit == white_ ? tr("White: ") : tr("Black: ")) + ReadErrorText(read.Error());
+            problem = (edit == white_ ? tr("White: %1") : tr("Black: %1"))
+                          .arg(ReadErrorText(read.Error()));
         }
     }
     problem_->setText(problem);

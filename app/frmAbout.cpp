@@ -68,8 +68,8 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     EnsureAppResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Quorrin"));
-    setAccessibleName(QStringLiteral("About Quorrin"));
+    setWindowTitle(tr("About Quorrin"));
+    setAccessibleName(tr("About Quorrin"));
     setWindowIcon(QIcon(QStringLiteral(":/images/quorrin-32.png")));
     setFixedSize(FormWidth, FormHeight);
     setAutoFillBackground(true);
@@ -93,7 +93,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     face.setColor(QPalette::WindowText, QColor(0x30, 0x30, 0x70));
     Label5->setPalette(face);
 
-    PlaceLabel(new QLabel(QStringLiteral("Version ") + QLatin1String(Version), this), "Label3",
+    PlaceLabel(new QLabel(tr("Version %1").arg(QLatin1String(Version)), this), "Label3",
                QRect(Margin + 2, 58, 200, 20));
 
     for (int i = 0; i < 7; ++i) {
@@ -109,11 +109,11 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(Margin, 124, FormWidth - 2 * Margin, 2);
 
-    PlaceLabel(new QLabel(QStringLiteral("Have questions?  Need technical support? "), this),
-               "Label1", QRect(Margin, 136, FormWidth - 2 * Margin, 20));
-    auto* Label7 = PlaceLabel(new ClickableLabel(QStringLiteral("Contact us"), this), "Label7",
+    PlaceLabel(new QLabel(tr("Have questions?  Need technical support? "), this), "Label1",
+               QRect(Margin, 136, FormWidth - 2 * Margin, 20));
+    auto* Label7 = PlaceLabel(new ClickableLabel(tr("Contact us"), this), "Label7",
                               QRect(Margin, 156, 90, 20));
-    Label7->setToolTip(QStringLiteral("Email us!"));
+    Label7->setToolTip(tr("Email us!"));
     MakeLink(Label7);
     auto* Label4 = PlaceLabel(new ClickableLabel(WebAddress, this), "Label4",
                               QRect(Margin, 180, FormWidth - 2 * Margin, 20));
@@ -122,13 +122,13 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label7->adjustSize();
     Label4->adjustSize();
 
-    auto* Label8 = PlaceLabel(
-        new QLabel(QStringLiteral("Copyright \u00A9 2026 %1. This program is protected by "
-                                  "copyright law; copying or passing it on without the "
-                                  "maker's permission is not allowed.")
-                       .arg(MakerName),
-                   this),
-        "Label8", QRect(Margin, 208, FormWidth - 2 * Margin, 48));
+    auto* Label8 =
+        PlaceLabel(new QLabel(tr("Copyright \u00A9 2026 %1. This program is protected by "
+                                 "copyright law; copying or passing it on without the "
+                                 "maker's permission is not allowed.")
+                                  .arg(MakerName),
+                              this),
+                   "Label8", QRect(Margin, 208, FormWidth - 2 * Margin, 48));
     Label8->setWordWrap(true);
     QFont small = Label8->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
@@ -136,7 +136,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     auto* cmdOK = new QPushButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(tr("OK"));
     cmdOK->setIcon(Picture(QStringLiteral("about-ok"), devicePixelRatioF()));
     cmdOK->setIconSize(QSize(222, 79));
     cmdOK->setFlat(true);

@@ -5,6 +5,7 @@
 #include "board/brdChessboard_p.h"
 #include "engine/Squares.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace quorrin {
@@ -36,7 +37,11 @@ public:
         const int square =
             BoardAccessible::SquareAt(*board_, column ? 0 : position_, column ? position_ : 0);
         const QString name = QString::fromStdString(SquareIndexToName(square));
-        return column ? QStringLiteral("file ") + name[0] : QStringLiteral("rank ") + name[1];
+        // The file's letter and the rank's digit stay as they are: squares keep their names.
+        return column
+                   ? QCoreApplication::translate("quorrin::BoardAccessible", "file %1").arg(name[0])
+                   : QCoreApplication::translate("quorrin::BoardAccessible", "rank %1")
+                         .arg(name[1]);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
@@ -100,7 +105,7 @@ void* BoardAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 QString BoardAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-        return QStringLiteral("Chess board");
+        return QCoreApplication::translate("quorrin::BoardAccessible", "Chess board");
     }
     if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty()) {
         return brdChessboardPrivate::Of(Board()).announcer_.Announcement();

@@ -158,9 +158,10 @@ const ChessEngine& brdChessboard::Engine() const {
 
 void brdChessboard::About() {
     const QString name = objectName().isEmpty() ? QStringLiteral("brdChessboard") : objectName();
-    QMessageBox box(QMessageBox::Information, QStringLiteral("About ") + name,
-                    QStringLiteral("Quorrin chess board\nVersion " QUORRIN_VERSION_STRING),
-                    QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::Information, tr("About %1").arg(name),
+        tr("Quorrin chess board\nVersion %1").arg(QLatin1String(QUORRIN_VERSION_STRING)),
+        QMessageBox::Ok, this);
     box.exec();
 }
 

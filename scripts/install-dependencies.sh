@@ -7,6 +7,8 @@ packages=(
   g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev libxcb1-dev
+  # the translations: lupdate and lrelease, and Qt's own words in the other languages
+  qt6-l10n-tools qt6-translations-l10n
   xvfb xauth fonts-dejavu-core
   # the fuzz tests: clang++ with its libFuzzer and sanitizer runtimes (-fsanitize=fuzzer)
   clang libclang-rt-14-dev

@@ -58,6 +58,10 @@ class Desktop:
                         XDG_CONFIG_HOME=os.path.join(folder, "config"),
                         XDG_DATA_HOME=os.path.join(folder, "data"),
                         DBUS_SESSION_BUS_ADDRESS=f"unix:path={folder}/no-bus")
+        # The checks read English, whatever language the machine speaks.
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(name, None)
+        self.env["LANG"] = "C.UTF-8"
         self.env["DISPLAY"] = ":" + self.start_with_line(
             "Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
             "-noreset")
@@ -580,6 +584,32 @@ def options_kept(game):
     check(menus == ["Game", "Record", "About"], f"the menu bar offers {menus}")
 
 
+def menus_in_german(game):
+    """Started under LANGUAGE=de, as a screen reader reads it: the menu bar and the Game menu in
+    German (the accelerators' ampersands not read), the board's words in German and its squares
+    as written, Qt's own button in a dialog in German, and a message box in German."""
+    board = accessible(game, "the board", "table", "Schachbrett", 60).queryTable()
+    e2 = board.getAccessibleAt(6, 4).name
+    check(e2 == "e2, weißer Bauer", f"e2 is named {e2!r}")
+    bar = accessible(game, "the menu bar", "menu bar")
+    menus = [bar.getChildAtIndex(i).name for i in range(bar.childCount)]
+    check(menus == ["Partie", "Notation", "Über"], f"the menu bar offers {menus}")
+    first = bar.getChildAtIndex(0).getChildAtIndex(0)  # Game's item, then its pop-up menu
+    items = [n for i in range(first.childCount) if (n := first.getChildAtIndex(i).name)]
+    check(items == ["Neue Partie", "Brett", "Aktionen", "Bedenkzeit...", "Spieler...", "Beenden"],
+          f"the Game menu offers {items}")
+    game.desktop.xdo("windowfocus", game.window, "key", "ctrl+e")  # Record > Enter Move...
+    wait_for("the Enter Move dialog", lambda: game.windows("^Zug eingeben$"))
+    accessible(game, "Qt's Cancel button in German", "push button", "Abbrechen")
+    time.sleep(0.3)  # keys typed while the dialog is still setting up can go astray
+    game.desktop.xdo("type", "--delay", "20", "e9")
+    game.desktop.keys("Return")
+    alert = accessible(game, "the message box", "alert")
+    texts = [alert.getChildAtIndex(i).name for i in range(alert.childCount)]
+    check("Unzulässiger Zug oder falsche Schreibweise" in texts, f"the box says {texts}")
+    game.answer_box()
+
+
 INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
                 record_kept_across_programs, review_by_keys_and_lists, file_named_on_command_line,
                 carry_interrupted_by_minimising]
@@ -588,7 +618,7 @@ INPUT_CHECKS = [drop_over_about_box, lists_follow_long_game, keyboard_only_game,
 def main():
     program, names = sys.argv[1], sys.argv[2:]
     checks = [c for c in INPUT_CHECKS + [screen_reader, options_kept, clock_flag_falls,
-                                         game_kept_through_kill]
+                                         game_kept_through_kill, menus_in_german]
               if c.__name__ in names] or INPUT_CHECKS
     started, failures = time.monotonic(), 0
     with tempfile.TemporaryDirectory(prefix="quorrin-desktop-") as folder:
@@ -600,9 +630,12 @@ def main():
                 try:  # the window manager stays, so the carry is checked last
                     # The options a check sets are its own.
                     desktop.env["XDG_CONFIG_HOME"] = os.path.join(folder, "config", test.__name__)
+                    desktop.env.pop("LANGUAGE", None)
                     {screen_reader: Desktop.start_accessibility_bus,
                      options_kept: Desktop.start_accessibility_bus,
                      clock_flag_falls: Desktop.start_accessibility_bus,
+                     menus_in_german: lambda d: (Desktop.start_accessibility_bus(d),
+                                                 d.env.update(LANGUAGE="de")),
                      carry_interrupted_by_minimising: Desktop.start_window_manager}.get(
                         test, lambda _: None)(desktop)
                     args = getattr(test, "args", [])
