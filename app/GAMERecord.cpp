@@ -2,6 +2,7 @@
 // games (PGN) and positions (FEN), typing a move, the draws by rule and the claim of a draw.
 #include "GAME.h"
 
+#include "GameArchive.h"
 #include "MoveGate.h"
 #include "ReadErrorText.h"
 #include "UserSettings.h"
@@ -15,8 +16,10 @@
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
@@ -49,14 +52,16 @@ void GAME::BuildRecordMenu(QMenuBar* bar) {
     mnuRecord->menuAction()->setObjectName(QStringLiteral("mnuRecord"));
     const auto item = [this, mnuRecord](const char* caption, const char* name,
                                         void (GAME::*handler)(), const QKeySequence& keys = {}) {
-        QAction* action = mnuRecord->addAction(QLatin1String(caption));
+        QAction* action = mnuRecord->addAction(tr(caption));
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, handler);
     };
     item("Open Game...", "mnuRecordOpen", &GAME::mnuRecordOpen_Click, QKeySequence::Open);
     item("Recent Games...", "mnuRecordRecent", &GAME::mnuRecordRecent_Click);
-    item("Save Game As...", "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
+    item(QT_TR_NOOP("Save Game"), "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
+    item("Save Game As...", "mnuRecordSaveAs", &GAME::mnuRecordSaveAs_Click,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuRecord->addSeparator();
     item("Copy Game", "mnuRecordCopyGame", &GAME::mnuRecordCopyGame_Click);
     item("Copy Position", "mnuRecordCopyPosition", &GAME::mnuRecordCopyPosition_Click);
@@ -85,14 +90,37 @@ void GAME::OpenFile(const QString& path) {
     } else if (file.size() > LargestGameFile) {
         ShowMessage(QStringLiteral("%1 is too large for a game file").arg(path));
     } else {
+        openingFile_ = path;
         LoadText(file.readAll());
+        openingFile_.clear();
     }
 }
 
 void GAME::mnuRecordSave_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Game As"),
-                                                      QStringLiteral("game.pgn"), PgnFilter);
-    if (path.isEmpty()) {
+    gameFile_.isEmpty() ? mnuRecordSaveAs_Click() : SaveGameTo(gameFile_);
+}
+
+void GAME::mnuRecordSaveAs_Click() {
+    QFileDialog dialog(this, tr("Save Game As"), QString(), PgnFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets ".pgn" before the dialog asks whether to replace
+    // a file of that name, so that the file written is the one the player agreed to, and the
+    // Open dialog's filter shows it.
+    dialog.setDefaultSuffix(QStringLiteral("pgn"));
+    dialog.selectFile(gameFile_.isEmpty() ? QStringLiteral("game.pgn") : gameFile_);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        SaveGameTo(dialog.selectedFiles().constFirst());
+    }
+}
+
+void GAME::SaveGameTo(const QString& path) {
+    // The safe save below writes a new file and renames it over the old name, which would put a
+    // plain file in place of a device, a FIFO or a folder. A link is followed to the file it
+    // names, which is replaced while the link stays; a link that leads to no file (dangling, or
+    // a loop) is refused too.
+    const QFileInfo target(path);
+    if ((target.exists() || target.isSymLink()) && !target.isFile()) {
+        ShowMessage(tr("Cannot save the game: %1 is not a regular file").arg(path));
         return;
     }
     // Written whole or not at all: an old file survives a failed save. The text is flushed
@@ -102,8 +130,10 @@ void GAME::mnuRecordSave_Click() {
     const QByteArray text = GameText().toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
         !file.commit()) {
-        ShowMessage(QStringLiteral("Cannot save %1: %2").arg(path, file.errorString()));
+        ShowMessage(tr("Cannot save %1: %2").arg(path, file.errorString()));
+        return;
     }
+    gameFile_ = path;
 }
 
 void GAME::mnuRecordCopyGame_Click() {
@@ -132,7 +162,9 @@ void GAME::mnuRecordEnterMove_Click() {
     }
     // A typed promotion names its piece (a queen when no letter is given): no pop-up.
     const ReadResult<Move> move = brdChessboard1_->Engine().ParseMove(text.trimmed().toStdString());
-    if (!move || !PlayMove(*move)) {
+    if (!move) {
+        ShowMessage(tr("Illegal move or bad syntax\n%1").arg(ReadErrorText(move.Error())));
+    } else if (!PlayMove(*move)) {
         ShowMessage(tr("Illegal move or bad syntax"));
     }
 }
@@ -187,6 +219,7 @@ void GAME::RecordNewGame() {
     ClearMoveLists();
     tags_.clear();
     comments_ = {};
+    gameFile_.clear();
     claimedAtPly_.reset();
     UpdateClaimDraw();
     TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
@@ -240,6 +273,9 @@ void GAME::LoadText(const QByteArray& bytes) {
         return;
     }
     const PgnGame& game = file.Games[*chosen];
+    if (file.Games.size() != 1 || game.Dropped) {
+        openingFile_.clear(); // Save Game would lose the other games, or what was skipped
+    }
     ChessEngine played;
     if (const std::optional<ReadError> error = PlayPgnGame(game, played)) {
         ShowMessage(tr("Cannot load the game: ") + ReadErrorText(*error));
@@ -312,6 +348,10 @@ void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {
 
 void GAME::brdChessboard1_GameLoaded() {
     RecordNewGame();
+    // A game from the archive of games played is saved where the player chooses.
+    if (QFileInfo(openingFile_).canonicalPath() != QDir(archive_->Folder()).canonicalPath()) {
+        gameFile_ = openingFile_;
+    }
     const ChessEngine& engine = brdChessboard1_->Engine();
     bool promoted = false;
     for (std::size_t ply = 0; ply < engine.State().MoveHistory.size(); ++ply) {

@@ -18,6 +18,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace quorrin;
 
@@ -76,7 +77,8 @@ public:
     // ("paste <text>"), adds answers ("answer <word> <word>"), limits the size of files written
     // ("limit 8"; "limit" lifts it), sets the clock ("control 180+2"), lets time pass ("wait
     // 500"; "later 500" when the next pop-up, box or sound comes), logs the clock faces
-    // ("clocks"), or else is a move to type and send with "Move Piece".
+    // ("clocks"), logs what a path holds ("file ~/x.pgn": its moves, "folder", "special" or
+    // "missing"), or else is a move to type and send with "Move Piece".
     void Run(const QStringList& steps) {
         for (QString step : steps) {
             const QString arg = step.section(' ', 1);
@@ -118,6 +120,16 @@ public:
             } else if (step == "clocks") {
                 Log << "clocks" + Face("clockWhite") + Face("clockBlack") +
                            QString(" %1").arg(Find(QStringLiteral("ClientArea"))->width());
+            } else if (step.startsWith("file ")) {
+                const QFileInfo at(arg);
+                QFile file(arg);
+                Log << step + (at.isSymLink() ? " link " : " ") +
+                           (at.isDir()     ? "folder"
+                            : !at.exists() ? "missing"
+                            : !at.isFile() ? "special"
+                            : file.open(QIODevice::ReadOnly)
+                                ? file.readAll().section("\n\n", 1).simplified()
+                                : "unreadable");
             } else if (step.startsWith("answer ")) {
                 Answers += step.mid(7).split(' ');
             } else if (step.startsWith("limit")) { // the limit binds root too
@@ -387,14 +399,15 @@ private slots:
         const QString opened = "copied Ann 1. e4 {best by test} 1... e5 2. Qh5 Nc6 3. Bc4 Nf6 ";
         row("opened game",
             "e2e4,answer ~/game.pgn ~/saved.pgn Nf3 a7-a6 0-0 Qxx d7d6 "
-            "~/saved.pgn,mnuRecordOpen,mnuRecordSave,mnuActionsUndo," +
+            "~/saved.pgn,mnuRecordOpen,mnuRecordSaveAs,mnuActionsUndo," +
                 QStringList(5, "mnuRecordEnterMove").join(',') +
                 ",mnuRecordCopyGame,mnuRecordOpen,mnuRecordCopyGame",
             "e2-e4 d1-h5 f1-c4 h5-f7 | e7-e5 b8-c6 g8-f6",
             "click, file dialog, message Black checkmated, file dialog, " +
                 QStringList(3, "input box, click").join(", ") +
-                ", input box, message Illegal move or bad syntax, input box, click, " + opened +
-                "4. Nf3 a6 5. O-O d6 *, file dialog, message Black checkmated, " + opened +
+                ", input box, message Illegal move or bad syntax\n'Qxx' is not a move, input box, "
+                "click, " +
+                opened + "4. Nf3 a6 5. O-O d6 *, file dialog, message Black checkmated, " + opened +
                 "4. Qxf7# {mate} 1-0");
         row("opening refused",
             "e2e4,answer ~/missing.pgn ~/folder ~/large.pgn,mnuRecordOpen,mnuRecordOpen,"
@@ -409,6 +422,47 @@ private slots:
             "d2-d4 |",
             "click, file dialog, message Cannot save ~/missing/game.pgn: why, file dialog, "
             "message Cannot save ~/old.pgn: why, file dialog");
+        // Nothing but a file, or a link to one, is replaced by a save. A name typed without an
+        // extension gets ".pgn"; Save Game writes back to the file saved to, or opened from when
+        // it held this game alone and all of it, and else asks.
+        QVERIFY(Write(f + "alone.pgn", "1. e4 {open} *") &&
+                Write(f + "two.pgn", "1. d4 *\n1. c4 *") &&
+                Write(f + "var.pgn", "1. e4 (1. d4) *") && Write(f + "nag.pgn", "1. e4!? *") &&
+                mkfifo(qPrintable(f + "fifo.pgn"), 0600) == 0 &&
+                QFile::link(f + "linked.pgn", f + "link.pgn") &&
+                QFile::link(f + "gone.pgn", f + "dangling.pgn"));
+        struct stat full {};
+        stat("/dev/full", &full) == 0 &&
+            mknod(qPrintable(f + "full.dev"), S_IFCHR | 0600, full.st_rdev) == 0;
+        row("not a file",
+            "e2e4,answer ~/fifo.pgn ~/folder ~/dangling.pgn ~/link.pgn," +
+                QString(4, 'x').replace("x", "mnuRecordSaveAs,") +
+                "file ~/fifo.pgn,file ~/folder,file ~/link.pgn",
+            "e2-e4 |",
+            "click, file dialog, message Cannot save the game: ~/fifo.pgn is not a regular file, "
+            "file dialog, message Cannot save the game: ~/folder is not a regular file, file "
+            "dialog, message Cannot save the game: ~/dangling.pgn is not a regular file, file "
+            "dialog, file ~/fifo.pgn special, file ~/folder folder, file ~/link.pgn link 1. e4 *");
+        row("device", "answer ~/full.dev,mnuRecordSaveAs,file ~/full.dev", "|",
+            "file dialog, message Cannot save the game: ~/full.dev is not a regular file, file "
+            "~/full.dev special");
+        row("saved back",
+            "answer ~/alone.pgn ~/fresh,mnuRecordOpen,e7e5,key Ctrl+S,file ~/alone.pgn,key "
+            "Ctrl+Shift+S,d2d4,mnuRecordSave,file ~/fresh.pgn,file ~/alone.pgn",
+            "e2-e4 d2-d4 | e7-e5",
+            "file dialog, click, file ~/alone.pgn 1. e4 {open} 1... e5 *, file dialog, click, file "
+            "~/fresh.pgn 1. e4 {open} 1... e5 2. d4 *, file ~/alone.pgn 1. e4 {open} 1... e5 *");
+        // Asked after opening a file of two games, one with a variation, one with an annotation;
+        // after New Game, Paste, Continue from Here and Recent Games.
+        row("asked",
+            "answer ~/two.pgn 0 ~/a.pgn ~/var.pgn ~/b.pgn ~/nag.pgn ~/c.pgn ~/d.pgn ~/e.pgn "
+            "~/f.pgn 0 "
+            "~/"
+            "g.pgn,mnuRecordOpen,mnuRecordSave,mnuRecordSave,mnuRecordOpen,mnuRecordSave,"
+            "mnuRecordOpen,mnuRecordSave,mnuGameNew,mnuRecordSave,paste 1. d4 "
+            "*,mnuRecordSave,d7d5,mnuReviewBack,mnuReviewContinue,mnuRecordSave,mnuRecordRecent,"
+            "mnuRecordSave",
+            "|", "");
         // A dismissed pop-up hands over the choice before it: 0 the first time, -1 after any
         // promotion (the board makes queens of both). Each colour has its own pop-up, each item
         // its own piece (White's queen 7, rook 8, knight 9, bishop 10; Black's 1, 2, 3, 4).
@@ -533,6 +587,9 @@ private slots:
 
     void playedAsAPlayerWould() {
         QFETCH(QString, steps);
+        if (steps.contains("~/full.dev") && !QFileInfo(folder_.filePath("full.dev")).exists()) {
+            QSKIP("Only root can make the device node a save must not replace");
+        }
         GameUnderTest game;
         game.Run(steps.replace("~/", folder_.path() + '/').split(','));
         QTEST(game.Entries(), "entries");
@@ -681,7 +738,8 @@ private slots:
                 "Move [Ctrl+Shift+Z], Claim Draw, Resign, Agree Draw, Pause Clock, Review[Back "
                 "[Alt+Left], Forward [Alt+Right], To Start [Alt+Home], To End [Alt+End], -, "
                 "Continue from Here]], Time Control..., Players..., -, Quit], Record[Open "
-                "Game... [Ctrl+O], Recent Games..., Save Game As... [Ctrl+S], -, Copy "
+                "Game... [Ctrl+O], Recent Games..., Save Game [Ctrl+S], Save Game As... "
+                "[Ctrl+Shift+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "
                 "mnuWhitePawnPromotion)[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden "
