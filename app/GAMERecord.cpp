@@ -107,7 +107,7 @@ void GAME::mnuRecordSaveAs_Click() {
     // a file of that name, so that the file written is the one the player agreed to, and the
     // Open dialog's filter shows it.
     dialog.setDefaultSuffix(QStringLiteral("pgn"));
-    dialog.selectFile(gameFile_.isEmpty() ? QStringLiteral("game.pgn") : gameFile_);
+    dialog.selectFile(QStringLiteral("game.pgn"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         SaveGameTo(dialog.selectedFiles().constFirst());
     }
