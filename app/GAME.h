@@ -203,8 +203,8 @@ private:
     // The file Save Game writes to: the one the game was last saved to, or opened from when it
     // held this game alone and nothing the writer leaves out; empty when Save Game must ask.
     QString gameFile_;
-    // The file Open Game is reading while its game is loaded; cleared when the game is not the
-    // file's only one or was read without its variations or annotations.
+    // The file Open Game is reading while its game is loaded; cleared when a save would lose
+    // part of the file (its other games, or what the game's reading skipped).
     QString openingFile_;
     std::vector<PgnTag> tags_;                // of the game loaded, kept when it is saved
     PgnComments comments_;                    // the same for its comments

@@ -273,13 +273,15 @@ void GAME::LoadText(const QByteArray& bytes) {
         return;
     }
     const PgnGame& game = file.Games[*chosen];
-    if (file.Games.size() != 1 || game.Dropped) {
-        openingFile_.clear(); // Save Game would lose the other games, or what was skipped
-    }
     ChessEngine played;
     if (const std::optional<ReadError> error = PlayPgnGame(game, played)) {
         ShowMessage(tr("Cannot load the game: ") + ReadErrorText(*error));
         return;
+    }
+    // Save Game writes back only to a file whose other games, variations, annotations or result
+    // (a resignation, say) it would not lose.
+    if (file.Games.size() != 1 || game.Dropped || GameResult(played) != game.Result()) {
+        openingFile_.clear();
     }
     AdoptGame(played, game);
 }

@@ -419,11 +419,11 @@ private slots:
             "message Cannot save ~/old.pgn: why, file dialog");
         // Only a file, or a link's file, is replaced by a save (a device only as root). A bare
         // name gets ".pgn". Save Game writes back to the file saved to, or opened from when it
-        // held this game alone and all of it; else (two games, a variation, an annotation, New
-        // Game, Paste, Continue from Here, Recent Games) it asks.
+        // held this game alone and all of it; else (two games, a variation, an annotation, a
+        // result it would not write, New Game, Paste, Continue from Here, Recent Games) it asks.
         QVERIFY(Write(f + "1.pgn", "1. e4 {open} *") && Write(f + "2.pgn", "1. d4 *\n1. c4 *") &&
                 Write(f + "3.pgn", "1. e4 (1. d4) *") && Write(f + "4.pgn", "1. e4!? *") &&
-                mkfifo(qPrintable(f + "fifo.pgn"), 0600) == 0 &&
+                Write(f + "5.pgn", "1. e4 1-0") && mkfifo(qPrintable(f + "fifo.pgn"), 0600) == 0 &&
                 QFile::link(f + "old.pgn", f + "link.pgn"));
         struct stat full {};
         stat("/dev/full", &full) == 0 &&
@@ -431,29 +431,29 @@ private slots:
         const QString refused = "file dialog, message Cannot save the game: ~/%1 is not a regular "
                                 "file, file ~/%1 not a file";
         row("not a file",
-            "answer ~/fifo.pgn ~/folder ~/link.pgn,mnuRecordSaveAs,file "
-            "~/fifo.pgn,mnuRecordSaveAs,file ~/folder,mnuRecordSaveAs,file ~/link.pgn",
+            "answer ~/fifo.pgn ~/folder ~/link.pgn,mnuRecordSaveAs,file ~/fifo.pgn,"
+            "mnuRecordSaveAs,file ~/folder,mnuRecordSaveAs,file ~/link.pgn",
             "|",
             refused.arg("fifo.pgn") + ", " + refused.arg("folder") +
                 ", file dialog, file ~/link.pgn link *");
         row("device", "answer ~/full.dev,mnuRecordSaveAs,file ~/full.dev", "|",
             refused.arg("full.dev"));
         row("saved back",
-            "answer ~/1.pgn ~/new,mnuRecordOpen,e7e5,key Ctrl+S,file ~/1.pgn,key "
-            "Ctrl+Shift+S,d2d4,mnuRecordSave,file ~/new.pgn,file ~/1.pgn",
+            "answer ~/1.pgn ~/new,mnuRecordOpen,e7e5,key Ctrl+S,file ~/1.pgn,"
+            "key Ctrl+Shift+S,d2d4,mnuRecordSave,file ~/new.pgn,file ~/1.pgn",
             "e2-e4 d2-d4 | e7-e5",
             "file dialog, click, file ~/1.pgn 1. e4 {open} 1... e5 *, file dialog, click, file "
             "~/new.pgn 1. e4 {open} 1... e5 2. d4 *, file ~/1.pgn 1. e4 {open} 1... e5 *");
         row("asked",
-            "answer ~/2.pgn 0 ~/a ~/3.pgn ~/b ~/4.pgn ~/c ~/d ~/e ~/f 0 "
-            "~/"
-            "g,mnuRecordOpen,mnuRecordSave,mnuRecordSave,mnuRecordOpen,mnuRecordSave,mnuRecordOpen,"
-            "mnuRecordSave,mnuGameNew,mnuRecordSave,paste 1. d4 "
-            "*,mnuRecordSave,d7d5,mnuReviewBack,mnuReviewContinue,mnuRecordSave,mnuRecordRecent,"
-            "mnuRecordSave",
+            "answer ~/2.pgn 0 ~/a ~/3.pgn ~/b ~/4.pgn ~/c ~/5.pgn ~/d ~/e ~/f ~/g 0 "
+            "~/h,mnuRecordOpen," +
+                QString("%1,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,mnuGameNew,%1,"
+                        "paste 1. d4 *,%1,"
+                        "d7d5,mnuReviewBack,mnuReviewContinue,%1,mnuRecordRecent,%1")
+                    .arg("mnuRecordSave"),
             "d2-d4 |",
-            "file dialog, game list of 2, " + QStringList(7, "file dialog").join(", ") +
-                ", click, file dialog, game list of 4, file dialog");
+            "file dialog, game list of 2, " + QStringList(9, "file dialog").join(", ") +
+                ", click, file dialog, game list of 5, file dialog");
         // A dismissed pop-up hands over the choice before it: 0 the first time, -1 after any
         // promotion (the board makes queens of both). Each colour has its own pop-up, each item
         // its own piece (White's queen 7, rook 8, knight 9, bishop 10; Black's 1, 2, 3, 4).
