@@ -445,12 +445,11 @@ private slots:
             "file dialog, click, file ~/1.pgn 1. e4 {open} 1... e5 *, file dialog, click, file "
             "~/new.pgn 1. e4 {open} 1... e5 2. d4 *, file ~/1.pgn 1. e4 {open} 1... e5 *");
         row("asked",
-            "answer ~/2.pgn 0 ~/a ~/3.pgn ~/b ~/4.pgn ~/c ~/5.pgn ~/d ~/e ~/f ~/g 0 "
-            "~/h,mnuRecordOpen," +
-                QString("%1,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,mnuGameNew,%1,"
-                        "paste 1. d4 *,%1,"
-                        "d7d5,mnuReviewBack,mnuReviewContinue,%1,mnuRecordRecent,%1")
-                    .arg("mnuRecordSave"),
+            QString("answer ~/2.pgn 0 ~/a ~/3.pgn ~/b ~/4.pgn ~/c ~/5.pgn ~/d ~/e ~/f ~/g 0 ~/h,"
+                    "mnuRecordOpen,%1,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,"
+                    "mnuGameNew,%1,paste 1. d4 *,%1,d7d5,mnuReviewBack,mnuReviewContinue,%1,"
+                    "mnuRecordRecent,%1")
+                .arg("mnuRecordSave"),
             "d2-d4 |",
             "file dialog, game list of 2, " + QStringList(9, "file dialog").join(", ") +
                 ", click, file dialog, game list of 5, file dialog");
