@@ -106,7 +106,12 @@ private:
     // "Claim Draw" at the end of "Actions".
     void BuildRecordMenu(QMenuBar* bar);
     void mnuRecordOpen_Click();
+    // Save Game writes to the game's file, when it has one, and else asks as Save Game As.
     void mnuRecordSave_Click();
+    void mnuRecordSaveAs_Click();
+    // Writes the game to the file at path, a link to one, or a new file; refuses anything else
+    // (a folder, a device, a FIFO) and says why. The game's file from then on.
+    void SaveGameTo(const QString& path);
     void mnuRecordCopyGame_Click();
     void mnuRecordCopyPosition_Click();
     void mnuRecordPaste_Click();
@@ -195,6 +200,12 @@ private:
     bool SoundResult_ = false; // result of the last sound call; kept, not read
     int PromotionChoice_ = 0;  // the piece chosen in the promotion pop-up
 
+    // The file Save Game writes to: the one the game was last saved to, or opened from when it
+    // held this game alone and nothing the writer leaves out; empty when Save Game must ask.
+    QString gameFile_;
+    // The file Open Game is reading while its game is loaded; cleared when a save would lose
+    // part of the file (its other games, or what the game's reading skipped).
+    QString openingFile_;
     std::vector<PgnTag> tags_;                // of the game loaded, kept when it is saved
     PgnComments comments_;                    // the same for its comments
     std::optional<std::size_t> claimedAtPly_; // a draw was claimed with this many moves made

@@ -2,6 +2,7 @@
 // games (PGN) and positions (FEN), typing a move, the draws by rule and the claim of a draw.
 #include "GAME.h"
 
+#include "GameArchive.h"
 #include "MoveGate.h"
 #include "ReadErrorText.h"
 #include "UserSettings.h"
@@ -15,8 +16,10 @@
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
@@ -60,7 +63,9 @@ void GAME::BuildRecordMenu(QMenuBar* bar) {
     };
     item(tr("Open Game..."), "mnuRecordOpen", &GAME::mnuRecordOpen_Click, QKeySequence::Open);
     item(tr("Recent Games..."), "mnuRecordRecent", &GAME::mnuRecordRecent_Click);
-    item(tr("Save Game As..."), "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
+    item(tr("Save Game"), "mnuRecordSave", &GAME::mnuRecordSave_Click, QKeySequence::Save);
+    item(tr("Save Game As..."), "mnuRecordSaveAs", &GAME::mnuRecordSaveAs_Click,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuRecord->addSeparator();
     item(tr("Copy Game"), "mnuRecordCopyGame", &GAME::mnuRecordCopyGame_Click);
     item(tr("Copy Position"), "mnuRecordCopyPosition", &GAME::mnuRecordCopyPosition_Click);
@@ -89,14 +94,37 @@ void GAME::OpenFile(const QString& path) {
     } else if (file.size() > LargestGameFile) {
         ShowMessage(tr("%1 is too large for a game file").arg(path));
     } else {
+        openingFile_ = path;
         LoadText(file.readAll());
+        openingFile_.clear();
     }
 }
 
 void GAME::mnuRecordSave_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Game As"),
-                                                      QStringLiteral("game.pgn"), PgnFilter());
-    if (path.isEmpty()) {
+    gameFile_.isEmpty() ? mnuRecordSaveAs_Click() : SaveGameTo(gameFile_);
+}
+
+void GAME::mnuRecordSaveAs_Click() {
+    QFileDialog dialog(this, tr("Save Game As"), QString(), PgnFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets ".pgn" before the dialog asks whether to replace
+    // a file of that name, so that the file written is the one the player agreed to, and the
+    // Open dialog's filter shows it.
+    dialog.setDefaultSuffix(QStringLiteral("pgn"));
+    dialog.selectFile(QStringLiteral("game.pgn"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        SaveGameTo(dialog.selectedFiles().constFirst());
+    }
+}
+
+void GAME::SaveGameTo(const QString& path) {
+    // The safe save below writes a new file and renames it over the old name, which would put a
+    // plain file in place of a device, a FIFO or a folder. A link is followed to the file it
+    // names, which is replaced while the link stays; a link that leads to no file (dangling, or
+    // a loop) is refused too.
+    const QFileInfo target(path);
+    if ((target.exists() || target.isSymLink()) && !target.isFile()) {
+        ShowMessage(tr("Cannot save the game: %1 is not a regular file").arg(path));
         return;
     }
     // Written whole or not at all: an old file survives a failed save. The text is flushed
@@ -107,7 +135,9 @@ void GAME::mnuRecordSave_Click() {
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
         !file.commit()) {
         ShowMessage(tr("Cannot save %1: %2").arg(path, file.errorString()));
+        return;
     }
+    gameFile_ = path;
 }
 
 void GAME::mnuRecordCopyGame_Click() {
@@ -138,7 +168,9 @@ void GAME::mnuRecordEnterMove_Click() {
     }
     // A typed promotion names its piece (a queen when no letter is given): no pop-up.
     const ReadResult<Move> move = brdChessboard1_->Engine().ParseMove(text.trimmed().toStdString());
-    if (!move || !PlayMove(*move)) {
+    if (!move) {
+        ShowMessage(tr("Illegal move or bad syntax\n%1").arg(ReadErrorText(move.Error())));
+    } else if (!PlayMove(*move)) {
         ShowMessage(tr("Illegal move or bad syntax"));
     }
 }
@@ -193,6 +225,7 @@ void GAME::RecordNewGame() {
     ClearMoveLists();
     tags_.clear();
     comments_ = {};
+    gameFile_.clear();
     claimedAtPly_.reset();
     UpdateClaimDraw();
     TurnToSideToMove(brdChessboard1_->State().WhitesTurn);
@@ -251,6 +284,11 @@ void GAME::LoadText(const QByteArray& bytes) {
     if (const std::optional<ReadError> error = PlayPgnGame(game, played)) {
         ShowMessage(tr("Cannot load the game: %1").arg(ReadErrorText(*error)));
         return;
+    }
+    // Save Game writes back only to a file whose other games, variations, annotations or result
+    // (a resignation, say) it would not lose.
+    if (file.Games.size() != 1 || game.Dropped || GameResult(played) != game.Result()) {
+        openingFile_.clear();
     }
     AdoptGame(played, game);
 }
@@ -319,6 +357,10 @@ void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {
 
 void GAME::brdChessboard1_GameLoaded() {
     RecordNewGame();
+    // A game from the archive of games played is saved where the player chooses.
+    if (QFileInfo(openingFile_).canonicalPath() != QDir(archive_->Folder()).canonicalPath()) {
+        gameFile_ = openingFile_;
+    }
     const ChessEngine& engine = brdChessboard1_->Engine();
     bool promoted = false;
     for (std::size_t ply = 0; ply < engine.State().MoveHistory.size(); ++ply) {

@@ -173,6 +173,8 @@ void GAME::mnuReviewContinue_Click() {
         return;
     }
     ReturnToGame();
+    // The game goes another way from here: Save Game asks where to keep it.
+    gameFile_.clear();
     // The later moves are taken back one by one, each to be made again with Redo.
     LiftEnding();
     while (brdChessboard1_->State().MoveHistory.size() > *shown &&

@@ -127,14 +127,18 @@ std::optional<ReadError> PgnReader::Add(const PgnToken& token, PgnGame& game) {
         AddComment(game, token.Text);
         return std::nullopt;
     case PgnTokenKind::VariationOpen:
+        game.Dropped = true;
         return SkipVariation(token);
+    case PgnTokenKind::Annotation:
+        game.Dropped = true;
+        return std::nullopt;
     case PgnTokenKind::VariationClose:
         return At(ReadErrorCode::PgnUnopenedVariation, token);
     case PgnTokenKind::TagClose:
     case PgnTokenKind::String:
         return Unexpected(token.Kind == PgnTokenKind::TagClose ? ']' : '"', token.Line,
                           token.Column);
-    default: // move numbers and annotations
+    default: // move numbers
         return std::nullopt;
     }
 }

@@ -44,6 +44,7 @@ struct PgnGame {
     std::vector<PgnMove> Moves; // the main line
     PgnComments Comments;
     std::string Termination; // "1-0", "0-1", "1/2-1/2", "*", or empty when the text has none
+    bool Dropped = false;    // variations or annotations were skipped
 
     // The value of the tag name, empty when the game has none.
     std::string_view Tag(std::string_view name) const;

@@ -18,6 +18,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace quorrin;
 
@@ -76,7 +77,8 @@ public:
     // ("paste <text>"), adds answers ("answer <word> <word>"), limits the size of files written
     // ("limit 8"; "limit" lifts it), sets the clock ("control 180+2"), lets time pass ("wait
     // 500"; "later 500" when the next pop-up, box or sound comes), logs the clock faces
-    // ("clocks"), or else is a move to type and send with "Move Piece".
+    // ("clocks"), logs the moves in a file ("file ~/x.pgn"), or else is a move to type and send
+    // with "Move Piece".
     void Run(const QStringList& steps) {
         for (QString step : steps) {
             const QString arg = step.section(' ', 1);
@@ -118,6 +120,11 @@ public:
             } else if (step == "clocks") {
                 Log << "clocks" + Face("clockWhite") + Face("clockBlack") +
                            QString(" %1").arg(Find(QStringLiteral("ClientArea"))->width());
+            } else if (QFile file(arg); step.startsWith("file ")) {
+                Log << step + (QFileInfo(arg).isSymLink() ? " link " : " ") +
+                           (QFileInfo(arg).isFile() && file.open(QIODevice::ReadOnly)
+                                ? QString(file.readAll()).section("\n\n", 1).simplified()
+                                : "not a file");
             } else if (step.startsWith("answer ")) {
                 Answers += step.mid(7).split(' ');
             } else if (step.startsWith("limit")) { // the limit binds root too
@@ -387,14 +394,15 @@ private slots:
         const QString opened = "copied Ann 1. e4 {best by test} 1... e5 2. Qh5 Nc6 3. Bc4 Nf6 ";
         row("opened game",
             "e2e4,answer ~/game.pgn ~/saved.pgn Nf3 a7-a6 0-0 Qxx d7d6 "
-            "~/saved.pgn,mnuRecordOpen,mnuRecordSave,mnuActionsUndo," +
+            "~/saved.pgn,mnuRecordOpen,mnuRecordSaveAs,mnuActionsUndo," +
                 QStringList(5, "mnuRecordEnterMove").join(',') +
                 ",mnuRecordCopyGame,mnuRecordOpen,mnuRecordCopyGame",
             "e2-e4 d1-h5 f1-c4 h5-f7 | e7-e5 b8-c6 g8-f6",
             "click, file dialog, message Black checkmated, file dialog, " +
                 QStringList(3, "input box, click").join(", ") +
-                ", input box, message Illegal move or bad syntax, input box, click, " + opened +
-                "4. Nf3 a6 5. O-O d6 *, file dialog, message Black checkmated, " + opened +
+                ", input box, message Illegal move or bad syntax\n'Qxx' is not a move, input box, "
+                "click, " +
+                opened + "4. Nf3 a6 5. O-O d6 *, file dialog, message Black checkmated, " + opened +
                 "4. Qxf7# {mate} 1-0");
         row("opening refused",
             "e2e4,answer ~/missing.pgn ~/folder ~/large.pgn,mnuRecordOpen,mnuRecordOpen,"
@@ -409,6 +417,42 @@ private slots:
             "d2-d4 |",
             "click, file dialog, message Cannot save ~/missing/game.pgn: why, file dialog, "
             "message Cannot save ~/old.pgn: why, file dialog");
+        // Only a file, or a link's file, is replaced by a save (a device only as root). A bare
+        // name gets ".pgn". Save Game writes back to the file saved to, or opened from when it
+        // held this game alone and all of it; else (two games, a variation, an annotation, a
+        // result it would not write, New Game, Paste, Continue from Here, Recent Games) it asks.
+        QVERIFY(Write(f + "1.pgn", "1. e4 {open} *") && Write(f + "2.pgn", "1. d4 *\n1. c4 *") &&
+                Write(f + "3.pgn", "1. e4 (1. d4) *") && Write(f + "4.pgn", "1. e4!? *") &&
+                Write(f + "5.pgn", "1. e4 1-0") && mkfifo(qPrintable(f + "fifo.pgn"), 0600) == 0 &&
+                QFile::link(f + "old.pgn", f + "link.pgn"));
+        struct stat full {};
+        stat("/dev/full", &full) == 0 &&
+            mknod(qPrintable(f + "full.dev"), S_IFCHR | 0600, full.st_rdev) == 0;
+        const QString refused = "file dialog, message Cannot save the game: ~/%1 is not a regular "
+                                "file, file ~/%1 not a file";
+        row("not a file",
+            "answer ~/fifo.pgn ~/folder ~/link.pgn,mnuRecordSaveAs,file ~/fifo.pgn,"
+            "mnuRecordSaveAs,file ~/folder,mnuRecordSaveAs,file ~/link.pgn",
+            "|",
+            refused.arg("fifo.pgn") + ", " + refused.arg("folder") +
+                ", file dialog, file ~/link.pgn link *");
+        row("device", "answer ~/full.dev,mnuRecordSaveAs,file ~/full.dev", "|",
+            refused.arg("full.dev"));
+        row("saved back",
+            "answer ~/1.pgn ~/new,mnuRecordOpen,e7e5,key Ctrl+S,file ~/1.pgn,"
+            "key Ctrl+Shift+S,d2d4,mnuRecordSave,file ~/new.pgn,file ~/1.pgn",
+            "e2-e4 d2-d4 | e7-e5",
+            "file dialog, click, file ~/1.pgn 1. e4 {open} 1... e5 *, file dialog, click, file "
+            "~/new.pgn 1. e4 {open} 1... e5 2. d4 *, file ~/1.pgn 1. e4 {open} 1... e5 *");
+        row("asked",
+            QString("answer ~/2.pgn 0 ~/a ~/3.pgn ~/b ~/4.pgn ~/c ~/5.pgn ~/d ~/e ~/f ~/g 0 ~/h,"
+                    "mnuRecordOpen,%1,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,mnuRecordOpen,%1,"
+                    "mnuGameNew,%1,paste 1. d4 *,%1,d7d5,mnuReviewBack,mnuReviewContinue,%1,"
+                    "mnuRecordRecent,%1")
+                .arg("mnuRecordSave"),
+            "d2-d4 |",
+            "file dialog, game list of 2, " + QStringList(9, "file dialog").join(", ") +
+                ", click, file dialog, game list of 5, file dialog");
         // A dismissed pop-up hands over the choice before it: 0 the first time, -1 after any
         // promotion (the board makes queens of both). Each colour has its own pop-up, each item
         // its own piece (White's queen 7, rook 8, knight 9, bishop 10; Black's 1, 2, 3, 4).
@@ -533,6 +577,9 @@ private slots:
 
     void playedAsAPlayerWould() {
         QFETCH(QString, steps);
+        if (steps.contains("full.dev") && !QFileInfo::exists(folder_.filePath("full.dev"))) {
+            QSKIP("Only root can make the device node a save must not replace");
+        }
         GameUnderTest game;
         game.Run(steps.replace("~/", folder_.path() + '/').split(','));
         QTEST(game.Entries(), "entries");
@@ -681,7 +728,8 @@ private slots:
                 "Move [Ctrl+Shift+Z], Claim Draw, Resign, Agree Draw, Pause Clock, Review[Back "
                 "[Alt+Left], Forward [Alt+Right], To Start [Alt+Home], To End [Alt+End], -, "
                 "Continue from Here]], Time Control..., Players..., -, Quit], Record[Open "
-                "Game... [Ctrl+O], Recent Games..., Save Game As... [Ctrl+S], -, Copy "
+                "Game... [Ctrl+O], Recent Games..., Save Game [Ctrl+S], Save Game As... "
+                "[Ctrl+Shift+S], -, Copy "
                 "Game, Copy Position, Paste Game or Position [Ctrl+V], -, Enter Move... "
                 "[Ctrl+E]], Help (hidden mnuHelp)[], Reclaim Piece (hidden "
                 "mnuWhitePawnPromotion)[Queen, Rook, Bishop, Knight], Reclaim Piece (hidden "
