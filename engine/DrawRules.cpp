@@ -5,6 +5,7 @@
 #include "Rules.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace quorrin {
 
@@ -194,8 +195,9 @@ std::optional<DrawReason> ChessEngine::DrawMadeBy(std::size_t ply) const {
 }
 
 std::int32_t ChessEngine::FullmoveNumber() const {
-    const auto plies = static_cast<std::int32_t>(MoveHistory.size()) + (StartWhitesTurn ? 0 : 1);
-    return StartFullmoveNumber + plies / 2;
+    const auto plies = static_cast<std::int64_t>(MoveHistory.size()) + (StartWhitesTurn ? 0 : 1);
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(StartFullmoveNumber + plies / 2, INT32_MAX));
 }
 
 } // namespace quorrin
