@@ -7,7 +7,10 @@
 #include "engine/Pgn.h"
 #include "tools/support/ReadErrorText.h"
 
+#include <chrono>
 #include <fstream>
+#include <map>
+#include <random>
 
 namespace quorrin::testing {
 namespace {
@@ -153,6 +156,88 @@ TEST(DrawRules, EachRuleHoldsFromItsBoundaryAndAnAutomaticDrawIsRaisedOnce) {
     for (const auto& [fen, steps, expected] : cases) {
         EXPECT_EQ(Trace(fen, steps), expected) << fen << " " << steps;
     }
+}
+
+// The repetition count of every position against one kept by the test from FENs (clocks cut
+// off), through random knight and king moves, pawn moves and captures, undos, a game taken over
+// by a second engine and games set up from a FEN.
+TEST(DrawRules, RepetitionsAreCountedExactlyThroughUndoTakeGameAndNewGame) {
+    std::mt19937 random(7);
+    auto position = [](const ChessEngine& engine) {
+        const std::string fen = engine.Fen();
+        return fen.substr(0, fen.rfind(' ', fen.rfind(' ') - 1));
+    };
+    for (const std::string_view start :
+         {StartFen, std::string_view("r3k2r/pppq1ppp/8/3pP3/8/8/PPPQ1PPP/R3K2R w KQkq d6 9 30")}) {
+        ChessEngine engine;
+        ASSERT_TRUE(engine.NewGame(*ReadFen(start)));
+        std::vector<std::string> seen{position(engine)}; // since the last capture or pawn move
+        std::vector<std::vector<std::string>> saved;     // what an undo restores
+        for (int step = 0; step < 3000; ++step) {
+            const MoveList legal = engine.LegalMoves();
+            const int choice = static_cast<int>(random() % 16);
+            if (choice == 0 && !engine.State().MoveHistory.empty()) {
+                ASSERT_TRUE(engine.UndoLastMove());
+                seen = saved.back();
+                saved.pop_back();
+            } else if (choice == 1) {
+                ChessEngine copy;
+                ASSERT_TRUE(copy.TakeGame(engine));
+                ASSERT_TRUE(engine.NewGame());
+                ASSERT_TRUE(engine.TakeGame(copy));
+            } else if (legal.empty() || choice == 2) {
+                ASSERT_TRUE(engine.NewGame(*ReadFen(start)));
+                seen = {position(engine)};
+                saved.clear();
+            } else {
+                // Mostly knights and kings, which repeat; now and then any move.
+                std::vector<Move> quiet;
+                for (const Move& move : legal) {
+                    const Shape shape = ShapeOf(engine.State().Squares[move.From].Piece.Kind);
+                    if ((shape == Shape::Knight || shape == Shape::King) &&
+                        !engine.State().Squares[move.To].Occupied) {
+                        quiet.push_back(move);
+                    }
+                }
+                const bool any = quiet.empty() || choice == 3;
+                const Move move = any ? legal[random() % legal.size()] : quiet[random() % quiet.size()];
+                saved.push_back(seen);
+                ASSERT_TRUE(engine.MakeMove(move));
+                if (engine.HalfmoveClock() == 0) {
+                    seen.clear();
+                }
+                seen.push_back(position(engine));
+            }
+            const auto count = std::count(seen.begin(), seen.end(), position(engine));
+            ASSERT_EQ(engine.Facts().Repetitions, std::min<long>(count, 255)) << engine.Fen();
+        }
+    }
+}
+
+// Making a move costs the same however long the game without a capture or a pawn move has gone
+// on: importing four times as many plies takes about four times as long, not sixteen.
+TEST(DrawRules, ALongGameWithoutCapturesIsPlayedInLinearTime) {
+    auto seconds = [](int plies) {
+        std::string text;
+        const char* shuffle[] = {"Nf3 ", "Nf6 ", "Ng1 ", "Ng8 "};
+        for (int ply = 0; ply < plies; ++ply) {
+            text += shuffle[ply % 4];
+        }
+        const PgnFile file = ReadPgn(text);
+        double fastest = 1e9;
+        for (int run = 0; run < 3; ++run) {
+            ChessEngine engine;
+            const auto begin = std::chrono::steady_clock::now();
+            EXPECT_EQ(PlayPgnGame(file.Games.at(0), engine), std::nullopt);
+            fastest = std::min(
+                fastest,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+        }
+        return fastest;
+    };
+    const double shorter = seconds(10000);
+    const double longer = seconds(40000);
+    EXPECT_LT(longer, 7 * shorter) << shorter << " s for 10000 plies, " << longer << " for 40000";
 }
 
 } // namespace
