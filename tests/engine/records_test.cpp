@@ -38,6 +38,30 @@ TEST(Fen, APositionNoGameCanBePlayedFromIsRefusedWithItsReason) {
     }
 }
 
+// Every FEN the engine writes is read back as the same position, the clocks at their bounds
+// included: a game that runs past them keeps the largest values a FEN may hold.
+TEST(Fen, WhatIsWrittenAtEachCountersEdgeIsReadBack) {
+    const std::tuple<std::string_view, std::string_view, std::string_view> cases[] = {
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 1", "", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 99999 5", "e1d1", "4k3/8/8/8/8/8/8/3K4 b - - 99999 5"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 99998 5", "e1d1 e8d8", "3k4/8/8/8/8/8/8/3K4 w - - 99999 6"},
+        {"4k3/8/8/8/8/8/8/4K3 b - - 7 99999", "e8d8 e1d1", "3k4/8/8/8/8/8/8/3K4 b - - 9 99999"},
+        {"4k3/8/8/8/8/8/8/4K3 b - - 7 99998", "e8d8", "3k4/8/8/8/8/8/8/4K3 w - - 8 99999"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 0", "", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
+    };
+    for (const auto& [fen, moves, written] : cases) {
+        ChessEngine engine;
+        ASSERT_TRUE(engine.NewGame(*ReadFen(fen))) << fen;
+        ASSERT_EQ(Play(engine, moves), "") << fen;
+        EXPECT_EQ(engine.Fen(), written) << fen << " " << moves;
+        const ReadResult<FenPosition> back = ReadFen(engine.Fen());
+        ASSERT_TRUE(back) << support::DescribeError(back.Error());
+        ChessEngine again;
+        ASSERT_TRUE(again.NewGame(*back));
+        EXPECT_EQ(again.Fen(), engine.Fen());
+    }
+}
+
 // A game taken over by another engine is the same game there, down to taking every move back.
 TEST(TakeGame, AnotherEngineHoldsTheSameGameAndTakesItBackToItsStart) {
     ChessEngine played;
