@@ -67,16 +67,16 @@ int PossibleCastling(const Placement& pieces) {
 std::optional<ReadError> MaterialError(const Placement& pieces) {
     for (const bool white : {true, false}) {
         auto count = [&](Shape shape) {
-            return static_cast<int>(std::count(pieces.begin(), pieces.end(), PieceOf(shape, white)));
+            return static_cast<int>(
+                std::count(pieces.begin(), pieces.end(), PieceOf(shape, white)));
         };
         const int pawns = count(Shape::Pawn);
         if (pawns > 8) {
             return ReadError{.Code = ReadErrorCode::FenPawnCount, .Count = pawns, .White = white};
         }
-        const int promoted = std::max(0, count(Shape::Queen) - 1) +
-                             std::max(0, count(Shape::Rook) - 2) +
-                             std::max(0, count(Shape::Bishop) - 2) +
-                             std::max(0, count(Shape::Knight) - 2);
+        const int promoted =
+            std::max(0, count(Shape::Queen) - 1) + std::max(0, count(Shape::Rook) - 2) +
+            std::max(0, count(Shape::Bishop) - 2) + std::max(0, count(Shape::Knight) - 2);
         if (promoted > 8 - pawns) {
             return ReadError{.Code = ReadErrorCode::FenPromotedCount,
                              .Number = 8 - pawns,
@@ -112,8 +112,8 @@ std::uint64_t CheckersOf(const Board& squares, SquareIndex king, bool kingIsWhit
             break;
         case Shape::Knight: {
             const geometry::Jumps& jumps = geometry::Board.knight[s];
-            checks = std::find(jumps.squares.begin(), jumps.squares.begin() + jumps.length,
-                               king) != jumps.squares.begin() + jumps.length;
+            checks = std::find(jumps.squares.begin(), jumps.squares.begin() + jumps.length, king) !=
+                     jumps.squares.begin() + jumps.length;
             break;
         }
         case Shape::Pawn:
@@ -332,10 +332,10 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
             return ReadError{.Code = ReadErrorCode::FenOppositeCheck, .White = piece.IsWhite};
         }
     }
-    const auto king = static_cast<SquareIndex>(
-        std::find(position.Pieces.begin(), position.Pieces.end(),
-                  PieceOf(Shape::King, position.WhiteToMove)) -
-        position.Pieces.begin() + 1);
+    const auto king =
+        static_cast<SquareIndex>(std::find(position.Pieces.begin(), position.Pieces.end(),
+                                           PieceOf(Shape::King, position.WhiteToMove)) -
+                                 position.Pieces.begin() + 1);
     if (!ChecksPossible(squares, king, position.WhiteToMove, position.EnPassant)) {
         const std::uint64_t checkers = CheckersOf(squares, king, position.WhiteToMove);
         return ReadError{.Code = ReadErrorCode::FenImpossibleCheck,

@@ -53,8 +53,8 @@ std::optional<ReadError> PlayMove(const PgnMove& written, ChessEngine& engine,
     const PositionFacts& now = engine.Facts();
     if (now.Mated || now.Stalemated) {
         return MoveError(
-            ReadError{.Code = ReadErrorCode::GameAlreadyOver, .Number = now.Mated ? 1 : 2},
-            written, engine);
+            ReadError{.Code = ReadErrorCode::GameAlreadyOver, .Number = now.Mated ? 1 : 2}, written,
+            engine);
     }
     const ReadResult<Move> move = engine.ParseMove(written.Text);
     if (!move) {
@@ -63,8 +63,8 @@ std::optional<ReadError> PlayMove(const PgnMove& written, ChessEngine& engine,
     const ReadError warning =
         MoveError(ReadError{.Text = written.Text, .Target = move->To}, written, engine);
     if (!engine.MakeMove(*move)) {
-        return MoveError(ReadError{.Code = ReadErrorCode::NotAMove, .Text = written.Text},
-                         written, engine);
+        return MoveError(ReadError{.Code = ReadErrorCode::NotAMove, .Text = written.Text}, written,
+                         engine);
     }
     if (warnings == nullptr) {
         return std::nullopt;

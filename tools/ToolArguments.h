@@ -45,8 +45,8 @@ inline std::optional<std::string> LayoutProblem(std::string_view layout) {
             return "cell " + std::to_string(cell + 1) + " of the layout, '" + Printable(code) +
                    "', is neither a piece code (WK, BP, ...) nor XX";
         }
-        if (known != PieceCodes.end() && ShapeOf(static_cast<PieceType>(
-                                             known - PieceCodes.begin())) == Shape::King) {
+        if (known != PieceCodes.end() &&
+            ShapeOf(static_cast<PieceType>(known - PieceCodes.begin())) == Shape::King) {
             ++kings[IsWhitePiece(static_cast<PieceType>(known - PieceCodes.begin())) ? 0 : 1];
         }
     }

@@ -224,7 +224,8 @@ TEST(DrawRules, RepetitionsAreCountedExactlyThroughUndoTakeGameAndNewGame) {
                     }
                 }
                 const bool any = quiet.empty() || choice == 3;
-                const Move move = any ? legal[random() % legal.size()] : quiet[random() % quiet.size()];
+                const Move move =
+                    any ? legal[random() % legal.size()] : quiet[random() % quiet.size()];
                 saved.push_back(seen);
                 ASSERT_TRUE(engine.MakeMove(move));
                 if (engine.HalfmoveClock() == 0) {

@@ -96,8 +96,8 @@ std::string What(const ReadError& e) {
                " pieces beyond its starting set, but only " + std::to_string(e.Number) +
                " pawns missing to have been promoted";
     case FenImpossibleCheck:
-        return "no single move could have given the " + Side(e.White) +
-               " king the checks from " + ListOfSquares(e.Squares);
+        return "no single move could have given the " + Side(e.White) + " king the checks from " +
+               ListOfSquares(e.Squares);
     case NotAMove:
         return quoted + " is not a move";
     case CannotCastle:
