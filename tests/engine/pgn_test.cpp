@@ -177,6 +177,7 @@ TEST(Pgn, ATextThatCannotBeReadOrPlayedSaysWhereAndWhy) {
          "line 2, column 1: the FEN tag: rank 1 has the digits '44' side by side; one digit "
          "counts a run of empty squares"},
         {"1. e4\0\0 e5 *"sv, "line 1, column 6: unexpected '\\x00'"},
+        {"1. e4 (1. d4 \"\0 e5 *"sv, "line 1, column 15: unexpected '\\x00'"},
         {"1. e4 \xFF\xC3 e5", "line 1, column 7: 1...\\xFF\\xC3: '\\xFF\\xC3' is not a move"},
         {"1. f3 e5 2. g4 Qh4# 3. a3",
          "line 1, column 24: 3.a3: the game was already over by checkmate"},
