@@ -43,7 +43,9 @@ std::string ListOfSquares(std::uint64_t set) {
 
 std::string What(const ReadError& e) {
     using enum ReadErrorCode;
-    const std::string quoted = "'" + Printable(e.Text) + "'";
+    std::string quoted = "'";
+    quoted += Printable(e.Text);
+    quoted += '\'';
     switch (e.Code) {
     case FenFieldCount:
         return "a FEN has 6 fields (or 4, without the clocks) separated by spaces, not " +
