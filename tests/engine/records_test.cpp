@@ -183,59 +183,43 @@ TEST(DrawRules, EachRuleHoldsFromItsBoundaryAndAnAutomaticDrawIsRaisedOnce) {
 }
 
 // The repetition count of every position against one kept by the test from FENs (clocks cut
-// off), through random knight and king moves, pawn moves and captures, undos, a game taken over
-// by a second engine and games set up from a FEN.
+// off), through random moves (mostly quiet knight and king moves, which repeat), undos, a game
+// taken over by a second engine and games set up again from a FEN.
 TEST(DrawRules, RepetitionsAreCountedExactlyThroughUndoTakeGameAndNewGame) {
     std::mt19937 random(7);
     auto position = [](const ChessEngine& engine) {
         const std::string fen = engine.Fen();
         return fen.substr(0, fen.rfind(' ', fen.rfind(' ') - 1));
     };
-    for (const std::string_view start :
-         {StartFen, std::string_view("r3k2r/pppq1ppp/8/3pP3/8/8/PPPQ1PPP/R3K2R w KQkq d6 9 30")}) {
-        ChessEngine engine;
-        ASSERT_TRUE(engine.NewGame(*ReadFen(start)));
-        std::vector<std::string> seen{position(engine)}; // since the last capture or pawn move
-        std::vector<std::vector<std::string>> saved;     // what an undo restores
-        for (int step = 0; step < 3000; ++step) {
-            const MoveList legal = engine.LegalMoves();
-            const int choice = static_cast<int>(random() % 16);
-            if (choice == 0 && !engine.State().MoveHistory.empty()) {
-                ASSERT_TRUE(engine.UndoLastMove());
-                seen = saved.back();
-                saved.pop_back();
-            } else if (choice == 1) {
-                ChessEngine copy;
-                ASSERT_TRUE(copy.TakeGame(engine));
-                ASSERT_TRUE(engine.NewGame());
-                ASSERT_TRUE(engine.TakeGame(copy));
-            } else if (legal.empty() || choice == 2) {
-                ASSERT_TRUE(engine.NewGame(*ReadFen(start)));
-                seen = {position(engine)};
-                saved.clear();
-            } else {
-                // Mostly knights and kings, which repeat; now and then any move.
-                std::vector<Move> quiet;
-                for (const Move& move : legal) {
-                    const Shape shape = ShapeOf(engine.State().Squares[move.From].Piece.Kind);
-                    if ((shape == Shape::Knight || shape == Shape::King) &&
-                        !engine.State().Squares[move.To].Occupied) {
-                        quiet.push_back(move);
-                    }
-                }
-                const bool any = quiet.empty() || choice == 3;
-                const Move move =
-                    any ? legal[random() % legal.size()] : quiet[random() % quiet.size()];
-                saved.push_back(seen);
-                ASSERT_TRUE(engine.MakeMove(move));
-                if (engine.HalfmoveClock() == 0) {
-                    seen.clear();
-                }
-                seen.push_back(position(engine));
+    const std::string_view start = "r3k2r/pppq1ppp/8/3pP3/8/8/PPPQ1PPP/R3K2R w KQkq d6 9 30";
+    ChessEngine engine;
+    std::vector<std::vector<std::string>> seen; // since the last capture or pawn move, by ply
+    for (int step = 0; step < 3000; ++step) {
+        const int choice = static_cast<int>(random() % 16);
+        std::vector<Move> legal;
+        for (const Move& move : engine.LegalMoves()) {
+            const Shape shape = ShapeOf(engine.State().Squares[move.From].Piece.Kind);
+            if (choice <= 3 || (!engine.State().Squares[move.To].Occupied &&
+                                (shape == Shape::Knight || shape == Shape::King))) {
+                legal.push_back(move);
             }
-            const auto count = std::count(seen.begin(), seen.end(), position(engine));
-            ASSERT_EQ(engine.Facts().Repetitions, std::min<long>(count, 255)) << engine.Fen();
         }
+        ChessEngine copy;
+        if (step == 0 || legal.empty() || choice == 2) {
+            ASSERT_TRUE(engine.NewGame(*ReadFen(step % 2 ? start : StartFen)));
+            seen = {{position(engine)}};
+        } else if (choice == 0 && seen.size() > 1) {
+            ASSERT_TRUE(engine.UndoLastMove());
+            seen.pop_back();
+        } else if (choice == 1) {
+            ASSERT_TRUE(copy.TakeGame(engine) && engine.NewGame() && engine.TakeGame(copy));
+        } else {
+            ASSERT_TRUE(engine.MakeMove(legal[random() % legal.size()]));
+            seen.push_back(engine.HalfmoveClock() == 0 ? std::vector<std::string>() : seen.back());
+            seen.back().push_back(position(engine));
+        }
+        const auto count = std::count(seen.back().begin(), seen.back().end(), position(engine));
+        ASSERT_EQ(engine.Facts().Repetitions, std::min<long>(count, 255)) << engine.Fen();
     }
 }
 
