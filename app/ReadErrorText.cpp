@@ -49,7 +49,7 @@ QString Squares(std::uint64_t set) {
 
 QString What(const ReadError& e) {
     using enum ReadErrorCode;
-    const QString text = QString::fromStdString(e.Text);
+    const QString text = QString::fromStdString(Printable(e.Text));
     switch (e.Code) {
     case FenFieldCount:
         return Tr("a FEN has 6 fields (or 4, without the clocks) separated by spaces, not %1")
@@ -89,6 +89,26 @@ QString What(const ReadError& e) {
     case FenOppositeCheck:
         return e.White ? Tr("White is in check but it is not its move")
                        : Tr("Black is in check but it is not its move");
+    case FenAdjacentDigits:
+        return Tr("rank %1 has the digits '%2' side by side; one digit counts a run of empty "
+                  "squares")
+            .arg(e.Number)
+            .arg(text);
+    case FenPawnCount:
+        return (e.White ? Tr("White has %1 pawns; a side has at most 8")
+                        : Tr("Black has %1 pawns; a side has at most 8"))
+            .arg(e.Count);
+    case FenPromotedCount:
+        return (e.White ? Tr("White has %1 pieces beyond its starting set, but only %2 pawns "
+                             "missing to have been promoted")
+                        : Tr("Black has %1 pieces beyond its starting set, but only %2 pawns "
+                             "missing to have been promoted"))
+            .arg(e.Count)
+            .arg(e.Number);
+    case FenImpossibleCheck:
+        return (e.White ? Tr("no single move could have given the white king the checks from %1")
+                        : Tr("no single move could have given the black king the checks from %1"))
+            .arg(Squares(e.Squares));
     case NotAMove:
         return Tr("'%1' is not a move").arg(text);
     case CannotCastle:
@@ -116,6 +136,17 @@ QString What(const ReadError& e) {
             .arg(Piece(e.Piece), Squares(e.Squares), Square(e.Target));
     case NotAPromotion:
         return Tr("only a pawn reaching the last rank is promoted");
+    case GameAlreadyOver:
+        return e.Number == 1 ? Tr("the game was already over by checkmate")
+                             : Tr("the game was already over by stalemate");
+    case PgnResultDisagrees:
+        return Tr("the Result tag '%1' disagrees with the result the moves end with, '%2'")
+            .arg(text, QString::fromStdString(Printable(e.MoveText)));
+    case PgnFalseCheck:
+        return e.Number == 1 ? Tr("'%1' is marked as check but gives none").arg(text)
+                             : Tr("'%1' is marked as checkmate but does not mate").arg(text);
+    case PgnFalseCapture:
+        return Tr("'%1' is marked as a capture but %2 is empty").arg(text, Square(e.Target));
     case PgnBadTag:
         return Tr("a tag must read [Name \"value\"]");
     case PgnUnclosedComment:
@@ -166,7 +197,7 @@ QString ReadErrorText(const ReadError& error) {
     } else if (error.Context == ReadContext::GameMove) {
         where += (error.MoverIsWhite ? Tr("%1.%2: ") : Tr("%1...%2: "))
                      .arg(error.MoveNumber)
-                     .arg(QString::fromStdString(error.MoveText));
+                     .arg(QString::fromStdString(Printable(error.MoveText)));
     }
     return where + What(error);
 }

@@ -23,6 +23,7 @@ ChessEngine::ChessEngine(BoardEvents* events, SquareDrawer* drawer)
     }
     // Enough for any real game, so that making a move never allocates.
     MoveHistory.reserve(1024);
+    positionsByKey_.Earlier.reserve(1025);
     NewGame();
 }
 
@@ -75,6 +76,7 @@ bool ChessEngine::TakeGame(const ChessEngine& source) {
     whiteKings_ = source.whiteKings_;
     blackKings_ = source.blackKings_;
     startedInOppositeCheck_ = source.startedInOppositeCheck_;
+    positionsByKey_ = source.positionsByKey_;
     RedrawAll();
     return true;
 }
@@ -123,6 +125,7 @@ void ChessEngine::FinishSetUp(std::int32_t halfmoveClock, std::int32_t fullmoveN
     Start =
         WorkOutFacts(WhitesTurn, keys::OfPosition(Squares, WhitesTurn, NoSquare), halfmoveClock, 0,
                      true, safety.inCheck, safety.inCheck && stuck, !safety.inCheck && stuck);
+    IndexAllPositions();
     startFen_ = Fen();
 }
 

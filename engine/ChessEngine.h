@@ -211,8 +211,19 @@ private:
                                bool stalemated) const;
     bool InsufficientMaterial() const;
     // How often the position with key has stood among the last plies positions, this one
-    // included, counting only those with the same side to move.
+    // included (at most 255). Only the positions since the last capture or pawn move can
+    // repeat a position, and they are found through positionsByKey_, not by a scan.
     int Repetitions(std::uint64_t key, std::int32_t plies) const;
+    // The facts of the position p plies into the game: the start for 0.
+    const PositionFacts& FactsAt(std::size_t p) const {
+        return p == 0 ? Start : MoveHistory[p - 1].After;
+    }
+    // Enters the newest position (the last of the history, or the start) into
+    // positionsByKey_; ForgetNewestPosition removes it again before its record is taken back.
+    void IndexNewestPosition();
+    void ForgetNewestPosition();
+    // Empties positionsByKey_ and enters every position of the game again.
+    void IndexAllPositions();
 
     // Sets both king squares from the board: the last king of each colour in board order,
     // 0 for a colour without one. Also counts the kings of each colour.
@@ -238,6 +249,15 @@ private:
     private:
         ChessEngine& engine_;
     };
+
+    // Every position of the game by its key: a hash table of chains through the positions,
+    // newest first. Head[b] is the newest position whose key falls in bucket b, Earlier[p]
+    // the position before p in its bucket (-1 for none). Positions are entered and removed
+    // in the order of the history, so each chain stays in order and undo is exact.
+    struct PositionIndex {
+        std::vector<std::int32_t> Head;
+        std::vector<std::int32_t> Earlier;
+    } positionsByKey_;
 
     std::string startFen_;
     BoardEvents* events_;

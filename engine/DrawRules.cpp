@@ -5,6 +5,7 @@
 #include "Rules.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace quorrin {
 
@@ -71,17 +72,73 @@ bool ChessEngine::CouldCheckmate(bool bWhite) const {
     return !(bishopsOnly && !(light && dark));
 }
 
+namespace {
+
+std::size_t BucketOf(std::uint64_t key, std::size_t buckets) {
+    // The key's high bits are as random as its low ones; the low bits pick the bucket.
+    return static_cast<std::size_t>(key) & (buckets - 1);
+}
+
+} // namespace
+
 int ChessEngine::Repetitions(std::uint64_t key, std::int32_t plies) const {
-    // Position p stands after p plies: the start for 0, else after record p - 1. Only the
-    // positions since the last capture or pawn move can repeat this one.
+    // The position now being worked out stands after MoveHistory.size() plies and is not yet
+    // indexed. The newest earlier position with its key, if it stands since the last capture
+    // or pawn move, already counts the ones before it.
     const auto now = static_cast<std::int64_t>(MoveHistory.size());
     const std::int64_t oldest = std::max<std::int64_t>(0, now - plies);
-    int count = 1;
-    for (std::int64_t p = now - 2; p >= oldest; p -= 2) {
-        const std::uint64_t other = p == 0 ? Start.Key : MoveHistory[p - 1].After.Key;
-        count += other == key;
+    const auto& index = positionsByKey_;
+    if (now == 0 || index.Earlier.size() != static_cast<std::size_t>(now)) {
+        return 1; // the start, whose earlier positions are not known
     }
-    return count;
+    for (std::int64_t p = index.Head[BucketOf(key, index.Head.size())]; p >= oldest;
+         p = index.Earlier[static_cast<std::size_t>(p)]) {
+        const PositionFacts& earlier = FactsAt(static_cast<std::size_t>(p));
+        if (earlier.Key == key) {
+            return std::min(255, earlier.Repetitions + 1);
+        }
+    }
+    return 1;
+}
+
+void ChessEngine::IndexNewestPosition() {
+    auto& index = positionsByKey_;
+    const std::size_t p = MoveHistory.size();
+    if (p >= index.Head.size() || index.Earlier.size() != p) {
+        // The table doubles as the game outgrows it, keeping the chains short (amortised
+        // over the positions); a record made outside a move command is indexed here too.
+        IndexAllPositions();
+        return;
+    }
+    std::int32_t& head = index.Head[BucketOf(FactsAt(p).Key, index.Head.size())];
+    index.Earlier.push_back(head);
+    head = static_cast<std::int32_t>(p);
+}
+
+void ChessEngine::ForgetNewestPosition() {
+    auto& index = positionsByKey_;
+    const std::size_t p = MoveHistory.size();
+    if (index.Earlier.size() != p + 1) {
+        return; // the newest record was never indexed: it left no position of the game
+    }
+    index.Head[BucketOf(FactsAt(p).Key, index.Head.size())] = index.Earlier[p];
+    index.Earlier.pop_back();
+}
+
+void ChessEngine::IndexAllPositions() {
+    auto& index = positionsByKey_;
+    const std::size_t positions = MoveHistory.size() + 1;
+    std::size_t buckets = std::max<std::size_t>(index.Head.size(), 1024);
+    while (buckets < 2 * positions) {
+        buckets *= 2;
+    }
+    index.Head.assign(buckets, -1);
+    index.Earlier.clear();
+    for (std::size_t q = 0; q < positions; ++q) {
+        std::int32_t& head = index.Head[BucketOf(FactsAt(q).Key, buckets)];
+        index.Earlier.push_back(head);
+        head = static_cast<std::int32_t>(q);
+    }
 }
 
 PositionFacts ChessEngine::WorkOutFacts(bool sideToMove, std::uint64_t keyWithoutEnPassant,
@@ -138,8 +195,9 @@ std::optional<DrawReason> ChessEngine::DrawMadeBy(std::size_t ply) const {
 }
 
 std::int32_t ChessEngine::FullmoveNumber() const {
-    const auto plies = static_cast<std::int32_t>(MoveHistory.size()) + (StartWhitesTurn ? 0 : 1);
-    return StartFullmoveNumber + plies / 2;
+    const auto plies = static_cast<std::int64_t>(MoveHistory.size()) + (StartWhitesTurn ? 0 : 1);
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(StartFullmoveNumber + plies / 2, INT32_MAX));
 }
 
 } // namespace quorrin

@@ -3,8 +3,12 @@
 
 #include "Attacks.h"
 #include "ChessEngine.h"
+#include "Rules.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstdlib>
 #include <vector>
 
 namespace quorrin {
@@ -29,11 +33,12 @@ std::vector<std::string_view> Fields(std::string_view text) {
     }
 }
 
-std::optional<std::int32_t> Number(std::string_view text, std::int32_t lowest) {
+std::optional<std::int32_t> Number(std::string_view text, std::int32_t lowest,
+                                   std::int32_t highest) {
     std::int32_t value = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < lowest ||
-        value > 99999) {
+        value > highest) {
         return std::nullopt;
     }
     return value;
@@ -57,6 +62,124 @@ int PossibleCastling(const Placement& pieces) {
     return rights;
 }
 
+// More pawns than a side starts with, or more pieces beyond the start set (one queen, two
+// rooks, two bishops, two knights) than its missing pawns could have become.
+std::optional<ReadError> MaterialError(const Placement& pieces) {
+    for (const bool white : {true, false}) {
+        auto count = [&](Shape shape) {
+            return static_cast<int>(
+                std::count(pieces.begin(), pieces.end(), PieceOf(shape, white)));
+        };
+        const int pawns = count(Shape::Pawn);
+        if (pawns > 8) {
+            return ReadError{.Code = ReadErrorCode::FenPawnCount, .Count = pawns, .White = white};
+        }
+        const int promoted =
+            std::max(0, count(Shape::Queen) - 1) + std::max(0, count(Shape::Rook) - 2) +
+            std::max(0, count(Shape::Bishop) - 2) + std::max(0, count(Shape::Knight) - 2);
+        if (promoted > 8 - pawns) {
+            return ReadError{.Code = ReadErrorCode::FenPromotedCount,
+                             .Number = 8 - pawns,
+                             .Count = promoted,
+                             .White = white};
+        }
+    }
+    return std::nullopt;
+}
+
+// The squares (SquareBit of each) of the pieces that give check to the king of kingIsWhite on
+// king.
+std::uint64_t CheckersOf(const Board& squares, SquareIndex king, bool kingIsWhite) {
+    std::uint64_t checkers = 0;
+    for (SquareIndex s = 1; s <= 64; ++s) {
+        const BoardSquare& square = squares[s];
+        if (!square.Occupied || square.Piece.IsWhite == kingIsWhite) {
+            continue;
+        }
+        const int d = rules::DirectionTo(s, king);
+        const bool open = d >= 0 && rules::FirstOccupied(squares, s, d) == king;
+        const bool straight = d < geometry::FirstDiagonal;
+        bool checks = false;
+        switch (ShapeOf(square.Piece.Kind)) {
+        case Shape::Queen:
+            checks = open;
+            break;
+        case Shape::Rook:
+            checks = open && straight;
+            break;
+        case Shape::Bishop:
+            checks = open && !straight;
+            break;
+        case Shape::Knight: {
+            const geometry::Jumps& jumps = geometry::Board.knight[s];
+            checks = std::find(jumps.squares.begin(), jumps.squares.begin() + jumps.length, king) !=
+                     jumps.squares.begin() + jumps.length;
+            break;
+        }
+        case Shape::Pawn:
+            // Rows count toward rank 1: a White pawn attacks the row above its own.
+            checks = RowOf(king) == RowOf(s) + (square.Piece.IsWhite ? -1 : 1) &&
+                     std::abs(FileOf(king) - FileOf(s)) == 1;
+            break;
+        case Shape::King:
+            break; // kings side by side: the side not to move is in check as well
+        }
+        checkers |= checks ? SquareBit(s) : 0;
+    }
+    return checkers;
+}
+
+bool IsSlider(const Board& squares, SquareIndex s) {
+    const Shape shape = ShapeOf(squares[s].Piece.Kind);
+    return shape == Shape::Queen || shape == Shape::Rook || shape == Shape::Bishop;
+}
+
+// Whether the checks on the king of the side to move could have come from the last move: one
+// move gives at most two checks, one of them by a piece it uncovered, which slides, and two
+// checkers never stand on one line with the king. After a double step (enPassant given) the
+// check is the pawn's own or one it uncovered.
+bool ChecksPossible(const Board& squares, SquareIndex king, bool kingIsWhite,
+                    SquareIndex enPassant) {
+    const std::uint64_t checkers = CheckersOf(squares, king, kingIsWhite);
+    const int count = std::popcount(checkers);
+    if (count == 0) {
+        return true;
+    }
+    auto squareOf = [](std::uint64_t bits) {
+        return static_cast<SquareIndex>(std::countr_zero(bits) + 1);
+    };
+    if (enPassant != NoSquare) {
+        const int forward = kingIsWhite ? 8 : -8; // toward the pawn that made the double step
+        const auto pawn = static_cast<SquareIndex>(enPassant + forward);
+        const auto origin = static_cast<SquareIndex>(enPassant - forward);
+        if (count > 1) {
+            return false;
+        }
+        if (squareOf(checkers) == pawn) {
+            return true;
+        }
+        Board before = squares;
+        before[origin] = before[pawn];
+        before[pawn].Occupied = false;
+        return !SquareIsAttacked(before, kingIsWhite, king);
+    }
+    if (count > 2) {
+        return false;
+    }
+    if (count == 2) {
+        const SquareIndex a = squareOf(checkers);
+        const SquareIndex b = squareOf(checkers & (checkers - 1));
+        // The lines through the king as pairs of opposite directions.
+        auto line = [](int d) { return d < 0 ? -1 : (d / 4) * 2 + d % 2; };
+        const int lineA = line(rules::DirectionTo(king, a));
+        if (lineA >= 0 && lineA == line(rules::DirectionTo(king, b))) {
+            return false;
+        }
+        return IsSlider(squares, a) || IsSlider(squares, b);
+    }
+    return true;
+}
+
 } // namespace
 
 ReadResult<Placement> ReadPlacement(std::string_view text) {
@@ -64,7 +187,16 @@ ReadResult<Placement> ReadPlacement(std::string_view text) {
     pieces.fill(NoPiece);
     int rank = 8;
     int files = 0;
+    char previous = '/';
     for (const char c : text) {
+        // "44" adds up to a rank, but a FEN counts each run of empty squares with one digit.
+        auto isCount = [](char d) { return d >= '1' && d <= '8'; };
+        if (isCount(previous) && isCount(c)) {
+            return ReadError{.Code = ReadErrorCode::FenAdjacentDigits,
+                             .Text = std::string{previous, c},
+                             .Number = rank};
+        }
+        previous = c;
         if (c == '/') {
             if (files != 8) {
                 return ReadError{
@@ -137,6 +269,9 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
                 .Code = ReadErrorCode::FenKingCount, .Count = kings[colour], .White = colour == 0};
         }
     }
+    if (std::optional<ReadError> error = MaterialError(position.Pieces)) {
+        return *error;
+    }
 
     const std::string_view rights = fields[2];
     if (rights != "-") {
@@ -177,8 +312,8 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
     }
 
     if (fields.size() == 6) {
-        const auto clock = Number(fields[4], 0);
-        const auto number = Number(fields[5], 0);
+        const auto clock = Number(fields[4], 0, MaxHalfmoveClock);
+        const auto number = Number(fields[5], 0, MaxFullmoveNumber);
         if (!clock) {
             return ErrorAbout(ReadErrorCode::FenBadClock, fields[4]);
         }
@@ -196,6 +331,17 @@ ReadResult<FenPosition> ReadFen(std::string_view text) {
             piece.IsWhite != position.WhiteToMove && SquareIsAttacked(squares, piece.IsWhite, k)) {
             return ReadError{.Code = ReadErrorCode::FenOppositeCheck, .White = piece.IsWhite};
         }
+    }
+    const auto king =
+        static_cast<SquareIndex>(std::find(position.Pieces.begin(), position.Pieces.end(),
+                                           PieceOf(Shape::King, position.WhiteToMove)) -
+                                 position.Pieces.begin() + 1);
+    if (!ChecksPossible(squares, king, position.WhiteToMove, position.EnPassant)) {
+        const std::uint64_t checkers = CheckersOf(squares, king, position.WhiteToMove);
+        return ReadError{.Code = ReadErrorCode::FenImpossibleCheck,
+                         .Count = std::popcount(checkers),
+                         .White = position.WhiteToMove,
+                         .Squares = checkers};
     }
     return position;
 }
@@ -234,9 +380,9 @@ std::string ChessEngine::Fen() const {
     const SquareIndex target = Facts().EnPassantTarget;
     fen += target != 0 ? SquareIndexToName(target) : "-";
     fen += ' ';
-    fen += std::to_string(HalfmoveClock());
+    fen += std::to_string(std::min(HalfmoveClock(), MaxHalfmoveClock));
     fen += ' ';
-    fen += std::to_string(FullmoveNumber());
+    fen += std::to_string(std::min(FullmoveNumber(), MaxFullmoveNumber));
     return fen;
 }
 

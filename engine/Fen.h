@@ -23,6 +23,11 @@ enum CastlingRight : int {
 };
 inline constexpr std::string_view CastlingLetters = "KQkq";
 
+// The largest clock and move number a FEN may hold; the engine writes no larger ones (a longer
+// game keeps these), so that every FEN it writes can be read back.
+inline constexpr std::int32_t MaxHalfmoveClock = 99999;
+inline constexpr std::int32_t MaxFullmoveNumber = 99999;
+
 // A position read from a FEN and found playable.
 struct FenPosition {
     Placement Pieces{};
@@ -34,9 +39,11 @@ struct FenPosition {
 };
 
 // Reads a FEN: six fields separated by blanks, or four with the clocks taken as 0 and 1.
-// Refuses, with the reason, every position no game can be played from: not one king a side,
-// pawns on the first or last rank, castling rights without their king and rook at home, an
-// en passant square no double step could have left, the side not to move in check.
+// Refuses, with the reason, every position no game can be played from or reach: not one king a
+// side, more than eight pawns a side or more promoted pieces than missing pawns, pawns on the
+// first or last rank, castling rights without their king and rook at home, an en passant square
+// no double step could have left, the side not to move in check, checks that no one move could
+// have given.
 ReadResult<FenPosition> ReadFen(std::string_view text);
 
 // Reads the placement field of a FEN (a board diagram) alone.

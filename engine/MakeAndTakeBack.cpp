@@ -113,6 +113,7 @@ bool ChessEngine::TakeBackLastMove() {
     // The king squares change only when a king moved or a taken king comes back.
     const bool kingWasTaken = r.ToOccupied && IsKing(r.CapturedPiece);
     const PieceState moved = r.MovedPiece;
+    ForgetNewestPosition();
     MoveHistory.pop_back();
     if (kingWasTaken) {
         LocateKings();

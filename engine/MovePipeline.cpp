@@ -157,6 +157,7 @@ void ChessEngine::MakeLegalMove(const Move& move, MoveKind kind) {
                      before.AutomaticDraws, resets || promoted, opponentAttacked, mate, stalemate);
     assert(after.Key == keys::OfPosition(Squares, opponentIsWhite, after.EnPassantTarget));
     record.After = after;
+    IndexNewestPosition();
     record.San = SanOf(move, kind, moverKind, record.ToOccupied, rivals, opponentAttacked, mate);
 
     Draw(LastMoveFrom, false);

@@ -35,13 +35,7 @@ std::optional<ReadError> SetUpStart(const PgnGame& game, ChessEngine& engine) {
     return std::nullopt;
 }
 
-std::optional<ReadError> PlayMove(const PgnMove& written, ChessEngine& engine) {
-    const ReadResult<Move> move = engine.ParseMove(written.Text);
-    if (move && engine.MakeMove(*move)) {
-        return std::nullopt;
-    }
-    ReadError error =
-        move ? ReadError{.Code = ReadErrorCode::NotAMove, .Text = written.Text} : move.Error();
+ReadError MoveError(ReadError error, const PgnMove& written, const ChessEngine& engine) {
     error.Line = written.Line;
     error.Column = written.Column;
     error.Context = ReadContext::GameMove;
@@ -49,6 +43,50 @@ std::optional<ReadError> PlayMove(const PgnMove& written, ChessEngine& engine) {
     error.MoverIsWhite = engine.SideTurn() == 0;
     error.MoveText = written.Text;
     return error;
+}
+
+// Makes the move as written, or says why it cannot be made; appends to warnings (when given)
+// what its text claims falsely: a check or a mate it does not give, a capture onto an empty
+// square. Such moves are common in real files and are played all the same.
+std::optional<ReadError> PlayMove(const PgnMove& written, ChessEngine& engine,
+                                  std::vector<ReadError>* warnings) {
+    const PositionFacts& now = engine.Facts();
+    if (now.Mated || now.Stalemated) {
+        return MoveError(
+            ReadError{.Code = ReadErrorCode::GameAlreadyOver, .Number = now.Mated ? 1 : 2}, written,
+            engine);
+    }
+    const ReadResult<Move> move = engine.ParseMove(written.Text);
+    if (!move) {
+        return MoveError(move.Error(), written, engine);
+    }
+    const ReadError warning =
+        MoveError(ReadError{.Text = written.Text, .Target = move->To}, written, engine);
+    if (!engine.MakeMove(*move)) {
+        return MoveError(ReadError{.Code = ReadErrorCode::NotAMove, .Text = written.Text}, written,
+                         engine);
+    }
+    if (warnings == nullptr) {
+        return std::nullopt;
+    }
+    const std::string_view text = written.Text;
+    const std::size_t end = text.find_last_not_of("!?");
+    const char mark = end == std::string_view::npos ? '\0' : text[end];
+    const MoveRecord& made = engine.State().MoveHistory.back();
+    if ((mark == '+' && !made.After.InCheck) || (mark == '#' && !made.After.Mated)) {
+        ReadError falseCheck = warning;
+        falseCheck.Code = ReadErrorCode::PgnFalseCheck;
+        falseCheck.Number = mark == '+' ? 1 : 2;
+        warnings->push_back(falseCheck);
+    }
+    // Piece letters are upper case and files run a to h: an x or a colon is a capture sign.
+    const bool captured = made.ToOccupied || made.Kind == MoveKind::EnPassantMove;
+    if (!captured && text.find_first_of("x:") != std::string_view::npos) {
+        ReadError falseCapture = warning;
+        falseCapture.Code = ReadErrorCode::PgnFalseCapture;
+        warnings->push_back(falseCapture);
+    }
+    return std::nullopt;
 }
 
 // Lays words out in lines of at most 79 columns, a word longer than that on a line of its own.
@@ -148,12 +186,22 @@ PgnSummary Summarize(const PgnGame& game) {
     return summary;
 }
 
-std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine) {
+std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine,
+                                     std::vector<ReadError>* warnings) {
     if (std::optional<ReadError> error = SetUpStart(game, engine)) {
         return error;
     }
+    const PgnTag* result = FindTag(game.Tags, "Result");
+    if (warnings != nullptr && result != nullptr && !game.Termination.empty() &&
+        result->Value != game.Termination) {
+        warnings->push_back(ReadError{.Code = ReadErrorCode::PgnResultDisagrees,
+                                      .Text = result->Value,
+                                      .Line = result->Line,
+                                      .Column = result->Column,
+                                      .MoveText = game.Termination});
+    }
     for (const PgnMove& move : game.Moves) {
-        if (std::optional<ReadError> error = PlayMove(move, engine)) {
+        if (std::optional<ReadError> error = PlayMove(move, engine, warnings)) {
             return error;
         }
     }

@@ -28,8 +28,13 @@ PgnSummary Summarize(const PgnGame& game);
 // for; it raises its events): sets up the FEN tag's position, or the standard start, and makes
 // each move. The engine then holds the game as far as it could be played; nothing is returned
 // when all of it was, otherwise where and why it stopped: a FEN tag that sets up no game
-// (Context FenTag), or a move that cannot be made (GameMove, with its number, side and text).
-std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine);
+// (Context FenTag), or a move that cannot be made (GameMove, with its number, side and text),
+// a move after a checkmate or stalemate among them (GameAlreadyOver). With warnings, the faults
+// that do not stop the game are appended to it in the order of the text, each with its line and
+// column: a Result tag that disagrees with the termination marker, a move marked check or mate
+// that is not, a move marked a capture that takes nothing.
+std::optional<ReadError> PlayPgnGame(const PgnGame& game, ChessEngine& engine,
+                                     std::vector<ReadError>* warnings = nullptr);
 
 // The result of the game in the engine: decided by the first mate, stalemate or draw by rule
 // in it; otherwise the result the players or a clock decided (a resignation, an agreed draw, a

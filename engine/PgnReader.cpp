@@ -168,8 +168,9 @@ std::optional<ReadError> PgnReader::SkipVariation(const PgnToken& open) {
         const ReadResult<PgnToken> token = tokens_.Next();
         if (!token) {
             const ReadErrorCode code = token.Error().Code;
+            const bool nul = token.Error().Text == std::string_view("\0", 1);
             if (code == ReadErrorCode::PgnUnclosedString ||
-                code == ReadErrorCode::PgnUnexpectedCharacter) {
+                (code == ReadErrorCode::PgnUnexpectedCharacter && !nul)) {
                 continue; // a stray quote or brace in a variation is skipped with the rest of it
             }
             return token.Error();

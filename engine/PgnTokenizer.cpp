@@ -11,7 +11,8 @@ bool IsSpace(char c) {
 // The characters that end a symbol or a bare number besides white space: those that make
 // tokens of their own, and the dots of move numbers ("12.Nf3", "e4...").
 bool EndsSymbol(char c) {
-    return IsSpace(c) || std::string_view("[]{}()\";$!?.").find(c) != std::string_view::npos;
+    return IsSpace(c) || c == '\0' ||
+           std::string_view("[]{}()\";$!?.").find(c) != std::string_view::npos;
 }
 
 bool IsDigit(char c) {
@@ -41,7 +42,9 @@ void PgnTokenizer::Advance() {
 void PgnTokenizer::SkipSpacesAndEscapes() {
     while (!AtEnd()) {
         if (Peek() == '%' && here_.At == here_.LineStart) {
-            SkipRestOfLine();
+            if (!SkipRestOfLine()) {
+                return; // the NUL is the next token's fault
+            }
         } else if (IsSpace(Peek()) || Peek() == '.') {
             Advance();
         } else {
@@ -50,10 +53,23 @@ void PgnTokenizer::SkipSpacesAndEscapes() {
     }
 }
 
-void PgnTokenizer::SkipRestOfLine() {
+bool PgnTokenizer::SkipRestOfLine() {
     while (!AtEnd() && Peek() != '\n' && Peek() != '\r') {
+        if (Peek() == '\0') {
+            return false;
+        }
         Advance();
     }
+    return true;
+}
+
+ReadError PgnTokenizer::NulHere() {
+    ReadError error{.Code = ReadErrorCode::PgnUnexpectedCharacter,
+                    .Text = std::string(1, '\0'),
+                    .Line = here_.Line,
+                    .Column = here_.Column};
+    Advance();
+    return error;
 }
 
 void PgnTokenizer::SkipToTagLine() {
@@ -76,6 +92,9 @@ ReadResult<PgnToken> PgnTokenizer::Next() {
         return Make(End, start, line, column);
     }
     const char c = Peek();
+    if (c == '\0') {
+        return NulHere(); // a NUL is never text, whatever a file holds around it
+    }
     if (c == '{') {
         return BraceComment(line, column);
     }
@@ -94,7 +113,9 @@ ReadResult<PgnToken> PgnTokenizer::Next() {
     if (c == ';') {
         Advance();
         const std::size_t from = here_.At;
-        SkipRestOfLine();
+        if (!SkipRestOfLine()) {
+            return NulHere();
+        }
         return PgnToken{Comment, text_.substr(from, here_.At - from), line, column};
     }
     if (c == '}') {
@@ -118,6 +139,9 @@ ReadResult<PgnToken> PgnTokenizer::BraceComment(int line, int column) {
     Advance();
     const Place pastBrace = here_;
     while (!AtEnd() && Peek() != '}') {
+        if (Peek() == '\0') {
+            return NulHere();
+        }
         Advance();
     }
     if (AtEnd()) {
@@ -134,6 +158,9 @@ ReadResult<PgnToken> PgnTokenizer::QuotedString(int line, int column) {
     const Place pastQuote = here_;
     bool escaped = false;
     while (!AtEnd() && Peek() != '"' && Peek() != '\n' && Peek() != '\r') {
+        if (Peek() == '\0') {
+            return NulHere();
+        }
         if (Peek() == '\\' && (Peek(1) == '"' || Peek(1) == '\\')) {
             escaped = true;
             Advance();

@@ -37,7 +37,8 @@ struct PgnToken {
 
 // Reads a text one token at a time; the text must outlive the tokenizer. White space separates
 // tokens; a byte-order mark at the start and lines that begin with % are skipped. LF, CRLF and
-// a lone CR each end a line.
+// a lone CR each end a line. A NUL byte, wherever it stands (in a comment or a string too), is
+// an error: PgnUnexpectedCharacter at the NUL.
 class PgnTokenizer {
 public:
     explicit PgnTokenizer(std::string_view text);
@@ -68,7 +69,10 @@ private:
     // Moves past one byte, counting lines and columns.
     void Advance();
     void SkipSpacesAndEscapes();
-    void SkipRestOfLine();
+    // False, standing on it, at a NUL.
+    bool SkipRestOfLine();
+    // The error of the NUL the tokenizer stands on, which it moves past.
+    ReadError NulHere();
     PgnToken Make(PgnTokenKind kind, std::size_t start, int line, int column) const;
     ReadResult<PgnToken> BraceComment(int line, int column);
     ReadResult<PgnToken> QuotedString(int line, int column);

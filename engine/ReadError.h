@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace quorrin {
@@ -31,6 +32,12 @@ enum class ReadErrorCode : std::int32_t {
     FenBadClock,        // the halfmove clock is not a number 0..99999; Text
     FenBadMoveNumber,   // the move number is not a number 1..99999; Text
     FenOppositeCheck,   // the side not to move (White) is in check
+    FenAdjacentDigits,  // two digits side by side in a rank; Number: the rank, Text: them
+    FenPawnCount,       // more than 8 pawns of a side; White, Count
+    FenPromotedCount,   // more pieces beyond the start set than missing pawns; White, Count:
+                        // the pieces beyond it, Number: the pawns missing
+    FenImpossibleCheck, // checks no single move could have given to White's king; Squares:
+                        // the checking pieces, Count: how many
 
     // A move read from text, in the position it is read in. Piece: colour included.
     NotAMove,          // Text is not a move in any notation read
@@ -42,6 +49,7 @@ enum class ReadErrorCode : std::int32_t {
     NoPieceCanMoveTo,  // no Piece can move to Target
     AmbiguousMove,     // the Piece on every square of Squares can move to Target
     NotAPromotion,     // a promotion piece was named for a move that promotes nothing
+    GameAlreadyOver,   // a move after the game ended; Number 1: checkmate, 2: stalemate
 
     // PGN text.
     PgnBadTag,          // a tag that does not read [Name "value"]
@@ -50,6 +58,12 @@ enum class ReadErrorCode : std::int32_t {
     PgnUnopenedVariation,
     PgnUnexpectedCharacter, // Text: the character
     PgnUnclosedString,      // a " string without its closing " on its line
+
+    // Faults of a PGN game that do not stop it from being played: warnings. A move's (Context
+    // GameMove) Text is the move as written.
+    PgnResultDisagrees, // Text: the Result tag, MoveText: the termination marker
+    PgnFalseCheck,      // a move marked check (Number 1, '+') or mate (2, '#') that is not
+    PgnFalseCapture,    // a move marked a capture ('x') onto the empty square Target
 
     // A time control (the PGN TimeControl tag's syntax). Column: where in it the fault lies.
     TimeControlUnknown,   // "?": the control is not known
@@ -88,6 +102,11 @@ struct ReadError {
 
     friend bool operator==(const ReadError&, const ReadError&) = default;
 };
+
+// Bytes of a text as an error message may quote them: valid UTF-8 as it is, a backslash doubled,
+// and each control character (NUL included), DEL and byte of invalid UTF-8 as \xNN, so that a
+// message is never cut short or garbled by what it quotes.
+std::string Printable(std::string_view bytes);
 
 // A value read from text, or why it could not be.
 template <class T> class ReadResult {

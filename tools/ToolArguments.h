@@ -5,6 +5,7 @@
 #include "tools/support/ReadErrorText.h"
 #include "tools/support/StandardPositions.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,28 @@ inline std::optional<bool> ParseSide(std::string_view text) {
     return std::nullopt;
 }
 
+// What is wrong with a layout the engine would take as it is: a cell that is no piece code
+// and not XX, or not one king a side. Nothing when it is fit to play from.
+inline std::optional<std::string> LayoutProblem(std::string_view layout) {
+    int kings[2] = {0, 0};
+    for (std::size_t cell = 0; cell < 64; ++cell) {
+        const std::string_view code = layout.substr(2 * cell, 2);
+        const auto known = std::find(PieceCodes.begin(), PieceCodes.end(), code);
+        if (known == PieceCodes.end() && code != EmptyCode) {
+            return "cell " + std::to_string(cell + 1) + " of the layout, '" + Printable(code) +
+                   "', is neither a piece code (WK, BP, ...) nor XX";
+        }
+        if (known != PieceCodes.end() &&
+            ShapeOf(static_cast<PieceType>(known - PieceCodes.begin())) == Shape::King) {
+            ++kings[IsWhitePiece(static_cast<PieceType>(known - PieceCodes.begin())) ? 0 : 1];
+        }
+    }
+    if (kings[0] != 1 || kings[1] != 1) {
+        return std::string("the layout needs exactly one king a side");
+    }
+    return std::nullopt;
+}
+
 // Sets up the engine from the arguments from argv[at] on: a FEN (one argument, with spaces), the
 // name of a standard position (kiwipete, rook-endgame, promotions, pinned-promotion,
 // middlegame), "start" (optionally followed by w or b), or a layout followed by w or b. Moves
@@ -57,6 +80,9 @@ inline std::optional<std::string> SetUpStart(ChessEngine& engine, int argc, char
     if (!layout || (!side && first != "start")) {
         return std::string("the start must be 'start', a FEN in quotes, or a layout (128 "
                            "characters or a diagram) followed by w or b");
+    }
+    if (auto problem = LayoutProblem(*layout)) {
+        return problem;
     }
     at += side ? 2 : 1;
     engine.NewGame(*layout, side.value_or(true));

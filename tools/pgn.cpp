@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using namespace quorrin;
 
@@ -72,7 +73,12 @@ int main(int argc, char** argv) {
     }
     const PgnGame& game = file.Games[static_cast<std::size_t>(number) - 1];
     ChessEngine engine;
-    if (const std::optional<ReadError> why = PlayPgnGame(game, engine)) {
+    std::vector<ReadError> warnings;
+    const std::optional<ReadError> why = PlayPgnGame(game, engine, &warnings);
+    for (const ReadError& warning : warnings) {
+        std::fprintf(stderr, "warning: %s\n", support::DescribeError(warning).c_str());
+    }
+    if (why) {
         std::fprintf(stderr, "%s\n", support::DescribeError(*why).c_str());
         return 2;
     }

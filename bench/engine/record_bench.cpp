@@ -97,3 +97,37 @@ BENCHMARK(ImportOf300PlyGame)
     ->ReportAggregatesOnly();
 
 } // namespace
+
+namespace {
+
+// A game of range(0) plies without a capture or a pawn move, knights going out and back, as
+// PGN: every position of it may repeat an earlier one, so the draw rules must find repetitions
+// without looking back over the game. The import time should grow linearly with the plies.
+void ImportOfGameWithoutCaptures(benchmark::State& state) {
+    const char* shuffle[] = {"Nf3", "Nf6", "Ng1", "Ng8"};
+    std::string text;
+    for (int ply = 0; ply < state.range(0); ++ply) {
+        if (ply % 2 == 0) {
+            text += std::to_string(ply / 2 + 1) + ". ";
+        }
+        text += shuffle[ply % 4];
+        text += ' ';
+    }
+    text += "*\n";
+    std::size_t plies = 0;
+    for (auto _ : state) {
+        const PgnFile file = ReadPgn(text);
+        ChessEngine engine;
+        benchmark::DoNotOptimize(PlayPgnGame(file.Games.at(0), engine));
+        plies = engine.State().MoveHistory.size();
+    }
+    state.counters["plies"] = static_cast<double>(plies);
+}
+BENCHMARK(ImportOfGameWithoutCaptures)
+    ->Arg(80000)
+    ->Arg(160000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly();
+
+} // namespace

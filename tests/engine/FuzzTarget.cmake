@@ -4,6 +4,8 @@
 #   corpus/       seeds; the test NAME_fuzz copies them into a fresh working corpus and runs a
 #                 fixed number of inputs from seed 1, so that its result does not depend on
 #                 earlier runs and the folder in the repository never grows;
+#   Seeds.cmake   when present, writes into the working corpus (its OUT) the seeds too big to
+#                 keep here, generated afresh for every run;
 #   regressions/  inputs that once failed; each is run once, by the test
 #                 NAME_fuzz_regression_<file name without extension>.
 # Where the fuzzer cannot be built, the same tests are listed and report themselves skipped.
@@ -35,10 +37,18 @@ else()
 endif()
 
 # A fuzz program fuzz_NAME built from the engine and SOURCES, and its tests: RUNS inputs from
-# the seeds, and each regression input once.
-#   quorrin_add_fuzz_target(NAME <name> WHAT <text> RUNS <n> SOURCES <files...>)
+# the seeds, each at most MAX_LEN bytes (default 1 MiB) and TIMEOUT seconds (default 10), and
+# each regression input once.
+#   quorrin_add_fuzz_target(NAME <name> WHAT <text> RUNS <n> [MAX_LEN <bytes>]
+#                           [TIMEOUT <seconds>] SOURCES <files...>)
 function(quorrin_add_fuzz_target)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;WHAT;RUNS" "SOURCES")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;WHAT;RUNS;MAX_LEN;TIMEOUT" "SOURCES")
+  if(NOT arg_MAX_LEN)
+    set(arg_MAX_LEN 1048576)
+  endif()
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 10)
+  endif()
   set(name ${arg_NAME})
   set(inputs ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/${name})
   file(GLOB regressions CONFIGURE_DEPENDS ${inputs}/regressions/*)
@@ -62,8 +72,13 @@ install clang and libclang-rt-14-dev, then configure again)' && exit 77")
       COMMENT "Building the ${arg_WHAT} fuzz target with clang++"
       VERBATIM)
     add_custom_target(${name}_fuzzer ALL DEPENDS ${program})
+    set(seed_script)
+    if(EXISTS ${inputs}/Seeds.cmake)
+      set(seed_script -DSEED_SCRIPT=${inputs}/Seeds.cmake)
+    endif()
     set(fuzz_command ${CMAKE_COMMAND} -DPROGRAM=${program} -DRUNS=${arg_RUNS}
         -DSEEDS=${inputs}/corpus -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/fuzz_${name}_run
+        -DMAX_LEN=${arg_MAX_LEN} -DTIMEOUT=${arg_TIMEOUT} ${seed_script}
         -P ${CMAKE_CURRENT_SOURCE_DIR}/RunFuzz.cmake)
     set(regression_command ${program})
     set(skip_code)

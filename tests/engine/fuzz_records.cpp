@@ -1,12 +1,18 @@
 // libFuzzer target for the FEN and PGN readers: the input's first line is read as a FEN, the
-// rest as PGN. What they accept must hold up: a FEN written back reads as the same FEN, and
-// every game played replays move for move through MovePiece to the same notation and
-// position, and reads back the same, comments included, once written. Any failure aborts; the
-// sanitizers catch the rest.
+// rest as PGN. What they accept must hold up: a FEN written back reads as the same FEN; every
+// game is summarised and played with its warnings, each placed in the text; the position a game
+// reaches is written as a FEN that reads back; the first games replay move for move through
+// MovePiece to the same notation and position, and read back the same, comments included, once
+// written; an error's quoted text prints without control bytes. Any failure aborts; the
+// sanitizers catch the rest. Each check is one function of the list in LLVMFuzzerTestOneInput.
 #include "engine/Pgn.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -28,7 +34,55 @@ public:
     }
 };
 
-void CheckGame(const PgnGame& game) {
+// An error's quoted bytes, as a message shows them, hold no byte below a space nor DEL.
+void CheckPrintable(const ReadError& error) {
+    for (const std::string& text : {Printable(error.Text), Printable(error.MoveText)}) {
+        for (const char c : text) {
+            Require(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F,
+                    "a quoted text prints without control bytes");
+        }
+    }
+}
+
+// Engines kept from input to input: setting up a game empties one, and creating one for each
+// of thousands of games would cost more than the checks.
+ChessEngine& Scratch(int which) {
+    static ChessEngine engines[2];
+    return engines[which];
+}
+
+// A written FEN reads back as the same position, and the same FEN.
+void CheckFenReadsBack(const ChessEngine& engine) {
+    const ReadResult<FenPosition> again = ReadFen(engine.Fen());
+    ChessEngine& other = Scratch(1);
+    Require(again && other.NewGame(*again) && other.Fen() == engine.Fen(),
+            "a written FEN reads back the same");
+}
+
+// Summarised, and played with its warnings: each in the text, in the order of the text.
+void CheckPlayed(const PgnGame& game) {
+    const PgnSummary summary = Summarize(game);
+    Require(!summary.Result.empty(), "a summary has a result");
+    ChessEngine& played = Scratch(0);
+    std::vector<ReadError> warnings;
+    const std::optional<ReadError> error = PlayPgnGame(game, played, &warnings);
+    int line = 0;
+    int column = 0;
+    for (const ReadError& warning : warnings) {
+        Require(warning.Line > line || (warning.Line == line && warning.Column >= column),
+                "warnings come in the order of the text");
+        line = warning.Line;
+        column = warning.Column;
+        CheckPrintable(warning);
+    }
+    if (error) {
+        Require(error->Line > 0, "a game's error says where");
+        CheckPrintable(*error);
+    }
+    CheckFenReadsBack(played);
+}
+
+void CheckReplayed(const PgnGame& game) {
     ChessEngine played;
     if (PlayPgnGame(game, played)) {
         return;
@@ -54,24 +108,41 @@ void CheckGame(const PgnGame& game) {
             "a written game plays to the same position");
 }
 
+void CheckFen(std::string_view line) {
+    const ReadResult<FenPosition> position = ReadFen(line);
+    if (!position) {
+        CheckPrintable(position.Error());
+        return;
+    }
+    ChessEngine& engine = Scratch(0);
+    engine.NewGame(*position);
+    CheckFenReadsBack(engine);
+}
+
+void CheckPgn(std::string_view text) {
+    const PgnFile file = ReadPgn(text);
+    if (file.Error) {
+        Require(file.Error->Line > 0, "a PGN error says where");
+        CheckPrintable(*file.Error);
+    }
+    for (std::size_t i = 0; i < file.Games.size(); ++i) {
+        CheckPlayed(file.Games[i]);
+        // The replay and the written game cost several times the play: the first few games,
+        // when not long, are enough for it.
+        if (i < 4 && file.Games[i].Moves.size() <= 400) {
+            CheckReplayed(file.Games[i]);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto newline = text.find('\n');
-    if (const ReadResult<FenPosition> position = ReadFen(text.substr(0, newline))) {
-        ChessEngine engine;
-        engine.NewGame(*position);
-        const ReadResult<FenPosition> again = ReadFen(engine.Fen());
-        ChessEngine other;
-        Require(again && other.NewGame(*again) && other.Fen() == engine.Fen(),
-                "a written FEN reads back the same");
-    }
+    CheckFen(text.substr(0, newline));
     if (newline != std::string_view::npos) {
-        const PgnFile file = ReadPgn(text.substr(newline + 1));
-        for (std::size_t i = 0; i < file.Games.size() && i < 4; ++i) {
-            CheckGame(file.Games[i]);
-        }
+        CheckPgn(text.substr(newline + 1));
     }
     return 0;
 }

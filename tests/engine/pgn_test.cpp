@@ -12,6 +12,8 @@
 namespace quorrin {
 namespace {
 
+using namespace std::string_view_literals;
+
 // Every token as "kind:text@line:column", brackets as themselves; an error as err{, err" or
 // err} (the tokenizer carries on past it).
 std::string Tokens(std::string_view text) {
@@ -52,6 +54,10 @@ TEST(PgnTokenizer, TokensKnowTheirKindTextAndPlaceInCharacters) {
         {"{é€} Ü e4 \"ü\" e5", "com:é€@1:1 sym:Ü@1:6 sym:e4@1:8 str:ü@1:11 sym:e5@1:15"},
         {"e4 } {x", "sym:e4@1:1 err}@1:4 err{@1:6 sym:x@1:7"},
         {"\"a\nb\"", "err\"@1:1 sym:a@1:2 sym:b@2:1 err\"@2:2"},
+        // A NUL ends a symbol and is an error of its own, in a comment or a string too.
+        {"e4\0\0 e5 {a\0b} \"\0\" ;\0"sv,
+         "sym:e4@1:1 err\0@1:3 err\0@1:4 sym:e5@1:6 err\0@1:11 sym:b@1:12 err}@1:13 "
+         "err\0@1:16 err\0@1:20"sv},
     };
     for (const auto& [text, tokens] : cases) {
         EXPECT_EQ(Tokens(text), tokens) << text;
@@ -166,6 +172,17 @@ TEST(Pgn, ATextThatCannotBeReadOrPlayedSaysWhereAndWhy) {
         {"[White \"x\"]\r\n\r\n1. e4 Ke7", "line 3, column 7: 1...Ke7: no black king can move "
                                            "to e7"},
         {"{Café €} 1. e4 e6 2. Kf3", "line 1, column 22: 2.Kf3: no white king can move to f3"},
+        {"{é}\r\n{€} 1. e4 e6 2. Kf3", "line 2, column 17: 2.Kf3: no white king can move to f3"},
+        {"[Event \"Ü\"]\r\n[FEN \"8/8/8/8/8/8/8/K44k w - -\"]\r\n1. Ka2",
+         "line 2, column 1: the FEN tag: rank 1 has the digits '44' side by side; one digit "
+         "counts a run of empty squares"},
+        {"1. e4\0\0 e5 *"sv, "line 1, column 6: unexpected '\\x00'"},
+        {"1. e4 (1. d4 \"\0 e5 *"sv, "line 1, column 15: unexpected '\\x00'"},
+        {"1. e4 \xFF\xC3 e5", "line 1, column 7: 1...\\xFF\\xC3: '\\xFF\\xC3' is not a move"},
+        {"1. f3 e5 2. g4 Qh4# 3. a3",
+         "line 1, column 24: 3.a3: the game was already over by checkmate"},
+        {"[FEN \"5k2/3Q4/6K1/1p4p1/1P4P1/8/8/8 w - - 0 1\"] 1. Qe6 Ke8",
+         "line 1, column 56: 1...Ke8: the game was already over by stalemate"},
     };
     for (const auto& [text, why] : cases) {
         const PgnFile file = ReadPgn(text);
@@ -173,6 +190,37 @@ TEST(Pgn, ATextThatCannotBeReadOrPlayedSaysWhereAndWhy) {
         const std::optional<ReadError> error =
             file.Error ? file.Error : PlayPgnGame(file.Games.at(0), engine);
         EXPECT_EQ(error ? support::DescribeError(*error) : "read and played", why) << text;
+    }
+}
+
+// What a game claims falsely is played all the same, with a warning for each claim in the order
+// of the text; a move that is not marked, or marked truly, warns of nothing.
+TEST(Pgn, FalseClaimsOfAGameAreWarnedOfInOrder) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"[Result \"1-0\"]\n1. e4 e5 0-1",
+         "line 1, column 1: the Result tag '1-0' disagrees with the result the moves end with, "
+         "'0-1'"},
+        {"[Result \"1-0\"]\n1. e4 e5", ""},
+        {"[Result \"*\"] 1. e4 e5 2. Nf3+! Nc6 3. Bb5# a6 *",
+         "line 1, column 26: 2.Nf3+: 'Nf3+' is marked as check but gives none; line 1, column 39: "
+         "3.Bb5#: 'Bb5#' is marked as checkmate but does not mate"},
+        {"1. e4 f5 2. Qh5#",
+         "line 1, column 13: 2.Qh5#: 'Qh5#' is marked as checkmate but does not mate"},
+        {"1. Nxf3 d5 2. e4 d4 3. c4 dxc3 4. bxc3 Kd7 5. B:a3",
+         "line 1, column 4: 1.Nxf3: 'Nxf3' is marked as a capture but f3 is empty; line 1, "
+         "column 47: 5.B:a3: 'B:a3' is marked as a capture but a3 is empty"},
+        {"1. f3 e5 2. g4 Qh4+", ""},
+    };
+    for (const auto& [text, warned] : cases) {
+        const PgnFile file = ReadPgn(text);
+        ChessEngine engine;
+        std::vector<ReadError> warnings;
+        ASSERT_EQ(PlayPgnGame(file.Games.at(0), engine, &warnings), std::nullopt) << text;
+        std::string joined;
+        for (const ReadError& warning : warnings) {
+            joined += (joined.empty() ? "" : "; ") + support::DescribeError(warning);
+        }
+        EXPECT_EQ(joined, warned) << text;
     }
 }
 

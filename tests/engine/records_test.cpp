@@ -7,7 +7,10 @@
 #include "engine/Pgn.h"
 #include "tools/support/ReadErrorText.h"
 
+#include <chrono>
 #include <fstream>
+#include <map>
+#include <random>
 
 namespace quorrin::testing {
 namespace {
@@ -32,6 +35,30 @@ TEST(Fen, APositionNoGameCanBePlayedFromIsRefusedWithItsReason) {
     for (const auto& row : Vectors("fen_refusals.txt")) {
         const ReadResult<FenPosition> read = ReadFen(row.at(0));
         EXPECT_EQ(read ? "accepted" : support::DescribeError(read.Error()), row.at(1)) << row[0];
+    }
+}
+
+// Every FEN the engine writes is read back as the same position, the clocks at their bounds
+// included: a game that runs past them keeps the largest values a FEN may hold.
+TEST(Fen, WhatIsWrittenAtEachCountersEdgeIsReadBack) {
+    const std::tuple<std::string_view, std::string_view, std::string_view> cases[] = {
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 1", "", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 99999 5", "e1d1", "4k3/8/8/8/8/8/8/3K4 b - - 99999 5"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 99998 5", "e1d1 e8d8", "3k4/8/8/8/8/8/8/3K4 w - - 99999 6"},
+        {"4k3/8/8/8/8/8/8/4K3 b - - 7 99999", "e8d8 e1d1", "3k4/8/8/8/8/8/8/3K4 b - - 9 99999"},
+        {"4k3/8/8/8/8/8/8/4K3 b - - 7 99998", "e8d8", "3k4/8/8/8/8/8/8/4K3 w - - 8 99999"},
+        {"4k3/8/8/8/8/8/8/4K3 w - - 0 0", "", "4k3/8/8/8/8/8/8/4K3 w - - 0 1"},
+    };
+    for (const auto& [fen, moves, written] : cases) {
+        ChessEngine engine;
+        ASSERT_TRUE(engine.NewGame(*ReadFen(fen))) << fen;
+        ASSERT_EQ(Play(engine, moves), "") << fen;
+        EXPECT_EQ(engine.Fen(), written) << fen << " " << moves;
+        const ReadResult<FenPosition> back = ReadFen(engine.Fen());
+        ASSERT_TRUE(back) << support::DescribeError(back.Error());
+        ChessEngine again;
+        ASSERT_TRUE(again.NewGame(*back));
+        EXPECT_EQ(again.Fen(), engine.Fen());
     }
 }
 
@@ -153,6 +180,73 @@ TEST(DrawRules, EachRuleHoldsFromItsBoundaryAndAnAutomaticDrawIsRaisedOnce) {
     for (const auto& [fen, steps, expected] : cases) {
         EXPECT_EQ(Trace(fen, steps), expected) << fen << " " << steps;
     }
+}
+
+// The repetition count of every position against one kept by the test from FENs (clocks cut
+// off), through random moves (mostly quiet knight and king moves, which repeat), undos, a game
+// taken over by a second engine and games set up again from a FEN.
+TEST(DrawRules, RepetitionsAreCountedExactlyThroughUndoTakeGameAndNewGame) {
+    std::mt19937 random(7);
+    auto position = [](const ChessEngine& engine) {
+        const std::string fen = engine.Fen();
+        return fen.substr(0, fen.rfind(' ', fen.rfind(' ') - 1));
+    };
+    const std::string_view start = "r3k2r/pppq1ppp/8/3pP3/8/8/PPPQ1PPP/R3K2R w KQkq d6 9 30";
+    ChessEngine engine;
+    std::vector<std::vector<std::string>> seen; // since the last capture or pawn move, by ply
+    for (int step = 0; step < 3000; ++step) {
+        const int choice = static_cast<int>(random() % 16);
+        std::vector<Move> legal;
+        for (const Move& move : engine.LegalMoves()) {
+            const Shape shape = ShapeOf(engine.State().Squares[move.From].Piece.Kind);
+            if (choice <= 3 || (!engine.State().Squares[move.To].Occupied &&
+                                (shape == Shape::Knight || shape == Shape::King))) {
+                legal.push_back(move);
+            }
+        }
+        ChessEngine copy;
+        if (step == 0 || legal.empty() || choice == 2) {
+            ASSERT_TRUE(engine.NewGame(*ReadFen(step % 2 ? start : StartFen)));
+            seen = {{position(engine)}};
+        } else if (choice == 0 && seen.size() > 1) {
+            ASSERT_TRUE(engine.UndoLastMove());
+            seen.pop_back();
+        } else if (choice == 1) {
+            ASSERT_TRUE(copy.TakeGame(engine) && engine.NewGame() && engine.TakeGame(copy));
+        } else {
+            ASSERT_TRUE(engine.MakeMove(legal[random() % legal.size()]));
+            seen.push_back(engine.HalfmoveClock() == 0 ? std::vector<std::string>() : seen.back());
+            seen.back().push_back(position(engine));
+        }
+        const auto count = std::count(seen.back().begin(), seen.back().end(), position(engine));
+        ASSERT_EQ(engine.Facts().Repetitions, std::min<long>(count, 255)) << engine.Fen();
+    }
+}
+
+// Making a move costs the same however long the game without a capture or a pawn move has gone
+// on: importing four times as many plies takes about four times as long, not sixteen.
+TEST(DrawRules, ALongGameWithoutCapturesIsPlayedInLinearTime) {
+    auto seconds = [](int plies) {
+        std::string text;
+        const char* shuffle[] = {"Nf3 ", "Nf6 ", "Ng1 ", "Ng8 "};
+        for (int ply = 0; ply < plies; ++ply) {
+            text += shuffle[ply % 4];
+        }
+        const PgnFile file = ReadPgn(text);
+        double fastest = 1e9;
+        for (int run = 0; run < 3; ++run) {
+            ChessEngine engine;
+            const auto begin = std::chrono::steady_clock::now();
+            EXPECT_EQ(PlayPgnGame(file.Games.at(0), engine), std::nullopt);
+            fastest = std::min(
+                fastest,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+        }
+        return fastest;
+    };
+    const double shorter = seconds(10000);
+    const double longer = seconds(40000);
+    EXPECT_LT(longer, 7 * shorter) << shorter << " s for 10000 plies, " << longer << " for 40000";
 }
 
 } // namespace

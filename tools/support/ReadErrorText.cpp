@@ -26,9 +26,26 @@ std::string Squares(int count) {
     return count > 8 ? "more than 8" : std::to_string(count);
 }
 
+// "a1", "a1 and b2", "a1, b2 and c3", in the order of their names: file, then rank.
+std::string ListOfSquares(std::uint64_t set) {
+    std::vector<std::string> names;
+    for (std::uint64_t rest = set; rest != 0; rest &= rest - 1) {
+        names.push_back(Name(static_cast<SquareIndex>(std::countr_zero(rest) + 1)));
+    }
+    std::sort(names.begin(), names.end());
+    std::string squares;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        squares += i == 0 ? "" : i + 1 == names.size() ? " and " : ", ";
+        squares += names[i];
+    }
+    return squares;
+}
+
 std::string What(const ReadError& e) {
     using enum ReadErrorCode;
-    const std::string quoted = "'" + e.Text + "'";
+    std::string quoted = "'";
+    quoted += Printable(e.Text);
+    quoted += '\'';
     switch (e.Code) {
     case FenFieldCount:
         return "a FEN has 6 fields (or 4, without the clocks) separated by spaces, not " +
@@ -70,6 +87,19 @@ std::string What(const ReadError& e) {
         return "the move number must be a whole number from 1 to 99999, not " + quoted;
     case FenOppositeCheck:
         return std::string(e.White ? "White" : "Black") + " is in check but it is not its move";
+    case FenAdjacentDigits:
+        return "rank " + std::to_string(e.Number) + " has the digits " + quoted +
+               " side by side; one digit counts a run of empty squares";
+    case FenPawnCount:
+        return std::string(e.White ? "White" : "Black") + " has " + std::to_string(e.Count) +
+               " pawns; a side has at most 8";
+    case FenPromotedCount:
+        return std::string(e.White ? "White" : "Black") + " has " + std::to_string(e.Count) +
+               " pieces beyond its starting set, but only " + std::to_string(e.Number) +
+               " pawns missing to have been promoted";
+    case FenImpossibleCheck:
+        return "no single move could have given the " + Side(e.White) + " king the checks from " +
+               ListOfSquares(e.Squares);
     case NotAMove:
         return quoted + " is not a move";
     case CannotCastle:
@@ -86,23 +116,23 @@ std::string What(const ReadError& e) {
                Name(e.Target);
     case NoPieceCanMoveTo:
         return "no " + PieceName(e.Piece) + " can move to " + Name(e.Target);
-    case AmbiguousMove: {
-        // Named in the order of their names: file, then rank.
-        std::vector<std::string> names;
-        for (std::uint64_t rest = e.Squares; rest != 0; rest &= rest - 1) {
-            names.push_back(Name(static_cast<SquareIndex>(std::countr_zero(rest) + 1)));
-        }
-        std::sort(names.begin(), names.end());
-        std::string squares;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            squares += i == 0 ? "" : i + 1 == names.size() ? " and " : ", ";
-            squares += names[i];
-        }
-        return "ambiguous: the " + PieceName(e.Piece) + "s on " + squares +
-               (names.size() == 2 ? " can both move to " : " can all move to ") + Name(e.Target);
-    }
+    case AmbiguousMove:
+        return "ambiguous: the " + PieceName(e.Piece) + "s on " + ListOfSquares(e.Squares) +
+               (std::popcount(e.Squares) == 2 ? " can both move to " : " can all move to ") +
+               Name(e.Target);
     case NotAPromotion:
         return "only a pawn reaching the last rank is promoted";
+    case GameAlreadyOver:
+        return std::string("the game was already over by ") +
+               (e.Number == 1 ? "checkmate" : "stalemate");
+    case PgnResultDisagrees:
+        return "the Result tag " + quoted + " disagrees with the result the moves end with, '" +
+               Printable(e.MoveText) + "'";
+    case PgnFalseCheck:
+        return quoted + (e.Number == 1 ? " is marked as check but gives none"
+                                       : " is marked as checkmate but does not mate");
+    case PgnFalseCapture:
+        return quoted + " is marked as a capture but " + Name(e.Target) + " is empty";
     case PgnBadTag:
         return "a tag must read [Name \"value\"]";
     case PgnUnclosedComment:
@@ -125,7 +155,7 @@ std::string What(const ReadError& e) {
         return (e.Number == 1   ? "a stage's move count must be 1 to 1000, not "
                 : e.Number == 2 ? "a base time must be 1 to 86400 seconds, not "
                                 : "a bonus must be 0 to 3600 seconds, not ") +
-               e.Text + " (column " + std::to_string(e.Column) + ")";
+               Printable(e.Text) + " (column " + std::to_string(e.Column) + ")";
     case TimeControlStages:
         return "a time control has at most 3 stages, not " + std::to_string(e.Count);
     case TimeControlOpenStage:
@@ -147,7 +177,7 @@ std::string DescribeError(const ReadError& error) {
         text += "the FEN tag: ";
     } else if (error.Context == ReadContext::GameMove) {
         text += std::to_string(error.MoveNumber) + (error.MoverIsWhite ? "." : "...") +
-                error.MoveText + ": ";
+                Printable(error.MoveText) + ": ";
     }
     return text + What(error);
 }
