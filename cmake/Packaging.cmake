@@ -54,13 +54,17 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quorrin.example.org")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "chess board for two players at one computer")
-# The summary above is the first line; CPack wraps this text below it.
+# The summary above is the first line; this text follows it, line by line as written here.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Quorrin is the board and the referee for two people sharing one computer; it \
-does not play chess itself. It judges every move, reports check, checkmate, stalemate and the \
-draws by rule, keeps a chess clock with increments and delays, takes moves back and steps \
-through the game, opens and saves PGN files (also from the file manager) and keeps every game \
-played.")
+    "Quorrin is the board and the referee for two people sharing one computer; it
+does not play chess itself. It judges every move (castling, en passant,
+promotion), reports check, checkmate, stalemate and the draws by rule, and
+keeps a chess clock with increments, delays and stages, each side its own.
+.
+Moves are taken back and made again, and the game can be stepped through.
+Games are opened and saved as PGN files, also from the file manager, and
+positions copied and pasted as FEN. Every game played is kept by itself and
+comes back after a crash.")
 # The libraries the program links come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see, since it is loaded at run time rather than linked:

@@ -30,11 +30,14 @@ fail() {
   exit 1
 }
 
-rm -rf "$work/root" "$work/home"
+rm -rf --one-file-system "$work/root" "$work/home"
 mkdir -p "$work/home"
 started=$(date +%s)
-deb=$("$source_dir/scripts/build-deb.sh" "$work/build" | tail -n 1)
-[ -f "$deb" ] || fail "no package was built"
+# QUORRIN_DEB_BUILD_DIR reuses a package build folder (scripts/build-deb.sh's build/deb).
+"$source_dir/scripts/build-deb.sh" "${QUORRIN_DEB_BUILD_DIR:-$work/build}" >"$work/build.log" 2>&1 ||
+  fail "building the package: $(tail -n 30 "$work/build.log")"
+deb=$(tail -n 1 "$work/build.log")
+[ -f "$deb" ] || fail "no package was built: $(tail -n 30 "$work/build.log")"
 echo "built $deb in $(($(date +%s) - started)) s"
 
 # 2. lintian: errors fail; warnings are shown.
@@ -42,7 +45,7 @@ lintian --fail-on error --info "$deb" || fail "lintian reports errors"
 
 # 3. What the package holds.
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for path in ./usr/bin/quorrin ./usr/share/quorrin/click.wav ./usr/share/quorrin/win.wav \
+for path in ./usr/games/quorrin ./usr/share/quorrin/click.wav ./usr/share/quorrin/win.wav \
   ./usr/share/applications/quorrin.desktop ./usr/share/icons/hicolor/16x16/apps/quorrin.png \
   ./usr/share/icons/hicolor/512x512/apps/quorrin.png; do
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
@@ -58,25 +61,45 @@ done
 # 4. Installed into a fresh root.
 root=$work/root
 in_root=()
+mounts=()
+cleanup() {
+  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do umount "${mounts[i]}" || true; done
+  [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
 if [ "${QUORRIN_DEB_CLEAN_ROOT:-0}" = 1 ]; then
   command -v mmdebstrap >/dev/null || fail "QUORRIN_DEB_CLEAN_ROOT=1 needs mmdebstrap"
-  # A minimal bookworm with apt, the package installed by apt from the file as a user does.
-  mmdebstrap --variant=apt --mode=root --include=ca-certificates \
+  [ "$(id -u)" -eq 0 ] || fail "QUORRIN_DEB_CLEAN_ROOT=1 needs root (chroot)"
+  # A minimal bookworm with apt; the host's downloaded packages are linked into its cache so
+  # that only the others are fetched; then apt installs the package from its file.
+  mmdebstrap --variant=apt --mode=root \
+    --customize-hook="cp -al /var/cache/apt/archives/*.deb \"\$1/var/cache/apt/archives/\" || true" \
     --customize-hook="copy-in $deb /tmp" \
-    --customize-hook="chroot \"\$1\" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/$(basename "$deb")" \
-    bookworm "$root" || fail "apt could not install the package in a fresh Debian"
+    --customize-hook="chroot \"\$1\" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+      /tmp/$(basename "$deb")" \
+    bookworm "$root" >"$work/install.log" 2>&1 ||
+    fail "apt could not install the package in a fresh Debian: $(tail -n 30 "$work/install.log")"
   in_root=(chroot "$root")
+  mkdir -p "$root/tmp/.X11-unix"
+  for mount in proc dev tmp/.X11-unix; do
+    mount --bind "/$mount" "$root/$mount"
+    mounts+=("$root/$mount")
+  done
 else
   mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
   touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
-  # The folder holds none of the dependencies; apt below shows they can all be installed.
-  dpkg --root="$root" --force-depends --force-not-root --log=/dev/null -i "$deb" >/dev/null ||
-    fail "dpkg could not install the package"
-  apt-get install -s -q "$deb" >"$work/apt-simulation.log" 2>&1 ||
-    fail "apt cannot install the package's dependencies: $(cat "$work/apt-simulation.log")"
+  # The folder holds none of the dependencies: apt resolves them all from Debian's archive as
+  # for an empty system, and the recommended and suggested packages must exist there.
+  dpkg --root="$root" --force-depends --force-not-root --log=/dev/null -i "$deb" \
+    >"$work/install.log" 2>&1 || fail "dpkg could not install the package: $(cat "$work/install.log")"
+  apt-get install -s -q -o Dir::State::status=/dev/null "$deb" >"$work/apt-simulation.log" 2>&1 ||
+    fail "apt cannot install the package's dependencies: $(tail -n 30 "$work/apt-simulation.log")"
+  for package in $(dpkg-deb --field "$deb" Recommends Suggests | sed -E 's/^[A-Za-z]+://; s/\([^)]*\)//g; s/[,|]/ /g'); do
+    apt-cache show "$package" >/dev/null 2>&1 || fail "no package $package in the archive"
+  done
 fi
-program=$root/usr/bin/quorrin
-[ -x "$program" ] || fail "no /usr/bin/quorrin after installing"
+program=$root/usr/games/quorrin
+[ -x "$program" ] || fail "no /usr/games/quorrin after installing"
 
 # 5. The installed desktop entry and metainfo.
 desktop-file-validate "$root/usr/share/applications/quorrin.desktop" ||
@@ -87,7 +110,7 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail
 run() {
   if [ ${#in_root[@]} -gt 0 ]; then
     exec "${in_root[@]}" env HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/home DISPLAY="${DISPLAY:-}" \
-      /usr/bin/quorrin "$@"
+      /usr/games/quorrin "$@"
   else
     exec env HOME="$work/home" XDG_RUNTIME_DIR="$work/home" XDG_CONFIG_HOME="$work/home/config" \
       XDG_DATA_HOME="$work/home/data" "$program" "$@"
@@ -108,17 +131,11 @@ game=$work/home/game.pgn
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do
   [ -s "$work/display" ] && break
   sleep 0.1
 done
 export DISPLAY=:$(cat "$work/display")
-if [ ${#in_root[@]} -gt 0 ]; then
-  mkdir -p "$root/tmp/.X11-unix"
-  mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-  trap 'umount "$root/tmp/.X11-unix"; kill $xvfb 2>/dev/null || true' EXIT
-fi
 QT_QPA_PLATFORM=xcb run "$game" >"$work/program.log" 2>&1 &
 quorrin=$!
 shown=
