@@ -33,7 +33,7 @@ fail() {
 rm -rf --one-file-system "$work/root" "$work/home"
 mkdir -p "$work/home"
 started=$(date +%s)
-# QUORRIN_DEB_BUILD_DIR reuses a package build folder (scripts/build-deb.sh's build/deb).
+# QUORRIN_DEB_BUILD_DIR reuses a package build folder (scripts/build-deb.sh's build/package).
 "$source_dir/scripts/build-deb.sh" "${QUORRIN_DEB_BUILD_DIR:-$work/build}" >"$work/build.log" 2>&1 ||
   fail "building the package: $(tail -n 30 "$work/build.log")"
 deb=$(tail -n 1 "$work/build.log")
