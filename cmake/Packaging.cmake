@@ -1,5 +1,5 @@
-# The Debian package: `cpack -G DEB` in a build folder configured with
-# CMAKE_INSTALL_PREFIX=/usr (the "package" preset, or scripts/build-deb.sh) makes
+# The Debian package: `cpack -G DEB` in a build folder configured by the "package" preset
+# (CMAKE_INSTALL_PREFIX=/usr, the program in /usr/games; scripts/build-deb.sh runs it) makes
 # quorrin_<version>-<revision>_<arch>.deb.
 #
 # It holds the Runtime component only: the program, its sounds, desktop entry, icons, AppStream
@@ -70,8 +70,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What dpkg-shlibdeps cannot see, since it is loaded at run time rather than linked:
 # - Qt Multimedia's backends (plugins/multimedia: GStreamer and FFmpeg) ship inside
 #   libqt6multimedia6 itself on Debian 12, which the program links; no other package is needed
-#   for them. The sounds are played through libpulse, which needs a PulseAudio server (PulseAudio
-#   itself or PipeWire's): without one the program plays silently, so it is recommended only.
+#   for them, and QSoundEffect loads neither (QT_DEBUG_PLUGINS shows no multimedia plugin): it
+#   plays through libpulse, linked by libQt6Multimedia, which needs a PulseAudio server
+#   (PulseAudio itself or PipeWire's). Without one the program plays silently, so it is only
+#   recommended.
 # - Qt's own dialog strings (the file dialog, the message boxes' buttons) in the player's
 #   language come from qt6-translations-l10n.
 # - The X11 platform plugin ships in libqt6gui6; on Wayland without qt6-wayland Qt uses X11
