@@ -1,26 +1,17 @@
 #!/usr/bin/env bash
-# The Debian package as a user gets it: built (scripts/build-deb.sh, in a folder of its own),
-# checked by lintian (errors fail), installed into a fresh root, its desktop entry and metainfo
-# validated there, the installed program started (its version, then its window under Xvfb with
-# a .pgn file until it is stopped), and xdg-mime asked which program opens PGN files.
-# The root: by default `dpkg --root` into an empty folder, with apt resolving every dependency
-# for an empty system; with QUORRIN_DEB_CLEAN_ROOT=1, `apt install ./quorrin_*.deb` in a minimal
-# Debian made by mmdebstrap (root and the network needed, several minutes more).
-#   deb_test.sh SOURCE_DIR WORK_DIR
+# The Debian package as a user gets it: built in a folder of its own, lintian (errors fail),
+# installed into a fresh root (`dpkg --root` into an empty folder, apt resolving the dependencies
+# for an empty system; with QUORRIN_DEB_CLEAN_ROOT=1, `apt install` in a minimal Debian made by
+# mmdebstrap: root, the network and minutes more), validated and started there, and xdg-mime
+# asked which program opens PGN files.   deb_test.sh SOURCE_DIR WORK_DIR
 set -euo pipefail
 source_dir=$1
 work=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
 for tool in lintian desktop-file-validate appstreamcli xdg-mime update-desktop-database \
   dpkg-shlibdeps Xvfb xdotool; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: no $tool (scripts/install-dependencies.sh installs it)"
-    exit 77
-  }
+  command -v "$tool" >/dev/null || { echo "SKIPPED: no $tool (see install-dependencies.sh)"; exit 77; }
 done
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 root=$work/root
 mounts=()
 cleanup() {
@@ -36,7 +27,7 @@ started=$(date +%s)
   fail "building the package: $(tail -n 30 "$work/build.log")"
 deb=$(tail -n 1 "$work/build.log")
 echo "built $deb in $(($(date +%s) - started)) s"
-lintian --fail-on error --info "$deb" || fail "lintian reports errors"
+lintian --fail-on error "$deb" || fail "lintian reports errors"
 
 # The program's files are in the package, the board's development files are not, and the
 # libraries it links are its dependencies.
