@@ -20,6 +20,7 @@ cleanup() {
 }
 trap cleanup EXIT
 rm -rf --one-file-system "$root"
+mkdir -p "$work"
 started=$(date +%s)
 
 # QUORRIN_DEB_BUILD_DIR reuses a package build folder (scripts/build-deb.sh's build/package).
@@ -83,7 +84,9 @@ run() {
     XDG_DATA_HOME="$home/data" DISPLAY="${DISPLAY:-}" "$prefix/usr/games/quorrin" "$@"
 }
 version=$(QT_QPA_PLATFORM=offscreen run --version)
-[ "$version" = "quorrin 1.5" ] || fail "--version printed '$version'"
+# The program's version is the package's, without the Debian revision.
+[ "$version" = "quorrin $(dpkg-deb --field "$deb" Version | sed 's/-[^-]*$//')" ] ||
+  fail "--version printed '$version'"
 
 printf '[White "Ann"]\n[Black "Bo"]\n[Result "*"]\n\n1. e4 e5 2. Nf3 *\n' >"$root/tmp/home/game.pgn"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
