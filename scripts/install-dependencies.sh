@@ -16,6 +16,9 @@ packages=(
   xdotool openbox imagemagick x11-utils xclip python3
   # the screen-reader test: the accessibility bus, a private session bus, the AT-SPI client
   at-spi2-core dbus-daemon dbus-bin python3-pyatspi python3-gi
+  # the Debian package and its test: cpack's dpkg-shlibdeps and file, the checkers, a fresh
+  # Debian root for the opt-in clean install (QUORRIN_DEB_CLEAN_ROOT=1)
+  dpkg-dev file lintian desktop-file-utils appstream xdg-utils mmdebstrap
 )
 
 missing=()

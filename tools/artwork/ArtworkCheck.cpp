@@ -1,6 +1,7 @@
 #include "ArtworkCheck.h"
 
 #include "PieceLayers.h"
+#include "Scenery.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -123,6 +124,10 @@ QStringList CheckArtwork(const QDir& assets) {
                                {QStringLiteral("quorrin-256.png"), QSize(256, 256), true}};
     for (const Expected& expected : others) {
         LoadChecked(assets, expected, faults);
+    }
+    for (const int size : ThemeIconSizes) {
+        LoadChecked(assets, {QStringLiteral("quorrin-%1.png").arg(size), QSize(size, size), true},
+                    faults);
     }
     for (int scale = 1; scale <= 2; ++scale) {
         LoadChecked(

@@ -9,6 +9,10 @@
 
 namespace quorrin::artwork {
 
+// The emblem's sizes for the desktop's icon theme (hicolor), besides the window icon's 32, 64
+// and 256: each is drawn at its size, so that small ones stay sharp.
+inline constexpr int ThemeIconSizes[] = {16, 22, 24, 48, 128, 512};
+
 class Scenery {
 public:
     explicit Scenery(const PieceGlyphs& glyphs) : glyphs_(glyphs) {}

@@ -124,6 +124,10 @@ int main(int argc, char** argv) {
             Save(scenery.Emblem(32), assets.filePath(QStringLiteral("quorrin-32.png"))) &&
             Save(scenery.Emblem(64), assets.filePath(QStringLiteral("quorrin-32@2x.png"))) &&
             Save(scenery.Emblem(256), assets.filePath(QStringLiteral("quorrin-256.png")));
+    for (const int size : ThemeIconSizes) {
+        saved = saved && Save(scenery.Emblem(size),
+                              assets.filePath(QStringLiteral("quorrin-%1.png").arg(size)));
+    }
     // The About box's pictures at normal and double density.
     for (int scale = 1; saved && scale <= 2; ++scale) {
         auto path = [&](const QString& name) { return assets.filePath(ScaledName(name, scale)); };
