@@ -434,6 +434,58 @@
         <comment>two squares&apos; names</comment>
         <translation>%1 nach %2 ist kein erlaubter Zug</translation>
     </message>
+    <message>
+        <source>rank %1 has the digits &apos;%2&apos; side by side; one digit counts a run of empty squares</source>
+        <translation>Reihe %1 hat die Ziffern »%2« nebeneinander; eine Ziffer zählt eine Folge leerer Felder</translation>
+    </message>
+    <message>
+        <source>White has %1 pawns; a side has at most 8</source>
+        <translation>Weiß hat %1 Bauern; eine Seite hat höchstens 8</translation>
+    </message>
+    <message>
+        <source>Black has %1 pawns; a side has at most 8</source>
+        <translation>Schwarz hat %1 Bauern; eine Seite hat höchstens 8</translation>
+    </message>
+    <message>
+        <source>White has %1 pieces beyond its starting set, but only %2 pawns missing to have been promoted</source>
+        <translation>Weiß hat %1 Figuren mehr als zu Beginn, aber es fehlen nur %2 Bauern, die umgewandelt worden sein könnten</translation>
+    </message>
+    <message>
+        <source>Black has %1 pieces beyond its starting set, but only %2 pawns missing to have been promoted</source>
+        <translation>Schwarz hat %1 Figuren mehr als zu Beginn, aber es fehlen nur %2 Bauern, die umgewandelt worden sein könnten</translation>
+    </message>
+    <message>
+        <source>no single move could have given the white king the checks from %1</source>
+        <translation>kein einzelner Zug kann dem weißen König die Schachgebote von %1 gegeben haben</translation>
+    </message>
+    <message>
+        <source>no single move could have given the black king the checks from %1</source>
+        <translation>kein einzelner Zug kann dem schwarzen König die Schachgebote von %1 gegeben haben</translation>
+    </message>
+    <message>
+        <source>the game was already over by checkmate</source>
+        <translation>die Partie war bereits durch Matt beendet</translation>
+    </message>
+    <message>
+        <source>the game was already over by stalemate</source>
+        <translation>die Partie war bereits durch Patt beendet</translation>
+    </message>
+    <message>
+        <source>the Result tag &apos;%1&apos; disagrees with the result the moves end with, &apos;%2&apos;</source>
+        <translation>das Result-Tag »%1« widerspricht dem Ergebnis, mit dem die Züge enden, »%2«</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is marked as check but gives none</source>
+        <translation>»%1« ist als Schach markiert, gibt aber keines</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is marked as checkmate but does not mate</source>
+        <translation>»%1« ist als Matt markiert, setzt aber nicht matt</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is marked as a capture but %2 is empty</source>
+        <translation>»%1« ist als Schlagzug markiert, aber %2 ist leer</translation>
+    </message>
 </context>
 <context>
     <name>quorrin::BoardAccessible</name>
@@ -711,7 +763,7 @@
     </message>
     <message>
         <source>Save Game As...</source>
-        <translation>Partie &amp;speichern unter...</translation>
+        <translation>Partie speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Copy Game</source>
@@ -719,7 +771,7 @@
     </message>
     <message>
         <source>Copy Position</source>
-        <translation>Stell&amp;ung kopieren</translation>
+        <translation>Stellu&amp;ng kopieren</translation>
     </message>
     <message>
         <source>Paste Game or Position</source>
@@ -813,6 +865,20 @@
     <message>
         <source>%1 - after %2</source>
         <translation>%1 - nach %2</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Partie &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Cannot save the game: %1 is not a regular file</source>
+        <translation>Die Partie kann nicht gespeichert werden: %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Illegal move or bad syntax
+%1</source>
+        <translation>Unzulässiger Zug oder falsche Schreibweise
+%1</translation>
     </message>
 </context>
 <context>
