@@ -9,7 +9,8 @@ namespace {
 constexpr std::size_t Nowhere = static_cast<std::size_t>(-1);
 
 bool EndsLine(std::string_view text, std::size_t at) {
-    return text[at] == '\n' || (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'));
+    return text[at] == '\n' ||
+           (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n'));
 }
 
 // The place a tokenizer of text stands at when it reaches the byte at on line: its line starts

@@ -74,8 +74,8 @@ inline constexpr std::uint64_t LargestIndexedText = UINT32_MAX;
 // Every game of text (at most LargestIndexedText bytes, or std::length_error), read the way
 // PgnReader reads them, damaged ones included. goOn, when given, is told now and then how many
 // bytes have been listed; when it answers false, listing stops and nothing is returned.
-std::optional<std::vector<PgnEntry>>
-IndexPgn(std::string_view text, const std::function<bool(std::uint64_t)>& goOn = {});
+std::optional<std::vector<PgnEntry>> IndexPgn(std::string_view text,
+                                              const std::function<bool(std::uint64_t)>& goOn = {});
 
 // The game that entry of IndexPgn(text) begins, read again as keep says, or why it cannot be.
 ReadResult<PgnGame> ReadPgnEntry(std::string_view text, const PgnEntry& entry,

@@ -164,9 +164,10 @@ std::optional<ReadError> PgnReader::ReadTag(const PgnToken& open, PgnGame& game)
     if (!close || close->Kind != PgnTokenKind::TagClose) {
         return malformed;
     }
-    if (keep_ == Keep::Whole || (IsSummaryTag(tag.Name) &&
-                                   std::none_of(game.Tags.begin(), game.Tags.end(),
-                                                [&tag](const PgnTag& t) { return t.Name == tag.Name; }))) {
+    if (keep_ == Keep::Whole ||
+        (IsSummaryTag(tag.Name) &&
+         std::none_of(game.Tags.begin(), game.Tags.end(),
+                      [&tag](const PgnTag& t) { return t.Name == tag.Name; }))) {
         game.Tags.push_back(std::move(tag));
     }
     return std::nullopt;

@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
         }
     }
     if ((argc != 2 && !picked) || number < 1) {
-        std::fprintf(stderr, "usage: pgn FILE [--game N | --list]   or   pgn --export START MOVE...\n");
+        std::fprintf(stderr,
+                     "usage: pgn FILE [--game N | --list]   or   pgn --export START MOVE...\n");
         return 2;
     }
     std::string text;
