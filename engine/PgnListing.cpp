@@ -72,6 +72,10 @@ void PgnListing::List(bool last) {
         listed.Offset = windowAt_ + from_.At;
         listed.Line = from_.Line;
         listed.Column = from_.Column;
+        listed.Text = std::string_view(window_).substr(from_.At, next.At - from_.At);
+        listed.From = from_;
+        listed.From.At = 0;
+        listed.From.LineStart = from_.LineStart == from_.At ? 0 : Nowhere;
         if (*game) {
             listed.Summary = std::move(game->Value());
         } else {

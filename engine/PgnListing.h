@@ -36,6 +36,10 @@ struct PgnListed {
     int Column = 1;
     std::optional<ReadError> Damage; // why the game cannot be read; nothing when it can
     PgnGame Summary;                 // what PgnReader::Keep::Summary keeps of it
+    // The game's text, valid while the listing reports it, and where a reader of it starts:
+    // PgnReader(Text, From) reads the game whole, with the lines and columns of the whole text.
+    std::string_view Text;
+    PgnTokenizer::Place From;
 };
 
 // Lists a text that comes a piece at a time (a file being read): each game is reported, in the

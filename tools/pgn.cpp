@@ -3,8 +3,8 @@
 //   "MOVE SAN", then "result R" and "fen FEN"; an import that fails prints why and exits 2.
 // pgn FILE --list
 //   Lists the games of a PGN file as it reads it, without keeping them: a line a game,
-//   "N. White - Black   Result   Date   first moves" or "N. damaged: why", then "N games, D
-//   damaged"; exits 2 when no game can be read.
+//   "N. White - Black   Result   Date   first moves", or "N. damaged: why" for one that cannot
+//   be read or (when under 1 MiB) played, then "N games, D damaged"; exits 2 when no game can.
 // pgn --export START MOVE...
 //   Prints the PGN of the moves (START and MOVE as the record tool reads them).
 // A file larger than 64 MiB, or one that is not a regular file, is refused.
@@ -45,9 +45,17 @@ int List(const std::string& path) {
     std::size_t damaged = 0;
     PgnListing listing([&](const PgnListed& game) {
         ++games;
-        if (game.Damage) {
+        // A game of a reasonable length is played too, to find a move that cannot be made.
+        std::optional<ReadError> damage = game.Damage;
+        if (!damage && game.Text.size() <= (std::size_t{1} << 20)) {
+            PgnReader whole(game.Text, game.From);
+            const std::optional<ReadResult<PgnGame>> read = whole.Next();
+            ChessEngine engine;
+            damage = read && *read ? PlayPgnGame(**read, engine) : std::nullopt;
+        }
+        if (damage) {
             ++damaged;
-            std::printf("%zu. damaged: %s\n", games, support::DescribeError(*game.Damage).c_str());
+            std::printf("%zu. damaged: %s\n", games, support::DescribeError(*damage).c_str());
             return;
         }
         const PgnSummary about = Summarize(game.Summary);
