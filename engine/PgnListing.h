@@ -9,7 +9,7 @@
 //     so its text is held at most once plus the growth of one string) and one game's summary;
 //     nothing is kept of the games already reported. At most about 2 n, usually a few pieces.
 //   IndexPgn (a text held whole): 8 bytes a game, and a game takes at least 2 bytes of text
-//     ("* *"), so at most 4 n + 8 besides the text.
+//     ("* *"), so at most 4 n + 8 besides the text (6 n for a moment while the list grows).
 //   Reading one entry whole (ReadPgnEntry with Keep::Whole): that game's tags, moves and
 //     comments: up to about 30 times the length of its text (a long line of short moves).
 #pragma once
