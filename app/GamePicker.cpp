@@ -41,8 +41,7 @@ void PgnGamesModel::Check(int row) const {
         return;
     }
     checked_[at] = 1;
-    const std::size_t end =
-        at + 1 < entries_.size() ? entries_[at + 1].Offset : text_.size();
+    const std::size_t end = at + 1 < entries_.size() ? entries_[at + 1].Offset : text_.size();
     std::optional<ReadError> why;
     if (entries_[at].Damaged) {
         why = ReadPgnEntry(text_, entries_[at], PgnReader::Keep::Summary).Error();
@@ -71,8 +70,8 @@ QVariant PgnGamesModel::data(const QModelIndex& index, int role) const {
     if (const std::optional<QString> why = Damage(row)) {
         return Tr("Game %1 cannot be read: %2").arg(row + 1).arg(*why);
     }
-    const ReadResult<PgnGame> game = ReadPgnEntry(text_, entries_[static_cast<std::size_t>(row)],
-                                                  PgnReader::Keep::Summary);
+    const ReadResult<PgnGame> game =
+        ReadPgnEntry(text_, entries_[static_cast<std::size_t>(row)], PgnReader::Keep::Summary);
     const PgnSummary about = Summarize(*game);
     return QStringLiteral("%1 - %2   %3   %4   %5")
         .arg(Text(about.White), Text(about.Black), Text(about.Result), Text(about.Date),
@@ -110,8 +109,7 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
     QPushButton* open = buttons->button(QDialogButtonBox::Open);
     const auto chosen = [games] {
         const QModelIndex current = games->currentIndex();
-        return current.isValid() && (current.flags() & Qt::ItemIsEnabled) ? current
-                                                                          : QModelIndex();
+        return current.isValid() && (current.flags() & Qt::ItemIsEnabled) ? current : QModelIndex();
     };
     const auto update = [open, chosen] { open->setEnabled(chosen().isValid()); };
     const auto selectFirst = [games, shown, update] {
@@ -147,6 +145,7 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
     layout->addWidget(games);
     layout->addWidget(buttons);
     selectFirst();
+    games->setFocus(); // Return opens the row marked, arrows move the mark
     if (dialog.exec() != QDialog::Accepted || !chosen().isValid()) {
         return std::nullopt;
     }

@@ -48,8 +48,8 @@ bool RunWithProgress(QWidget* parent, const QString& label,
         }
         const std::uint64_t total = progress.Total;
         if (total > 0) {
-            dialog.setValue(static_cast<int>(std::min<std::uint64_t>(
-                999, progress.Done * 1000 / total)));
+            dialog.setValue(
+                static_cast<int>(std::min<std::uint64_t>(999, progress.Done * 1000 / total)));
         }
     });
     QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
@@ -64,8 +64,7 @@ bool RunWithProgress(QWidget* parent, const QString& label,
 
 QString RefusalToRead(const QString& path) {
     std::error_code error;
-    const auto type =
-        std::filesystem::status(QFile::encodeName(path).toStdString(), error).type();
+    const auto type = std::filesystem::status(QFile::encodeName(path).toStdString(), error).type();
     if (error || type == std::filesystem::file_type::regular ||
         type == std::filesystem::file_type::not_found) {
         return {};
@@ -119,9 +118,8 @@ void ReadGameFile(const QString& path, std::uint64_t limit, ReadingProgress& pro
 
 void ListGames(ReadingProgress& progress, ListedText& game) {
     progress.Total = game.Text.size();
-    if (auto entries = IndexPgn(game.Text, [&progress](std::uint64_t done) {
-            return progress.GoOn(done);
-        })) {
+    if (auto entries =
+            IndexPgn(game.Text, [&progress](std::uint64_t done) { return progress.GoOn(done); })) {
         game.Entries = std::move(*entries);
     }
 }

@@ -17,12 +17,12 @@ printf '%s\n\n' "$game" >"$work/one.pgn"
 { yes '*' || true; } | tr '\n' ' ' | head -c "$size" >"$work/stars.pgn"
 
 peak() { # peak resident KiB, seconds, and the tool's last line
-  { /usr/bin/time -f '%M %e' -o "$work/time" "$pgn" "$1" --list || true; } | tail -n 1 >"$work/out"
+  { /usr/bin/time -f '%M %e %U' -o "$work/time" "$pgn" "$1" --list || true; } | tail -n 1 >"$work/out"
   echo "$(cat "$work/time") $(tail -n 1 "$work/out")"
 }
-read -r idle _ < <(peak "$work/one.pgn")
+read -r idle _ _ < <(peak "$work/one.pgn")
 echo "file size: $((size >> 10)) KiB; the tool on a one-game file: $idle KiB"
 for shape in games a3 stars; do
-  read -r kib seconds last < <(peak "$work/$shape.pgn")
-  echo "$shape: peak $kib KiB, $((kib - idle)) KiB above idle ($(((kib - idle) * 100 / (size >> 10)))% of the file), ${seconds} s; $last"
+  read -r kib seconds user last < <(peak "$work/$shape.pgn")
+  echo "$shape: peak $kib KiB, $((kib - idle)) KiB above idle ($(((kib - idle) * 100 / (size >> 10)))% of the file), ${seconds} s (${user} s of CPU); $last"
 done

@@ -47,7 +47,8 @@ int List(const std::string& path) {
         ++games;
         // A game of a reasonable length is played too, to find a move that cannot be made.
         std::optional<ReadError> damage = game.Damage;
-        if (!damage && game.Text.size() <= (std::size_t{1} << 20)) {
+        const bool empty = game.Summary.Moves.empty() && game.Summary.Tag("FEN").empty();
+        if (!damage && !empty && game.Text.size() <= (std::size_t{1} << 20)) {
             PgnReader whole(game.Text, game.From);
             const std::optional<ReadResult<PgnGame>> read = whole.Next();
             ChessEngine engine;

@@ -75,8 +75,8 @@ TEST(PgnListing, FindsWhatTheWholeReaderFindsWhetherTheTextComesWholeOrInPieces)
             found.push_back(Dump(game));
             EXPECT_EQ(entry.Damaged == 1, !game) << text;
             const ReadResult<PgnGame> summary = ReadPgnEntry(text, entry, PgnReader::Keep::Summary);
-            rows.push_back(
-                Row(summary ? std::nullopt : std::optional(summary.Error()), game ? *game : PgnGame{}));
+            rows.push_back(Row(summary ? std::nullopt : std::optional(summary.Error()),
+                               game ? *game : PgnGame{}));
         }
         ASSERT_EQ(found, expected) << text;
         // Given in pieces of every size, the listing reports the same games, places and rows.
