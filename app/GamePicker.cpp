@@ -21,10 +21,6 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("GAME", text);
-}
-
 } // namespace
 
 PgnGamesModel::PgnGamesModel(const std::string& text, const std::vector<PgnEntry>& entries,
@@ -63,12 +59,16 @@ std::optional<QString> PgnGamesModel::Damage(int row) const {
 }
 
 QVariant PgnGamesModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != FilterRole)) {
         return {};
     }
     const int row = index.row();
-    if (const std::optional<QString> why = Damage(row)) {
-        return Tr("Game %1 cannot be read: %2").arg(row + 1).arg(*why);
+    const bool damaged = role == FilterRole ? entries_[static_cast<std::size_t>(row)].Damaged == 1
+                                            : Damage(row).has_value();
+    if (damaged) {
+        return QCoreApplication::translate("GAME", "Game %1 cannot be read: %2")
+            .arg(row + 1)
+            .arg(role == FilterRole ? QString() : *Damage(row));
     }
     const ReadResult<PgnGame> game =
         ReadPgnEntry(text_, entries_[static_cast<std::size_t>(row)], PgnReader::Keep::Summary);
@@ -92,11 +92,14 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
     dialog.setWindowTitle(title);
     auto* filter = new QLineEdit(&dialog);
     filter->setObjectName(QStringLiteral("txtFilter"));
-    filter->setPlaceholderText(Tr("Filter"));
+    filter->setPlaceholderText(QCoreApplication::translate("GAME", "Filter"));
     filter->setClearButtonEnabled(true);
     auto* shown = new QSortFilterProxyModel(&dialog);
     shown->setSourceModel(model);
     shown->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    if (dynamic_cast<PgnGamesModel*>(model) != nullptr) {
+        shown->setFilterRole(PgnGamesModel::FilterRole);
+    }
     auto* games = new QListView(&dialog);
     games->setObjectName(QStringLiteral("lstGames"));
     // Rows of one height: only the rows in sight are made.

@@ -26,6 +26,9 @@ namespace quorrin {
 class PgnGamesModel final : public QAbstractListModel {
 public:
     static constexpr std::size_t CheckedGameBytes = std::size_t{1} << 20;
+    // The row as shown, without playing the game: what the filter box looks through, so that
+    // filtering a long list reads each game's tags and first moves only.
+    static constexpr int FilterRole = Qt::UserRole;
 
     // text and entries must outlive the model.
     PgnGamesModel(const std::string& text, const std::vector<PgnEntry>& entries,

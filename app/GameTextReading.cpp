@@ -18,10 +18,6 @@ constexpr int ProgressDelayMs = 400;
 // How often the window's thread looks whether the work is done.
 constexpr int PollMs = 20;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("GAME", text);
-}
-
 } // namespace
 
 bool RunWithProgress(QWidget* parent, const QString& label,
@@ -32,7 +28,7 @@ bool RunWithProgress(QWidget* parent, const QString& label,
         work(progress);
         finished = true;
     });
-    QProgressDialog dialog(label, Tr("Cancel"), 0, 1000, parent);
+    QProgressDialog dialog(label, QCoreApplication::translate("GAME", "Cancel"), 0, 1000, parent);
     dialog.setObjectName(QStringLiteral("dlgReading"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(ProgressDelayMs);
@@ -69,18 +65,21 @@ QString RefusalToRead(const QString& path) {
         type == std::filesystem::file_type::not_found) {
         return {};
     }
-    return Tr("Cannot open %1: %2")
+    return QCoreApplication::translate("GAME", "Cannot open %1: %2")
         .arg(path, type == std::filesystem::file_type::directory
-                       ? Tr("it is a folder")
-                       : Tr("it is not a regular file but a device or a pipe"));
+                       ? QCoreApplication::translate("GAME", "it is a folder")
+                       : QCoreApplication::translate(
+                             "GAME", "it is not a regular file but a device or a pipe"));
 }
 
 void ReadGameFile(const QString& path, std::uint64_t limit, ReadingProgress& progress,
                   ListedText& game) {
-    const QString tooLarge = Tr("%1 is too large for a game file").arg(path);
+    const QString tooLarge =
+        QCoreApplication::translate("GAME", "%1 is too large for a game file").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        game.Refusal = Tr("Cannot open %1: %2").arg(path, file.errorString());
+        game.Refusal =
+            QCoreApplication::translate("GAME", "Cannot open %1: %2").arg(path, file.errorString());
         return;
     }
     const auto reported = static_cast<std::uint64_t>(std::max<qint64>(0, file.size()));
@@ -98,7 +97,8 @@ void ReadGameFile(const QString& path, std::uint64_t limit, ReadingProgress& pro
         game.Text.resize(at + static_cast<std::size_t>(want));
         const qint64 got = file.read(game.Text.data() + at, want);
         if (got < 0) {
-            game.Refusal = Tr("Cannot open %1: %2").arg(path, file.errorString());
+            game.Refusal = QCoreApplication::translate("GAME", "Cannot open %1: %2")
+                               .arg(path, file.errorString());
             return;
         }
         game.Text.resize(at + static_cast<std::size_t>(got));
