@@ -94,18 +94,19 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
     filter->setObjectName(QStringLiteral("txtFilter"));
     filter->setPlaceholderText(QCoreApplication::translate("GAME", "Filter"));
     filter->setClearButtonEnabled(true);
-    auto* shown = new QSortFilterProxyModel(&dialog);
-    shown->setSourceModel(model);
-    shown->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    // The filter's model maps every row (8 bytes a row): it stands between the list and model
+    // only while a filter is typed.
+    auto* filtered = new QSortFilterProxyModel(&dialog);
+    filtered->setFilterCaseSensitivity(Qt::CaseInsensitive);
     if (dynamic_cast<PgnGamesModel*>(model) != nullptr) {
-        shown->setFilterRole(PgnGamesModel::FilterRole);
+        filtered->setFilterRole(PgnGamesModel::FilterRole);
     }
     auto* games = new QListView(&dialog);
     games->setObjectName(QStringLiteral("lstGames"));
     // Rows of one height: only the rows in sight are made.
     games->setUniformItemSizes(true);
     games->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    games->setModel(shown);
+    games->setModel(model);
     games->setMinimumWidth(width);
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
@@ -115,8 +116,9 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
         return current.isValid() && (current.flags() & Qt::ItemIsEnabled) ? current : QModelIndex();
     };
     const auto update = [open, chosen] { open->setEnabled(chosen().isValid()); };
-    const auto selectFirst = [games, shown, update] {
+    const auto selectFirst = [games, update] {
         // The first row that can be chosen, looked for among the first screenfuls only.
+        const QAbstractItemModel* shown = games->model();
         for (int row = 0; row < std::min(shown->rowCount(), 1000); ++row) {
             if (shown->index(row, 0).flags() & Qt::ItemIsEnabled) {
                 games->setCurrentIndex(shown->index(row, 0));
@@ -130,12 +132,20 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
     typing->setSingleShot(true);
     typing->setInterval(300);
     QObject::connect(filter, &QLineEdit::textChanged, typing, qOverload<>(&QTimer::start));
-    QObject::connect(typing, &QTimer::timeout, &dialog, [shown, filter, selectFirst] {
-        shown->setFilterFixedString(filter->text());
-        selectFirst();
-    });
-    QObject::connect(games->selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
-                     update);
+    const auto follow = [games, &dialog, update] {
+        QObject::connect(games->selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
+                         update);
+    };
+    QObject::connect(
+        typing, &QTimer::timeout, &dialog, [games, model, filtered, filter, selectFirst, follow] {
+            const bool filtering = !filter->text().isEmpty();
+            filtered->setSourceModel(filtering ? model : nullptr);
+            filtered->setFilterFixedString(filter->text());
+            games->setModel(filtering ? static_cast<QAbstractItemModel*>(filtered) : model);
+            follow();
+            selectFirst();
+        });
+    follow();
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(games, &QListView::activated, &dialog, [&dialog, chosen] {
@@ -152,7 +162,9 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
     if (dialog.exec() != QDialog::Accepted || !chosen().isValid()) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(shown->mapToSource(chosen()).row());
+    const QModelIndex row = chosen();
+    return static_cast<std::size_t>(
+        (row.model() == filtered ? filtered->mapToSource(row) : row).row());
 }
 
 } // namespace quorrin

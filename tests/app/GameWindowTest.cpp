@@ -261,8 +261,13 @@ private:
             }
             Log << QString("game list of %1 (%2)").arg(rows->rowCount()).arg(open->windowTitle()) +
                        (damaged.isEmpty() ? QString() : ":" + damaged + " damaged");
-            const QString row = answer();
-            games->setCurrentIndex(rows->index(row.toInt(), 0));
+            QString row = answer();
+            if (row.startsWith('/')) { // "/text" is typed in the filter box, then row 0 taken
+                open->findChild<QLineEdit*>(QStringLiteral("txtFilter"))->setText(row.mid(1));
+                QTRY_COMPARE(games->model()->rowCount(), 1);
+                row = QStringLiteral("0");
+            }
+            games->setCurrentIndex(games->model()->index(row.toInt(), 0));
             static_cast<QDialog*>(open)->done(row.isEmpty() ? QDialog::Rejected
                                                             : QDialog::Accepted);
         }
@@ -393,6 +398,8 @@ private slots:
             "exactly one");
         row("two games", "d2d4,answer 1,paste " + games, "f2-f3 g2-g4 | e7-e5 d8-h4",
             "click, game list of 2 (Paste Game), message White checkmated");
+        row("filtered", "answer /b,paste " + games, "f2-f3 g2-g4 | e7-e5 d8-h4",
+            "game list of 2 (Paste Game), message White checkmated");
         row("choice cancelled", "d2d4,paste " + games, "d2-d4 |",
             "click, game list of 2 (Paste Game)");
         // Slashes in a comment make no position of a game.
