@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/Pgn.h"
+#include "engine/PgnListing.h"
 #include "engine/clock/ChessClock.h"
 
 #include <QMainWindow>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -31,6 +33,7 @@ class SoundPlayer;
 class brdChessboard;
 class frmAbout;
 class GameArchive;
+struct ListedText;
 
 class GAME final : public QMainWindow {
     Q_OBJECT
@@ -66,6 +69,9 @@ public:
     // Game... does: a file that cannot be read, or holds no game, leaves the game as it was and
     // says why in a message box.
     void OpenFile(const QString& path);
+    // The most bytes a game file or a pasted text may hold (LargestPgnText unless tests set
+    // another).
+    void SetLargestGameText(std::uint64_t bytes) { largestGameText_ = bytes; }
 
 private:
     void BuildClientArea();
@@ -120,10 +126,12 @@ private:
     // The game as PGN, with the tags of a loaded game, else the players' names and today's date.
     QString GameText() const;
     // Loads the game (PGN) or position (FEN) in text; shows why when it cannot, leaving the
-    // game on the board as it was.
+    // game on the board as it was. A list of several games to pick from has the title given.
     void LoadText(const QByteArray& text);
-    // The game to load when a file holds several: asks the player; nullopt when cancelled.
-    std::optional<std::size_t> PickGame(const PgnFile& file);
+    void LoadText(std::string text, const QString& title);
+    // Loads a game of game's text listed: the only one that can be read, or the one the player
+    // picks from a list of that title; nothing when cancelled, and why when none can be.
+    void LoadListedGame(const ListedText& game, const QString& title);
     // A list of rows to choose one from, in a dialog of that name and title; nullopt when
     // cancelled.
     std::optional<std::size_t> PickRow(const char* name, const QString& title,
@@ -206,6 +214,7 @@ private:
     // The file Open Game is reading while its game is loaded; cleared when a save would lose
     // part of the file (its other games, or what the game's reading skipped).
     QString openingFile_;
+    std::uint64_t largestGameText_ = LargestPgnText;
     std::vector<PgnTag> tags_;                // of the game loaded, kept when it is saved
     PgnComments comments_;                    // the same for its comments
     std::optional<std::size_t> claimedAtPly_; // a draw was claimed with this many moves made

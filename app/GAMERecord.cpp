@@ -3,6 +3,8 @@
 #include "GAME.h"
 
 #include "GameArchive.h"
+#include "GamePicker.h"
+#include "GameTextReading.h"
 #include "MoveGate.h"
 #include "ReadErrorText.h"
 #include "UserSettings.h"
@@ -25,7 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
-#include <QVBoxLayout>
+#include <QStringListModel>
 
 #include <algorithm>
 #include <array>
@@ -35,9 +37,6 @@ namespace quorrin {
 
 namespace {
 
-// Larger files are no games a person keeps; reading stops there.
-constexpr qint64 LargestGameFile = 64 * 1024 * 1024;
-
 // The open and save dialogs' file types.
 QString PgnFilter() {
     return GAME::tr("PGN games (*.pgn);;All files (*)");
@@ -45,6 +44,20 @@ QString PgnFilter() {
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A single line whose first field has the seven slashes of a board is a position (FEN); slashes
+// further on, in a comment of a game, are not.
+bool IsFenLine(std::string_view text) {
+    constexpr std::string_view spaces = " \t\n\r\f\v";
+    const std::size_t first = text.find_first_not_of(spaces);
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    text = text.substr(first, text.find_last_not_of(spaces) + 1 - first);
+    const std::string_view field = text.substr(0, text.find_first_of(spaces));
+    return text.find_first_of("\n\r") == std::string_view::npos &&
+           std::count(field.begin(), field.end(), '/') == 7;
 }
 
 } // namespace
@@ -88,16 +101,25 @@ void GAME::mnuRecordOpen_Click() {
 }
 
 void GAME::OpenFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage(tr("Cannot open %1: %2").arg(path, file.errorString()));
-    } else if (file.size() > LargestGameFile) {
-        ShowMessage(tr("%1 is too large for a game file").arg(path));
-    } else {
-        openingFile_ = path;
-        LoadText(file.readAll());
-        openingFile_.clear();
+    // Folders, devices and pipes are refused before anything is opened: reading one could block.
+    if (const QString refusal = RefusalToRead(path); !refusal.isEmpty()) {
+        ShowMessage(refusal);
+        return;
     }
+    ListedText game;
+    const std::uint64_t limit = largestGameText_;
+    if (!RunWithProgress(this, tr("Reading %1...").arg(path), [&](ReadingProgress& progress) {
+            ReadGameFile(path, limit, progress, game);
+        })) {
+        return; // cancelled: the game stays as it was
+    }
+    if (!game.Refusal.isEmpty()) {
+        ShowMessage(game.Refusal);
+        return;
+    }
+    openingFile_ = path;
+    LoadListedGame(game, tr("Open Game"));
+    openingFile_.clear();
 }
 
 void GAME::mnuRecordSave_Click() {
@@ -151,7 +173,18 @@ void GAME::mnuRecordCopyPosition_Click() {
 
 void GAME::mnuRecordPaste_Click() {
     ReturnToGame();
-    LoadText(QApplication::clipboard()->text().toUtf8());
+    const QString pasted = QApplication::clipboard()->text();
+    // A character takes at least one byte: a text too long is refused before it is converted.
+    if (static_cast<std::uint64_t>(pasted.size()) > largestGameText_) {
+        ShowMessage(tr("The text pasted is too large for a game"));
+        return;
+    }
+    const QByteArray bytes = pasted.toUtf8();
+    if (static_cast<std::uint64_t>(bytes.size()) > largestGameText_) {
+        ShowMessage(tr("The text pasted is too large for a game"));
+        return;
+    }
+    LoadText(bytes.toStdString(), tr("Paste Game"));
 }
 
 void GAME::mnuRecordEnterMove_Click() {
@@ -255,12 +288,24 @@ QString GAME::GameText() const {
 }
 
 void GAME::LoadText(const QByteArray& bytes) {
-    const std::string text = bytes.toStdString();
-    // A single line with slashes and no move numbers or tags is taken for a position.
-    const QString line = QString::fromUtf8(bytes).trimmed();
-    if (!line.isEmpty() && !line.contains(QLatin1Char('\n')) && line.count(QLatin1Char('/')) == 7 &&
-        !line.contains(QLatin1Char('['))) {
-        const ReadResult<FenPosition> position = ReadFen(line.toStdString());
+    LoadText(bytes.toStdString(), tr("Open Game"));
+}
+
+void GAME::LoadText(std::string text, const QString& title) {
+    ListedText game;
+    game.Text = std::move(text);
+    if (!IsFenLine(game.Text) &&
+        !RunWithProgress(this, tr("Reading the games..."),
+                         [&game](ReadingProgress& progress) { ListGames(progress, game); })) {
+        return;
+    }
+    LoadListedGame(game, title);
+}
+
+void GAME::LoadListedGame(const ListedText& game, const QString& title) {
+    if (IsFenLine(game.Text)) {
+        const ReadResult<FenPosition> position =
+            ReadFen(QString::fromStdString(game.Text).trimmed().toStdString());
         if (!position) {
             ShowMessage(tr("Not a position to play from: %1").arg(ReadErrorText(position.Error())));
         } else if (brdChessboard1_->NewGame(*position)) {
@@ -268,67 +313,60 @@ void GAME::LoadText(const QByteArray& bytes) {
         }
         return;
     }
-    const PgnFile file = ReadPgn(text);
-    if (file.Error || file.Games.empty()) {
+    const auto readable = std::find_if(game.Entries.begin(), game.Entries.end(),
+                                       [](const PgnEntry& entry) { return !entry.Damaged; });
+    if (readable == game.Entries.end()) {
         ShowMessage(
             tr("Not a game: %1")
-                .arg(file.Error ? ReadErrorText(*file.Error) : tr("no moves or tags found")));
+                .arg(game.Entries.empty()
+                         ? tr("no moves or tags found")
+                         : ReadErrorText(ReadPgnEntry(game.Text, game.Entries.front()).Error())));
         return;
     }
-    const std::optional<std::size_t> chosen = PickGame(file);
-    if (!chosen) {
+    std::size_t chosen = 0;
+    if (game.Entries.size() > 1) {
+        PgnGamesModel games(game.Text, game.Entries);
+        const std::optional<std::size_t> picked =
+            PickFromList(this, "dlgPickGame", title, &games, 560);
+        if (!picked) {
+            return;
+        }
+        chosen = *picked;
+    }
+    // The one place the game chosen is read whole and played.
+    const ReadResult<PgnGame> read = ReadPgnEntry(game.Text, game.Entries[chosen]);
+    if (!read) {
+        ShowMessage(tr("Not a game: %1").arg(ReadErrorText(read.Error())));
         return;
     }
-    const PgnGame& game = file.Games[*chosen];
     ChessEngine played;
-    if (const std::optional<ReadError> error = PlayPgnGame(game, played)) {
+    std::vector<ReadError> warnings;
+    if (const std::optional<ReadError> error = PlayPgnGame(*read, played, &warnings)) {
         ShowMessage(tr("Cannot load the game: %1").arg(ReadErrorText(*error)));
         return;
     }
     // Save Game writes back only to a file whose other games, variations, annotations or result
     // (a resignation, say) it would not lose.
-    if (file.Games.size() != 1 || game.Dropped || GameResult(played) != game.Result()) {
+    if (game.Entries.size() != 1 || read->Dropped || GameResult(played) != read->Result()) {
         openingFile_.clear();
     }
-    AdoptGame(played, game);
-}
-
-std::optional<std::size_t> GAME::PickGame(const PgnFile& file) {
-    if (file.Games.size() == 1) {
-        return 0;
+    AdoptGame(played, *read);
+    // A game whose text claims what its moves do not (a false check mark, a capture of nothing,
+    // a Result tag against the moves' own) is loaded, and the player told what was found.
+    if (!warnings.empty()) {
+        QStringList found;
+        for (const ReadError& warning : warnings) {
+            found << ReadErrorText(warning);
+        }
+        ShowMessage(tr("The game was loaded, but its text is doubtful:\n%1")
+                        .arg(found.join(QLatin1Char('\n'))));
     }
-    QStringList rows;
-    for (const PgnGame& game : file.Games) {
-        const PgnSummary about = Summarize(game);
-        rows << QStringLiteral("%1 - %2   %3   %4   %5")
-                    .arg(Text(about.White), Text(about.Black), Text(about.Result), Text(about.Date),
-                         Text(about.FirstMoves));
-    }
-    return PickRow("dlgPickGame", tr("Open Game"), rows, 560);
 }
 
 std::optional<std::size_t> GAME::PickRow(const char* name, const QString& title,
                                          const QStringList& rows, int width) {
-    QDialog dialog(this);
-    dialog.setObjectName(QLatin1String(name));
-    dialog.setWindowTitle(title);
-    auto* games = new QListWidget(&dialog);
-    games->setObjectName(QStringLiteral("lstGames"));
-    games->addItems(rows);
-    games->setCurrentRow(0);
-    games->setMinimumWidth(width);
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(games, &QListWidget::itemActivated, &dialog, &QDialog::accept);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(games);
-    layout->addWidget(buttons);
-    if (dialog.exec() != QDialog::Accepted || games->currentRow() < 0) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(games->currentRow());
+    QStringListModel list(rows);
+    return PickFromList(this, name, title, &list, width);
 }
 
 void GAME::AdoptGame(const ChessEngine& played, const PgnGame& game) {

@@ -6,6 +6,13 @@ namespace quorrin {
 
 namespace {
 
+constexpr std::size_t SummaryMoves = 6;
+
+bool IsSummaryTag(std::string_view name) {
+    return name == "White" || name == "Black" || name == "Result" || name == "Date" ||
+           name == "FEN";
+}
+
 ReadError At(ReadErrorCode code, const PgnToken& token) {
     return ReadError{.Code = code, .Line = token.Line, .Column = token.Column};
 }
@@ -72,21 +79,18 @@ ReadResult<PgnToken> PgnReader::Take() {
         pending_.reset();
         return token;
     }
+    before_ = tokens_.Here();
     return tokens_.Next();
 }
 
 std::optional<ReadResult<PgnGame>> PgnReader::Failed(const ReadError& error) {
-    resynchronise_ = true;
+    pending_.reset();
+    tokens_.SkipToTagLine();
     return ReadResult<PgnGame>(error);
 }
 
 std::optional<ReadResult<PgnGame>> PgnReader::Next() {
     using enum PgnTokenKind;
-    if (resynchronise_) {
-        resynchronise_ = false;
-        pending_.reset();
-        tokens_.SkipToTagLine();
-    }
     PgnGame game;
     while (true) {
         const ReadResult<PgnToken> read = Take();
@@ -103,6 +107,7 @@ std::optional<ReadResult<PgnGame>> PgnReader::Next() {
         }
         if (token.Kind == TagOpen && !game.Moves.empty()) {
             pending_ = token; // the next game's tags after a game without a result
+            pendingFrom_ = before_;
         }
         if (token.Kind == Result) {
             game.Termination = token.Text;
@@ -121,10 +126,14 @@ std::optional<ReadError> PgnReader::Add(const PgnToken& token, PgnGame& game) {
     case PgnTokenKind::TagOpen:
         return ReadTag(token, game);
     case PgnTokenKind::Symbol:
-        game.Moves.push_back({std::string(token.Text), token.Line, token.Column});
+        if (keep_ == Keep::Whole || game.Moves.size() < SummaryMoves) {
+            game.Moves.push_back({std::string(token.Text), token.Line, token.Column});
+        }
         return std::nullopt;
     case PgnTokenKind::Comment:
-        AddComment(game, token.Text);
+        if (keep_ == Keep::Whole) {
+            AddComment(game, token.Text);
+        }
         return std::nullopt;
     case PgnTokenKind::VariationOpen:
         game.Dropped = true;
@@ -159,7 +168,12 @@ std::optional<ReadError> PgnReader::ReadTag(const PgnToken& open, PgnGame& game)
     if (!close || close->Kind != PgnTokenKind::TagClose) {
         return malformed;
     }
-    game.Tags.push_back(std::move(tag));
+    if (keep_ == Keep::Whole ||
+        (IsSummaryTag(tag.Name) &&
+         std::none_of(game.Tags.begin(), game.Tags.end(),
+                      [&tag](const PgnTag& t) { return t.Name == tag.Name; }))) {
+        game.Tags.push_back(std::move(tag));
+    }
     return std::nullopt;
 }
 

@@ -56,12 +56,24 @@ struct PgnGame {
 // with its result, or, without one, where the next game's tags begin or the text ends.
 class PgnReader {
 public:
+    // What is kept of each game: all of it, or what a list of games shows (Summarize in Pgn.h):
+    // the first White, Black, Result, Date and FEN tags and the first six moves, no comments.
+    // The rest is read and checked all the same, so both find the same games and errors.
+    enum class Keep { Whole, Summary };
+
     explicit PgnReader(std::string_view text) : tokens_(text) {}
+    // Reads from a place that a reader of the same text gave (Where).
+    PgnReader(std::string_view text, const PgnTokenizer::Place& from, Keep keep = Keep::Whole)
+        : tokens_(text, from), keep_(keep) {}
 
     // The next game; nothing once the text holds no more; or where and why the text cannot be
     // read. After an error the next call carries on at the next line that begins with "[", so
     // that a caller may skip a damaged game.
     std::optional<ReadResult<PgnGame>> Next();
+
+    // Where the next game begins: just past the last one read, or, after an error, at the line
+    // where reading carries on.
+    PgnTokenizer::Place Where() const { return pending_ ? pendingFrom_ : tokens_.Here(); }
 
 private:
     ReadResult<PgnToken> Take();
@@ -72,8 +84,10 @@ private:
     std::optional<ReadResult<PgnGame>> Failed(const ReadError& error);
 
     PgnTokenizer tokens_;
+    Keep keep_ = Keep::Whole;
     std::optional<PgnToken> pending_; // a token read that belongs to the next game
-    bool resynchronise_ = false;
+    PgnTokenizer::Place pendingFrom_; // where the tokenizer stood before reading it
+    PgnTokenizer::Place before_;      // where it stood before the last token it read
 };
 
 // Every game of a PGN text, or the games before the first error and that error.

@@ -41,7 +41,21 @@ struct PgnToken {
 // an error: PgnUnexpectedCharacter at the NUL.
 class PgnTokenizer {
 public:
+    // Where a tokenizer stands: the byte, its line and column, and where its line starts (a
+    // value past the text when the line began before it).
+    struct Place {
+        std::size_t At = 0;
+        int Line = 1;
+        int Column = 1;
+        std::size_t LineStart = 0;
+    };
+
     explicit PgnTokenizer(std::string_view text);
+    // Carries on from a place another tokenizer of the same text stood at (Here): the tokens
+    // and their lines and columns are those that tokenizer would have read from there.
+    PgnTokenizer(std::string_view text, const Place& from) : text_(text), here_(from) {}
+
+    const Place& Here() const { return here_; }
 
     // The next token, End once the text is used up. A comment or a string without its closing
     // brace or quote (a string ends at its line) is an error, PgnUnclosedComment or
@@ -54,14 +68,6 @@ public:
     void SkipToTagLine();
 
 private:
-    // Where the tokenizer stands: the byte, its line and column, and where its line starts.
-    struct Place {
-        std::size_t At = 0;
-        int Line = 1;
-        int Column = 1;
-        std::size_t LineStart = 0;
-    };
-
     bool AtEnd() const { return here_.At >= text_.size(); }
     char Peek(std::size_t ahead = 0) const {
         return here_.At + ahead < text_.size() ? text_[here_.At + ahead] : '\0';

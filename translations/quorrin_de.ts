@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>GAME</name>
+    <message>
+        <source>Game %1 cannot be read: %2</source>
+        <translation>Partie %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a device or a pipe</source>
+        <translation>es ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game file</source>
+        <translation>%1 ist zu groß für eine Partiedatei</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>A chess board for two players at one computer.</source>
@@ -786,14 +817,6 @@
         <translation>Partie öffnen</translation>
     </message>
     <message>
-        <source>Cannot open %1: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a game file</source>
-        <translation>%1 ist zu groß für eine Partiedatei</translation>
-    </message>
-    <message>
         <source>Save Game As</source>
         <translation>Partie speichern unter</translation>
     </message>
@@ -878,6 +901,28 @@
         <source>Illegal move or bad syntax
 %1</source>
         <translation>Unzulässiger Zug oder falsche Schreibweise
+%1</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>The text pasted is too large for a game</source>
+        <translation>Der eingefügte Text ist zu groß für eine Partie</translation>
+    </message>
+    <message>
+        <source>Paste Game</source>
+        <translation>Partie einfügen</translation>
+    </message>
+    <message>
+        <source>Reading the games...</source>
+        <translation>Die Partien werden gelesen...</translation>
+    </message>
+    <message>
+        <source>The game was loaded, but its text is doubtful:
+%1</source>
+        <translation>Die Partie wurde geladen, aber ihr Text ist zweifelhaft:
 %1</translation>
     </message>
 </context>

@@ -125,6 +125,18 @@ public:
                            (QFileInfo(arg).isFile() && file.open(QIODevice::ReadOnly)
                                 ? QString(file.readAll()).section("\n\n", 1).simplified()
                                 : "not a file");
+            } else if (step.startsWith("largest ")) { // the most bytes a game text may hold
+                Window.SetLargestGameText(arg.toULongLong());
+            } else if (step == "cancel reading") { // the next reading, as soon as it begins
+                auto* canceller = new QTimer(&Window);
+                QObject::connect(canceller, &QTimer::timeout, canceller, [this, canceller] {
+                    if (auto* reading = Find<QProgressDialog>(QStringLiteral("dlgReading"))) {
+                        Log << "reading cancelled";
+                        reading->findChild<QPushButton*>()->click();
+                        canceller->deleteLater();
+                    }
+                });
+                canceller->start(0);
             } else if (step.startsWith("answer ")) {
                 Answers += step.mid(7).split(' ');
             } else if (step.startsWith("limit")) { // the limit binds root too
@@ -242,11 +254,26 @@ private:
             Log << "input box";
             input->setTextValue(answer());
             input->accept();
+        } else if (qobject_cast<QProgressDialog*>(open) != nullptr) {
+            // Reading a large file: it closes by itself.
         } else if (open != nullptr) {
-            auto* games = open->findChild<QListWidget*>(QStringLiteral("lstGames"));
-            Log << QString("game list of %1").arg(games->count());
-            const QString row = answer();
-            games->setCurrentRow(row.toInt());
+            // "game list of 3 (Title): 2 damaged" for a list with a row that cannot be chosen.
+            auto* games = open->findChild<QAbstractItemView*>(QStringLiteral("lstGames"));
+            const QAbstractItemModel* rows = games->model();
+            QString damaged;
+            for (int row = 0; row < rows->rowCount(); ++row) {
+                const bool choosable = rows->index(row, 0).flags() & Qt::ItemIsEnabled;
+                damaged += choosable ? QString() : QString(" %1").arg(row);
+            }
+            Log << QString("game list of %1 (%2)").arg(rows->rowCount()).arg(open->windowTitle()) +
+                       (damaged.isEmpty() ? QString() : ":" + damaged + " damaged");
+            QString row = answer();
+            if (row.startsWith('/')) { // "/text" is typed in the filter box, then row 0 taken
+                open->findChild<QLineEdit*>(QStringLiteral("txtFilter"))->setText(row.mid(1));
+                QTRY_COMPARE(games->model()->rowCount(), 1);
+                row = QStringLiteral("0");
+            }
+            games->setCurrentIndex(games->model()->index(row.toInt(), 0));
             static_cast<QDialog*>(open)->done(row.isEmpty() ? QDialog::Rejected
                                                             : QDialog::Accepted);
         }
@@ -376,8 +403,21 @@ private slots:
             "click, message Not a position to play from: Black has 0 kings; each side needs "
             "exactly one");
         row("two games", "d2d4,answer 1,paste " + games, "f2-f3 g2-g4 | e7-e5 d8-h4",
-            "click, game list of 2, message White checkmated");
-        row("choice cancelled", "d2d4,paste " + games, "d2-d4 |", "click, game list of 2");
+            "click, game list of 2 (Paste Game), message White checkmated");
+        row("filtered", "answer /b,paste " + games, "f2-f3 g2-g4 | e7-e5 d8-h4",
+            "game list of 2 (Paste Game), message White checkmated");
+        row("choice cancelled", "d2d4,paste " + games, "d2-d4 |",
+            "click, game list of 2 (Paste Game)");
+        // Slashes in a comment make no position of a game.
+        row("slashes in a comment", "paste 1. e4 {a/b/c/d/e/f/g/h} e5 *", "e2-e4 | e7-e5", "");
+        // A game whose text claims what its moves do not is loaded, and the player is told.
+        row("doubtful game loaded", "paste [Result \"1-0\"]\n1. e4+ d5 2. exd5 Qxd5 3. Nxc3 *",
+            "e2-e4 e4-d5 b1-c3 | d7-d5 d8-d5",
+            "message The game was loaded, but its text is doubtful:\nline 1, column 1: the Result "
+            "tag "
+            "'1-0' disagrees with the result the moves end with, '*'\nline 2, column 4: 1.e4+: "
+            "'e4+' is marked as check but gives none\nline 2, column 27: 3.Nxc3: 'Nxc3' is marked "
+            "as a capture but c3 is empty");
         row("PGN refused", "d2d4,paste 1. e4 e5 2. Ke3 *", "d2-d4 |",
             "click, message Cannot load the game: line 1, column 13: 2.Ke3: no white king can "
             "move to e3");
@@ -387,10 +427,14 @@ private slots:
         // whose writes are refused leaves the old file whole.
         // "~/" in the steps and the log; "why" in the log for the system's reason.
         const QString f = folder_.path() + '/';
-        QVERIFY(Write(f + "game.pgn", "[White \"Ann\"]\n\n1. e4 {best by test} 1... e5 2. Qh5 Nc6 "
-                                      "3. Bc4 Nf6 4. Qxf7# {mate} 1-0") &&
-                Write(f + "old.pgn", "1. d4 *\n") && QDir(f).mkdir("folder") &&
-                Write(f + "large.pgn", {}) && QFile::resize(f + "large.pgn", 65 << 20));
+        QVERIFY(
+            Write(f + "game.pgn", "[White \"Ann\"]\n\n1. e4 {best by test} 1... e5 2. Qh5 Nc6 "
+                                  "3. Bc4 Nf6 4. Qxf7# {mate} 1-0") &&
+            Write(f + "old.pgn", "1. d4 *\n") && QDir(f).mkdir("folder") &&
+            Write(f + "large.pgn", {}) && QFile::resize(f + "large.pgn", 65 << 20) &&
+            Write(f + "cut.pgn",
+                  (games + "[White \"C\"] 1. e4 e5 2. Ke3 *\n" + games + "[Event \"Cl").toUtf8()) &&
+            mkfifo(QFile::encodeName(f + "fifo").constData(), 0600) == 0);
         const QString opened = "copied Ann 1. e4 {best by test} 1... e5 2. Qh5 Nc6 3. Bc4 Nf6 ";
         row("opened game",
             "e2e4,answer ~/game.pgn ~/saved.pgn Nf3 a7-a6 0-0 Qxx d7d6 "
@@ -411,6 +455,21 @@ private slots:
             "click, file dialog, message Cannot open ~/missing.pgn: why, file dialog, message "
             "Cannot open ~/folder: why, file dialog, message ~/large.pgn is too large for a game "
             "file");
+        // Nothing that could block or never end is read; the limit counts the bytes read, not
+        // the size reported (0 for /proc files); a cancelled reading changes nothing.
+        row("nothing endless read",
+            "e2e4,answer ~/fifo /dev/zero ~/game.pgn /proc/self/status,mnuRecordOpen,"
+            "mnuRecordOpen,cancel reading,mnuRecordOpen,largest 10,mnuRecordOpen,paste " +
+                games,
+            "e2-e4 |",
+            "click, file dialog, message Cannot open ~/fifo: why, file dialog, message Cannot "
+            "open /dev/zero: it is not a regular file but a device or a pipe, file dialog, "
+            "reading cancelled, file dialog, message /proc/self/status is too large for a game "
+            "file, message The text pasted is too large for a game");
+        // The games that can be read stay within reach of one that cannot (a bad move, a cut-off
+        // tag), which is listed and cannot be chosen.
+        row("damaged games listed", "answer ~/cut.pgn 4,mnuRecordOpen", "f2-f3 g2-g4 | e7-e5 d8-h4",
+            "file dialog, game list of 6 (Open Game): 2 5 damaged, message White checkmated");
         row("saving refused",
             "e2e4,answer ~/missing/game.pgn ~/old.pgn ~/old.pgn,mnuRecordSave,limit 8,"
             "mnuRecordSave,limit,mnuRecordOpen",
@@ -451,8 +510,8 @@ private slots:
                     "mnuRecordRecent,%1")
                 .arg("mnuRecordSave"),
             "d2-d4 |",
-            "file dialog, game list of 2, " + QStringList(9, "file dialog").join(", ") +
-                ", click, file dialog, game list of 5, file dialog");
+            "file dialog, game list of 2 (Open Game), " + QStringList(9, "file dialog").join(", ") +
+                ", click, file dialog, game list of 5 (Recent Games), file dialog");
         // A dismissed pop-up hands over the choice before it: 0 the first time, -1 after any
         // promotion (the board makes queens of both). Each colour has its own pop-up, each item
         // its own piece (White's queen 7, rook 8, knight 9, bishop 10; Black's 1, 2, 3, 4).
@@ -479,7 +538,9 @@ private slots:
             "e2e4,e7e5,mnuGameNew,d2d4,answer 1,mnuRecordRecent,mnuRecordCopyGame,mnuActionsUndo,"
             "mnuActionsUndo,mnuGameNew,answer 0,mnuRecordRecent",
             "d2-d4 |",
-            "click, click, click, game list of 2, copied White 1. e4 e5 *, game list of 1");
+            "click, click, click, game list of 2 (Recent Games), copied White 1. e4 e5 *, game "
+            "list "
+            "of 1 (Recent Games)");
         row("pasted promotion", "paste [FEN \"" + promotion + "\"]\n1. e8=N *," + round,
             "b7-b8 | g2-g1", promoted(-1, -1));
         // The first move costs nothing and earns its increment; a flag falls a millisecond after
