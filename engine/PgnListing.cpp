@@ -58,9 +58,10 @@ void PgnListing::List(bool last) {
         PgnReader reader(window_, from_, PgnReader::Keep::Summary);
         std::optional<ReadResult<PgnGame>> game = reader.Next();
         const PgnTokenizer::Place next = reader.Where();
-        // A game that runs to the end of the text so far may go on in the next piece: it is
-        // read again once its text has doubled, so that a long one is read a few times only.
-        if (!last && next.At >= window_.size()) {
+        // A game whose reading looked at the end of the text so far may go on, or be read
+        // otherwise (a comment closed, damage found elsewhere), in the next piece: it is read
+        // again once its text has doubled, so that a long one is read a few times only.
+        if (!last && (next.At >= window_.size() || reader.ReachedEnd())) {
             needed_ = 2 * (window_.size() - from_.At);
             return;
         }

@@ -74,6 +74,8 @@ public:
     // Where the next game begins: just past the last one read, or, after an error, at the line
     // where reading carries on.
     PgnTokenizer::Place Where() const { return pending_ ? pendingFrom_ : tokens_.Here(); }
+    // Whether reading looked at the end of the text (PgnTokenizer::ReachedEnd).
+    bool ReachedEnd() const { return tokens_.ReachedEnd(); }
 
 private:
     ReadResult<PgnToken> Take();

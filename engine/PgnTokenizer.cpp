@@ -190,7 +190,7 @@ PgnToken PgnTokenizer::Number(int line, int column) {
     while (IsDigit(Peek(digits))) {
         ++digits;
     }
-    if (here_.At + digits < text_.size() && !EndsSymbol(Peek(digits))) {
+    if (!Beyond(digits) && !EndsSymbol(Peek(digits))) {
         return SymbolOrResult(line, column); // "0-0", "1-0", "1/2-1/2"
     }
     const std::string_view number = text_.substr(here_.At, digits);

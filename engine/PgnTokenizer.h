@@ -67,10 +67,19 @@ public:
     // Skips to the next line that begins with [ (the next game's tags), or to the end.
     void SkipToTagLine();
 
+    // Whether anything read so far looked at the end of the text: had the text gone on, it
+    // might have been read otherwise (a comment closed, a symbol longer, a tag line found).
+    bool ReachedEnd() const { return reachedEnd_; }
+
 private:
-    bool AtEnd() const { return here_.At >= text_.size(); }
+    bool AtEnd() const { return Beyond(0); }
+    bool Beyond(std::size_t ahead) const {
+        const bool beyond = here_.At + ahead >= text_.size();
+        reachedEnd_ = reachedEnd_ || beyond;
+        return beyond;
+    }
     char Peek(std::size_t ahead = 0) const {
-        return here_.At + ahead < text_.size() ? text_[here_.At + ahead] : '\0';
+        return Beyond(ahead) ? '\0' : text_[here_.At + ahead];
     }
     // Moves past one byte, counting lines and columns.
     void Advance();
@@ -88,6 +97,7 @@ private:
     std::string_view text_;
     Place here_;
     std::string unescaped_; // the last string read that held escapes
+    mutable bool reachedEnd_ = false;
 };
 
 } // namespace quorrin

@@ -3,9 +3,11 @@
 // game is summarised and played with its warnings, each placed in the text; the position a game
 // reaches is written as a FEN that reads back; the first games replay move for move through
 // MovePiece to the same notation and position, and read back the same, comments included, once
-// written; an error's quoted text prints without control bytes. Any failure aborts; the
+// written; the listing a picker is filled from finds the same games and damage as the reader,
+// whether the text is held whole or comes in pieces; an error's quoted text prints without control bytes. Any failure aborts; the
 // sanitizers catch the rest. Each check is one function of the list in LLVMFuzzerTestOneInput.
 #include "engine/Pgn.h"
+#include "engine/PgnListing.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -135,6 +137,51 @@ void CheckPgn(std::string_view text) {
     }
 }
 
+// What a game read holds that a list or the board shows.
+std::string Described(const ReadResult<PgnGame>& game) {
+    if (!game) {
+        return "damaged at " + std::to_string(game.Error().Line);
+    }
+    std::string text = game->Termination + ' ' + std::to_string(game->Tags.size());
+    for (const PgnMove& move : game->Moves) {
+        text += ' ' + move.Text;
+    }
+    return text;
+}
+
+// The index a picker lists, and the listing of a text given in pieces, find the games the reader
+// finds, each read again whole the same; summaries are made of every game they report.
+void CheckListing(std::string_view text, std::size_t pieceSize) {
+    std::vector<std::string> expected;
+    PgnReader reader(text);
+    while (std::optional<ReadResult<PgnGame>> game = reader.Next()) {
+        expected.push_back(Described(*game));
+    }
+    const std::vector<PgnEntry> entries = *IndexPgn(text);
+    Require(entries.size() == expected.size(), "the index lists every game the reader finds");
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const ReadResult<PgnGame> game = ReadPgnEntry(text, entries[i]);
+        Require(Described(game) == expected[i], "an indexed game reads again as the reader read it");
+        Require((entries[i].Damaged == 1) == !game, "the index marks the games that cannot be read");
+    }
+    std::size_t reported = 0;
+    PgnListing listing([&](const PgnListed& game) {
+        Require(reported < entries.size() && game.Offset == entries[reported].Offset,
+                "the listing of pieces reports the games the index finds, in order");
+        Require(game.Damage.has_value() == (entries[reported].Damaged == 1),
+                "the listing of pieces finds the same damage");
+        if (!game.Damage) {
+            Summarize(game.Summary);
+        }
+        ++reported;
+    });
+    for (std::size_t from = 0; from < text.size(); from += pieceSize) {
+        listing.Add(text.substr(from, pieceSize));
+    }
+    listing.Finish();
+    Require(reported == entries.size(), "the listing of pieces reports every game");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -143,6 +190,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckFen(text.substr(0, newline));
     if (newline != std::string_view::npos) {
         CheckPgn(text.substr(newline + 1));
+        // Pieces of a size the input chooses, from a byte to a large read's.
+        CheckListing(text.substr(newline + 1), std::size_t{1} << (size % 17));
     }
     return 0;
 }
