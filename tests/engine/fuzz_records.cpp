@@ -4,8 +4,9 @@
 // reaches is written as a FEN that reads back; the first games replay move for move through
 // MovePiece to the same notation and position, and read back the same, comments included, once
 // written; the listing a picker is filled from finds the same games and damage as the reader,
-// whether the text is held whole or comes in pieces; an error's quoted text prints without control bytes. Any failure aborts; the
-// sanitizers catch the rest. Each check is one function of the list in LLVMFuzzerTestOneInput.
+// whether the text is held whole or comes in pieces; an error's quoted text prints without
+// control bytes. Any failure aborts; the sanitizers catch the rest. Each check is one function
+// of the list in LLVMFuzzerTestOneInput.
 #include "engine/Pgn.h"
 #include "engine/PgnListing.h"
 
@@ -161,8 +162,10 @@ void CheckListing(std::string_view text, std::size_t pieceSize) {
     Require(entries.size() == expected.size(), "the index lists every game the reader finds");
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const ReadResult<PgnGame> game = ReadPgnEntry(text, entries[i]);
-        Require(Described(game) == expected[i], "an indexed game reads again as the reader read it");
-        Require((entries[i].Damaged == 1) == !game, "the index marks the games that cannot be read");
+        Require(Described(game) == expected[i],
+                "an indexed game reads again as the reader read it");
+        Require((entries[i].Damaged == 1) == !game,
+                "the index marks the games that cannot be read");
     }
     std::size_t reported = 0;
     PgnListing listing([&](const PgnListed& game) {
