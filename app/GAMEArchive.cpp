@@ -1,6 +1,7 @@
 // The game window's archive of games played: each game kept as it is played, Record > Recent
 // Games..., and the game an interrupted run left behind brought back.
 #include "GAME.h"
+#include "StdText.h"
 
 #include "GameArchive.h"
 #include "UserSettings.h"
@@ -21,10 +22,6 @@ int GamesKept() {
                          ->value(QStringLiteral("Archive/Keep"), GameArchive::DefaultKeep)
                          .toInt(&read);
     return read && keep > 0 ? keep : GameArchive::DefaultKeep;
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The game window's record of the game: opening and saving PGN files, copying and pasting
 // games (PGN) and positions (FEN), typing a move, the draws by rule and the claim of a draw.
 #include "GAME.h"
+#include "StdText.h"
 
 #include "GameArchive.h"
 #include "GamePicker.h"
@@ -40,10 +41,6 @@ namespace {
 // The open and save dialogs' file types.
 QString PgnFilter() {
     return GAME::tr("PGN games (*.pgn);;All files (*)");
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // A single line whose first field has the seven slashes of a board is a position (FEN); slashes

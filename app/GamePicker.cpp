@@ -1,4 +1,5 @@
 #include "GamePicker.h"
+#include "StdText.h"
 
 #include "ReadErrorText.h"
 #include "engine/Pgn.h"
@@ -14,14 +15,6 @@
 #include <QVBoxLayout>
 
 namespace quorrin {
-
-namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 PgnGamesModel::PgnGamesModel(const std::string& text, const std::vector<PgnEntry>& entries,
                              QObject* parent)
