@@ -59,7 +59,7 @@ QVariant PgnGamesModel::data(const QModelIndex& index, int role) const {
     const bool damaged = role == FilterRole ? entries_[static_cast<std::size_t>(row)].Damaged == 1
                                             : Damage(row).has_value();
     if (damaged) {
-        return QCoreApplication::translate("GAME", "Game %1 cannot be read: %2")
+        return QCoreApplication::translate("quorrin::GAME", "Game %1 cannot be read: %2")
             .arg(row + 1)
             .arg(role == FilterRole ? QString() : *Damage(row));
     }
@@ -85,7 +85,7 @@ std::optional<std::size_t> PickFromList(QWidget* parent, const char* name, const
     dialog.setWindowTitle(title);
     auto* filter = new QLineEdit(&dialog);
     filter->setObjectName(QStringLiteral("txtFilter"));
-    filter->setPlaceholderText(QCoreApplication::translate("GAME", "Filter"));
+    filter->setPlaceholderText(QCoreApplication::translate("quorrin::GAME", "Filter"));
     filter->setClearButtonEnabled(true);
     // The filter's model maps every row (8 bytes a row): it stands between the list and model
     // only while a filter is typed.

@@ -28,7 +28,8 @@ bool RunWithProgress(QWidget* parent, const QString& label,
         work(progress);
         finished = true;
     });
-    QProgressDialog dialog(label, QCoreApplication::translate("GAME", "Cancel"), 0, 1000, parent);
+    QProgressDialog dialog(label, QCoreApplication::translate("quorrin::GAME", "Cancel"), 0, 1000,
+                           parent);
     dialog.setObjectName(QStringLiteral("dlgReading"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(ProgressDelayMs);
@@ -65,21 +66,21 @@ QString RefusalToRead(const QString& path) {
         type == std::filesystem::file_type::not_found) {
         return {};
     }
-    return QCoreApplication::translate("GAME", "Cannot open %1: %2")
+    return QCoreApplication::translate("quorrin::GAME", "Cannot open %1: %2")
         .arg(path, type == std::filesystem::file_type::directory
-                       ? QCoreApplication::translate("GAME", "it is a folder")
+                       ? QCoreApplication::translate("quorrin::GAME", "it is a folder")
                        : QCoreApplication::translate(
-                             "GAME", "it is not a regular file but a device or a pipe"));
+                             "quorrin::GAME", "it is not a regular file but a device or a pipe"));
 }
 
 void ReadGameFile(const QString& path, std::uint64_t limit, ReadingProgress& progress,
                   ListedText& game) {
     const QString tooLarge =
-        QCoreApplication::translate("GAME", "%1 is too large for a game file").arg(path);
+        QCoreApplication::translate("quorrin::GAME", "%1 is too large for a game file").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        game.Refusal =
-            QCoreApplication::translate("GAME", "Cannot open %1: %2").arg(path, file.errorString());
+        game.Refusal = QCoreApplication::translate("quorrin::GAME", "Cannot open %1: %2")
+                           .arg(path, file.errorString());
         return;
     }
     const auto reported = static_cast<std::uint64_t>(std::max<qint64>(0, file.size()));
@@ -97,7 +98,7 @@ void ReadGameFile(const QString& path, std::uint64_t limit, ReadingProgress& pro
         game.Text.resize(at + static_cast<std::size_t>(want));
         const qint64 got = file.read(game.Text.data() + at, want);
         if (got < 0) {
-            game.Refusal = QCoreApplication::translate("GAME", "Cannot open %1: %2")
+            game.Refusal = QCoreApplication::translate("quorrin::GAME", "Cannot open %1: %2")
                                .arg(path, file.errorString());
             return;
         }

@@ -1,5 +1,7 @@
 #include "ReadErrorText.h"
 
+#include "board/SpokenText.h"
+
 #include "engine/Squares.h"
 
 #include <QCoreApplication>
@@ -20,22 +22,7 @@ QString Square(SquareIndex square) {
 }
 
 QString Piece(PieceType piece) {
-    static const char* const names[2][6] = {
-        {QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black king"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black queen"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black rook"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black knight"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black bishop"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "black pawn")},
-        {QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white king"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white queen"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white rook"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white knight"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white bishop"),
-         QT_TRANSLATE_NOOP("quorrin::ReadErrorText", "white pawn")}};
-    return QCoreApplication::translate(
-        "quorrin::ReadErrorText",
-        names[IsWhitePiece(piece) ? 1 : 0][static_cast<int>(ShapeOf(piece))]);
+    return PieceName(IsWhitePiece(piece), ShapeOf(piece));
 }
 
 QString Squares(std::uint64_t set) {

@@ -26,8 +26,14 @@ QString ShapeName(PieceType kind) {
     return Tr(ShapeNames[static_cast<int>(ShapeOf(kind))]);
 }
 
+QString SquareName(int square) {
+    return QString::fromStdString(SquareIndexToName(square));
+}
+
+} // namespace
+
 // Whole phrases: the colour's word may agree with the piece's.
-QString PieceName(const PieceState& piece) {
+QString PieceName(bool white, Shape shape) {
     static const char* const names[2][6] = {
         {QT_TRANSLATE_NOOP("quorrin", "black king"), QT_TRANSLATE_NOOP("quorrin", "black queen"),
          QT_TRANSLATE_NOOP("quorrin", "black rook"), QT_TRANSLATE_NOOP("quorrin", "black knight"),
@@ -35,20 +41,16 @@ QString PieceName(const PieceState& piece) {
         {QT_TRANSLATE_NOOP("quorrin", "white king"), QT_TRANSLATE_NOOP("quorrin", "white queen"),
          QT_TRANSLATE_NOOP("quorrin", "white rook"), QT_TRANSLATE_NOOP("quorrin", "white knight"),
          QT_TRANSLATE_NOOP("quorrin", "white bishop"), QT_TRANSLATE_NOOP("quorrin", "white pawn")}};
-    return Tr(names[piece.IsWhite ? 1 : 0][static_cast<int>(ShapeOf(piece.Kind))]);
+    return Tr(names[white ? 1 : 0][static_cast<int>(shape)]);
 }
-
-QString SquareName(int square) {
-    return QString::fromStdString(SquareIndexToName(square));
-}
-
-} // namespace
 
 QString SquareSpokenName(const EngineState& state, SquareIndex square, SquareIndex selected) {
     const BoardSquare& record = state.Squares[square];
-    QString name = record.Occupied ? Tr("%1, %2", "a square's name, the piece on it")
-                                         .arg(SquareName(square), PieceName(record.Piece))
-                                   : Tr("%1, empty", "a square's name").arg(SquareName(square));
+    QString name = record.Occupied
+                       ? Tr("%1, %2", "a square's name, the piece on it")
+                             .arg(SquareName(square),
+                                  PieceName(record.Piece.IsWhite, ShapeOf(record.Piece.Kind)))
+                       : Tr("%1, empty", "a square's name").arg(SquareName(square));
     if (square == state.LastMoveFrom || square == state.LastMoveTo) {
         name = Tr("%1, last move", "a square's name and what stands on it").arg(name);
     }

@@ -17,6 +17,8 @@ QString SquareSpokenName(const EngineState& state, SquareIndex square, SquareInd
 // pawn en passant on d6", "White: pawn e7 to e8, becomes queen", "..., checkmate", "White:
 // king takes pawn on d2. Draw by insufficient material". Empty when no move has been made.
 QString MoveAnnouncement(const ChessEngine& engine);
+// A piece in words, the colour's word agreeing with it: "white pawn", "black queen".
+QString PieceName(bool white, Shape shape);
 // A draw by rule in words, the one wording of each: "Draw by insufficient material".
 QString DrawText(DrawReason reason);
 // "White's move taken back".

@@ -2,37 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>GAME</name>
-    <message>
-        <source>Game %1 cannot be read: %2</source>
-        <translation>Partie %1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filter</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>es ist ein Ordner</translation>
-    </message>
-    <message>
-        <source>it is not a regular file but a device or a pipe</source>
-        <translation>es ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe</translation>
-    </message>
-    <message>
-        <source>%1 is too large for a game file</source>
-        <translation>%1 ist zu groß für eine Partiedatei</translation>
-    </message>
-</context>
-<context>
     <name>main</name>
     <message>
         <source>A chess board for two players at one computer.</source>
@@ -925,6 +894,34 @@
         <translation>Die Partie wurde geladen, aber ihr Text ist zweifelhaft:
 %1</translation>
     </message>
+    <message>
+        <source>Game %1 cannot be read: %2</source>
+        <translation>Partie %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a game file</source>
+        <translation>%1 ist zu groß für eine Partiedatei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a device or a pipe</source>
+        <translation>es ist keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe</translation>
+    </message>
 </context>
 <context>
     <name>quorrin::GameArchive</name>
@@ -943,57 +940,6 @@
     <message>
         <source>%1 cannot be locked</source>
         <translation>%1 kann nicht gesperrt werden</translation>
-    </message>
-</context>
-<context>
-    <name>quorrin::ReadErrorText</name>
-    <message>
-        <source>black king</source>
-        <translation>schwarzer König</translation>
-    </message>
-    <message>
-        <source>black queen</source>
-        <translation>schwarze Dame</translation>
-    </message>
-    <message>
-        <source>black rook</source>
-        <translation>schwarzer Turm</translation>
-    </message>
-    <message>
-        <source>black knight</source>
-        <translation>schwarzer Springer</translation>
-    </message>
-    <message>
-        <source>black bishop</source>
-        <translation>schwarzer Läufer</translation>
-    </message>
-    <message>
-        <source>black pawn</source>
-        <translation>schwarzer Bauer</translation>
-    </message>
-    <message>
-        <source>white king</source>
-        <translation>weißer König</translation>
-    </message>
-    <message>
-        <source>white queen</source>
-        <translation>weiße Dame</translation>
-    </message>
-    <message>
-        <source>white rook</source>
-        <translation>weißer Turm</translation>
-    </message>
-    <message>
-        <source>white knight</source>
-        <translation>weißer Springer</translation>
-    </message>
-    <message>
-        <source>white bishop</source>
-        <translation>weißer Läufer</translation>
-    </message>
-    <message>
-        <source>white pawn</source>
-        <translation>weißer Bauer</translation>
     </message>
 </context>
 <context>
