@@ -79,9 +79,9 @@ std::string LongGame() {
     }
 }
 
-// Read and played into a fresh engine, as the game window and the pgn tool do.
-void ImportOf300PlyGame(benchmark::State& state) {
-    const std::string text = LongGame();
+// Times reading the first game of text and playing it into a fresh engine, as the game window
+// and the pgn tool do.
+void TimeImport(benchmark::State& state, const std::string& text) {
     std::size_t plies = 0;
     for (auto _ : state) {
         const PgnFile file = ReadPgn(text);
@@ -90,6 +90,10 @@ void ImportOf300PlyGame(benchmark::State& state) {
         plies = engine.State().MoveHistory.size();
     }
     state.counters["plies"] = static_cast<double>(plies);
+}
+
+void ImportOf300PlyGame(benchmark::State& state) {
+    TimeImport(state, LongGame());
 }
 BENCHMARK(ImportOf300PlyGame)
     ->Unit(benchmark::kMicrosecond)
@@ -114,14 +118,7 @@ void ImportOfGameWithoutCaptures(benchmark::State& state) {
         text += ' ';
     }
     text += "*\n";
-    std::size_t plies = 0;
-    for (auto _ : state) {
-        const PgnFile file = ReadPgn(text);
-        ChessEngine engine;
-        benchmark::DoNotOptimize(PlayPgnGame(file.Games.at(0), engine));
-        plies = engine.State().MoveHistory.size();
-    }
-    state.counters["plies"] = static_cast<double>(plies);
+    TimeImport(state, text);
 }
 BENCHMARK(ImportOfGameWithoutCaptures)
     ->Arg(80000)
